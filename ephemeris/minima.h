@@ -1,0 +1,30 @@
+#pragma once
+
+#include "elements.h"
+#include "timetypes.h"
+
+#include <optional>
+
+namespace ephemeris {
+
+// The stepping that every minima computation uses:
+//   m = start; while (m <= threshold) m = m + period;
+// with every addition rounded in double precision, exactly as that loop would do it,
+// but in a time that does not grow with the number of steps. Empty when the loop could not
+// end (the sum stops growing before it passes threshold, or threshold is +infinity).
+// A NaN threshold ends the loop at once. start and period must be finite, period positive.
+std::optional<double> stepMinimum(double start, double period, double threshold);
+
+// The literal loop above, one addition at a time; the reference for stepMinimum. maxSteps bounds it:
+// empty when it has not ended after that many additions.
+std::optional<double> stepMinimumLiteral(double start, double period, double threshold,
+                                         long long maxSteps);
+
+// The last minimum at or before the instant: stepping from the epoch while
+// minimum <= instant - period. The epoch itself for an instant before it.
+std::optional<JulianDay> lastMinimumAtOrBefore(JulianDay instant, const Elements &elements = {});
+
+// Phase: fraction of the period elapsed since lastMinimum.
+double phaseOf(JulianDay instant, JulianDay lastMinimum, const Elements &elements = {});
+
+} // namespace ephemeris
