@@ -1,0 +1,12 @@
+#include "beep.h"
+
+#include <QApplication>
+
+namespace toolkit {
+
+void beep()
+{
+    QApplication::beep();
+}
+
+} // namespace toolkit

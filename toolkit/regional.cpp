@@ -1,0 +1,51 @@
+#include "regional.h"
+
+#include <optional>
+
+namespace toolkit {
+
+namespace {
+
+std::optional<ephemeris::RegionalSettings> &currentSettings()
+{
+    static std::optional<ephemeris::RegionalSettings> settings;
+    return settings;
+}
+
+// The first character of a format that is neither a pattern letter nor a quote: its separator.
+QString separatorIn(const QString &format, const QString &fallback)
+{
+    for (const QChar c : format) {
+        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace())
+            return QString(c);
+    }
+    return fallback;
+}
+
+} // namespace
+
+ephemeris::RegionalSettings regionalSettingsOf(const QLocale &locale)
+{
+    ephemeris::RegionalSettings settings;
+    settings.decimalSeparator = locale.decimalPoint().toStdString();
+    settings.dateSeparator =
+        separatorIn(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/")).toStdString();
+    settings.timeSeparator =
+        separatorIn(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")).toStdString();
+    return settings;
+}
+
+const ephemeris::RegionalSettings &regionalSettings()
+{
+    auto &settings = currentSettings();
+    if (!settings)
+        settings = regionalSettingsOf(QLocale::system());
+    return *settings;
+}
+
+void setRegionalSettings(const ephemeris::RegionalSettings &settings)
+{
+    currentSettings() = settings;
+}
+
+} // namespace toolkit

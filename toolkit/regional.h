@@ -1,0 +1,15 @@
+#pragma once
+
+#include "regionalsettings.h"
+
+#include <QLocale>
+
+namespace toolkit {
+
+// The regional settings of a locale: decimal separator, date separator, time separator.
+ephemeris::RegionalSettings regionalSettingsOf(const QLocale &locale);
+// Those of the system, read once on first use; tests replace them with setRegionalSettings.
+const ephemeris::RegionalSettings &regionalSettings();
+void setRegionalSettings(const ephemeris::RegionalSettings &settings);
+
+} // namespace toolkit
