@@ -1,0 +1,67 @@
+// makepictures: draws the program's eight pictures and writes them as PNG files into the folder
+// given on the command line. The program itself carries the committed copies (assets/pictures);
+// this tool only remakes them (`cmake --build <build> --target pictures`). The same tool on the
+// same system writes the same bytes every time: fonts come from the bundled font files, nothing
+// is random and the PNG files hold no time stamp.
+
+#include "drawings.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+struct Picture
+{
+    const char *fileName;
+    std::function<QImage()> draw;
+};
+
+bool writePng(const QImage &image, const QString &path)
+{
+    QImageWriter writer(path, "png");
+    if (!writer.write(image)) {
+        QTextStream(stderr) << "makepictures: cannot write " << path << ": " << writer.errorString()
+                            << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // draws into images only, never needs a display
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 2) {
+        QTextStream(stderr) << "usage: makepictures OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir folder(arguments.at(1));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "makepictures: cannot create " << folder.path() << '\n';
+        return 1;
+    }
+
+    const Picture pictures[] = {
+        {"star-icon.png", drawStarIcon},
+        {"stopwatch.png", [] { return drawStopwatch(false); }},
+        {"stopwatch-stopped.png", [] { return drawStopwatch(true); }},
+        {"light-curve.png", drawLightCurve},
+        {"orbit-phases.png", drawOrbitPhases},
+        {"chart-magnitudes.png", [] { return drawStarChart(ChartKind::Magnitudes); }},
+        {"chart-names.png", [] { return drawStarChart(ChartKind::Names); }},
+        {"chart-sky.png", [] { return drawStarChart(ChartKind::Sky); }},
+    };
+    for (const Picture &picture : pictures) {
+        if (!writePng(picture.draw(), folder.filePath(QString::fromLatin1(picture.fileName))))
+            return 1;
+    }
+    return 0;
+}
