@@ -1,0 +1,42 @@
+#include "instant.h"
+
+#include <cmath>
+
+namespace ephemeris {
+
+namespace {
+
+std::optional<JulianDay> finiteOrEmpty(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<JulianDay> composeInstant(long long dayNumber, double hours, double minutes,
+                                        double seconds, std::optional<double> offsetHours)
+{
+    // One operation at a time, left to right: the instant must come out with the same bits as
+    // the program has always written into the Julian Day field.
+    double instant = static_cast<double>(dayNumber) + kJulianDayOffset;
+    instant = instant + hours / kHoursPerDay;
+    instant = instant + minutes / kMinutesPerDay;
+    instant = instant + seconds / kSecondsPerDay;
+    if (offsetHours)
+        instant = instant - *offsetHours / kHoursPerDay;
+    return finiteOrEmpty(instant);
+}
+
+std::optional<JulianDay> composeInstantAt(long long dayNumber, float timeOfDay,
+                                          std::optional<double> offsetHours)
+{
+    double instant = static_cast<double>(dayNumber) + kJulianDayOffset;
+    instant = instant + static_cast<double>(timeOfDay);
+    if (offsetHours)
+        instant = instant - *offsetHours / kHoursPerDay;
+    return finiteOrEmpty(instant);
+}
+
+} // namespace ephemeris
