@@ -15,7 +15,8 @@ namespace ephemeris {
 // The leading-number rule, used for every typed number (hours, minutes, seconds, offset).
 // Reads a decimal number from the start of the text: blanks (space, tab, CR, LF) are skipped
 // wherever they occur; optional sign, digits, one "." (never a comma), optional exponent
-// ("E" or "D", optional sign, digits); "&H" / "&O" read a hexadecimal / octal integer instead.
+// ("E" or "D", optional sign, digits); "&H" / "&O" read a hexadecimal / octal integer instead
+// (non-negative whatever its length: "&HFFFF" is 65535, not -1).
 // Reading stops at the first character that cannot continue the number. No number gives 0.
 // Empty only when the number read lies beyond the double range ("1e999"): an overflow.
 // Never returns NaN, an infinity or a negative zero.
@@ -39,16 +40,19 @@ std::optional<CivilDate> parseDateText(std::string_view text, const RegionalSett
 // Whole days from 30/12/1899 to the date of a date text; empty when the text is not a date.
 std::optional<long long> dayNumberOfText(std::string_view text, const RegionalSettings &regional);
 
-// "dd/mm/yyyy  hh:nn:ss" with the regional date and time separators, rounded to the nearest second
-// (23:59:59.6 shows as 00:00:00 of the next day). Empty when the rounded instant lies outside
-// 01/01/0100 00:00:00 .. 31/12/9999 23:59:59 or is not finite: an overflow.
+// "dd/mm/yyyy  hh:nn:ss" with the regional date and time separators, rounded to the nearest second,
+// an exact half second to the later one (23:59:59.6 shows as 00:00:00 of the next day). Before day
+// zero the time runs on continuously: -0.25 is 29/12/1899 18:00:00. Empty when the rounded
+// instant lies outside 01/01/0100 00:00:00 .. 31/12/9999 23:59:59 or is not finite: an overflow.
 std::optional<std::string> formatInstant(SerialDate instant, const RegionalSettings &regional);
 
 // "DD/MM/YYYY" with the regional date separator, the way the clock fills the date field.
 std::string formatDate(const CivilDate &date, const RegionalSettings &regional);
 
 // The pattern "0.000": at least one integer digit, exactly three decimals, rounded half away
-// from zero, regional decimal separator, no grouping. value must be finite.
+// from zero (the exact binary value is rounded: 1.0005 lies just below and shows 1.000), regional
+// decimal separator, no grouping; a value that shows as zero has no sign ("0.000", never "-0.000").
+// value must be finite.
 std::string formatPhase(double value, const RegionalSettings &regional);
 
 // Plain decimal text with "." (the stored offset): shortest text that reads back to the same
