@@ -19,7 +19,7 @@ const QList<ConstellationName> &constellationNames()
         {QStringLiteral("LÉZARD"), {22.75, 47.0}, {22.75, 47.0}},
         {QStringLiteral("POISSONS"), {1.2, 12.0}, {1.2, 12.0}},
         {QStringLiteral("TAUREAU"), {4.8, 20.0}, {4.8, 20.0}},
-        {QStringLiteral("PETITE OURSE"), {16.0, 79.0}, {14.0, 68.0}},
+        {QStringLiteral("PETITE OURSE"), {16.0, 79.0}, {10.2, 75.5}},
         {QStringLiteral("GRANDE OURSE"), {11.0, 52.0}, {11.0, 52.0}},
         {QStringLiteral("DRAGON"), {17.3, 61.0}, {17.3, 61.0}},
         {QStringLiteral("LYNX"), {7.9, 51.0}, {7.9, 51.0}},

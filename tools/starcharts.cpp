@@ -53,7 +53,8 @@ private:
     void drawMagnitudes();
     void drawStressedNames();
     void drawStarNames();
-    void drawPole(const QColor &colour);
+    void drawPoleMark(const QColor &colour);
+    void drawPoleName(const QColor &colour);
     void drawAlgolMark(const QColor &colour);
     // Writes a label beside a star if there is room; returns whether it did.
     bool labelStar(int star, const QString &text, const Lettering &lettering, const QColor &colour,
@@ -107,7 +108,10 @@ StarChart::StarChart(ChartKind kind)
         m_onChart.append(near && margin.contains(point));
     }
 
+    const QColor green = kind == ChartKind::Sky ? QColor(40, 230, 40) : QColor(60, 230, 60);
     drawFigures();
+    if (kind != ChartKind::Magnitudes)
+        drawPoleMark(green);
     drawStars();
     switch (kind) {
     case ChartKind::Magnitudes:
@@ -115,14 +119,14 @@ StarChart::StarChart(ChartKind kind)
         drawMagnitudes();
         break;
     case ChartKind::Names:
-        drawPole(QColor(60, 230, 60));
+        drawPoleName(green);
         drawStressedNames();
         drawConstellationNames();
         drawStarNames();
         break;
     case ChartKind::Sky:
-        drawPole(QColor(40, 230, 40));
-        drawAlgolMark(QColor(40, 230, 40));
+        drawPoleName(green);
+        drawAlgolMark(green);
         drawConstellationNames();
         break;
     }
@@ -253,23 +257,27 @@ void StarChart::drawStarNames()
     }
 }
 
-void StarChart::drawPole(const QColor &colour)
+// The pole's mark goes under the stars, so that Polaris, a few pixels away, stays whole.
+void StarChart::drawPoleMark(const QColor &colour)
 {
     const QPointF pole = m_projection.map(0, 90);
-    m_painter.setPen(QPen(colour, 1.5));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawLine(pole - QPointF(9, 0), pole + QPointF(9, 0));
-    m_painter.drawLine(pole - QPointF(0, 9), pole + QPointF(0, 9));
-    m_painter.drawEllipse(pole, 5, 5);
+    m_painter.setPen(QPen(colour, 1.6));
+    for (const QPointF arm : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
+        m_painter.drawLine(pole + arm * 4, pole + arm * 12);
+}
+
+void StarChart::drawPoleName(const QColor &colour)
+{
+    const QPointF pole = m_projection.map(0, 90);
     const Lettering lettering(Lettering::Face::Sans, 14);
     const QString text = QStringLiteral("Pôle Nord");
     const double width = lettering.width(text);
-    const QPointF origin(pole.x() - 14 - width, pole.y() + lettering.capHeight() / 2);
+    const QPointF origin(pole.x() - 16 - width, pole.y() + lettering.capHeight() / 2);
     m_painter.setPen(colour);
     lettering.draw(m_painter, origin, text);
     m_labels.take(QRectF(origin.x() - 2, origin.y() - lettering.capHeight() - 2, width + 4,
                          lettering.capHeight() + 4));
-    m_labels.take(QRectF(pole - QPointF(10, 10), QSizeF(20, 20)));
+    m_labels.take(QRectF(pole - QPointF(12, 12), QSizeF(24, 24)));
 }
 
 void StarChart::drawAlgolMark(const QColor &colour)
