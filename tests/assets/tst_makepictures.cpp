@@ -1,0 +1,107 @@
+// The picture generator: it draws the same files every time, and they are the committed ones.
+// The two runs of one generator are compared byte for byte; the committed files are compared by
+// their decoded pixels, so that a different PNG compressor elsewhere does not matter (glyphs are
+// rasterised by the FreeType of the machine, which may still differ on another system).
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QStringList kPictures = {
+    QStringLiteral("star-icon.png"),        QStringLiteral("stopwatch.png"),
+    QStringLiteral("stopwatch-stopped.png"), QStringLiteral("light-curve.png"),
+    QStringLiteral("orbit-phases.png"),     QStringLiteral("chart-magnitudes.png"),
+    QStringLiteral("chart-names.png"),      QStringLiteral("chart-sky.png"),
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMakePictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameBytesEachRun_data();
+    void sameBytesEachRun();
+    void sameAsCommitted_data();
+    void sameAsCommitted();
+    void refusesMissingFolderArgument();
+
+private:
+    bool runGenerator(const QStringList &arguments, QString *errors = nullptr);
+
+    QTemporaryDir m_first;
+    QTemporaryDir m_second;
+};
+
+bool TestMakePictures::runGenerator(const QStringList &arguments, QString *errors)
+{
+    QProcess generator;
+    generator.start(QStringLiteral(MAKEPICTURES), arguments);
+    if (!generator.waitForFinished(60000))
+        return false;
+    if (errors)
+        *errors = QString::fromLocal8Bit(generator.readAllStandardError());
+    return generator.exitStatus() == QProcess::NormalExit && generator.exitCode() == 0;
+}
+
+void TestMakePictures::initTestCase()
+{
+    QVERIFY(m_first.isValid() && m_second.isValid());
+    QString errors;
+    QVERIFY2(runGenerator({m_first.path()}, &errors), qPrintable(errors));
+    QVERIFY2(runGenerator({m_second.path()}, &errors), qPrintable(errors));
+}
+
+void TestMakePictures::sameBytesEachRun_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : kPictures)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestMakePictures::sameBytesEachRun()
+{
+    QFETCH(QString, name);
+    const QByteArray first = contents(QDir(m_first.path()).filePath(name));
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first == contents(QDir(m_second.path()).filePath(name)));
+}
+
+void TestMakePictures::sameAsCommitted_data()
+{
+    sameBytesEachRun_data();
+}
+
+void TestMakePictures::sameAsCommitted()
+{
+    QFETCH(QString, name);
+    const QImage made = QImage(QDir(m_first.path()).filePath(name));
+    const QImage committed = QImage(QDir(QStringLiteral(COMMITTED_PICTURES)).filePath(name));
+    QVERIFY(!made.isNull());
+    QVERIFY(!committed.isNull());
+    QCOMPARE(made.size(), committed.size());
+    QVERIFY2(made.convertToFormat(QImage::Format_ARGB32)
+                 == committed.convertToFormat(QImage::Format_ARGB32),
+             "the committed picture is out of date: rebuild the target 'pictures'");
+}
+
+void TestMakePictures::refusesMissingFolderArgument()
+{
+    QVERIFY(!runGenerator({}));
+}
+
+QTEST_GUILESS_MAIN(TestMakePictures)
+#include "tst_makepictures.moc"
