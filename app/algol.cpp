@@ -147,6 +147,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
     Text1->setAlignment(Qt::AlignCenter);
     Text2->setAlignment(Qt::AlignCenter);
     Command1->setIconSize(QSize(kStopwatchSize, kStopwatchSize));
+    A->bringToFront();
     Label7->setSizedToText(true);
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Check1->setChecked(true);
