@@ -6,6 +6,7 @@
 #include "image.h"
 #include "label.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "textfield.h"
 #include "timer.h"
 #include "twips.h"
@@ -27,9 +28,6 @@ const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 constexpr double kComicPoints = 8.25;
 
-// The light-curve picture is 493 x 359 pixels, stretched over the panel.
-constexpr int kLightCurveWidth = 493;
-constexpr int kLightCurveHeight = 359;
 constexpr int kStopwatchSize = 32;
 
 QPushButton *button(QWidget *parent, double left, double top, double width, double height,
@@ -109,20 +107,14 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
       Command2(button(this, 5895, 4800, 765, 405, QStringLiteral("&Quitter"))),
       Picture2(new PictureBox(this, 10000, 360, 7005, 4545, PictureBox::Border::None)),
       Image3(new toolkit::Image(Picture2, 0, 0, 6900, 4440,
-                                toolkit::placeholderPicture(kLightCurveWidth, kLightCurveHeight,
-                                                            QColor(255, 250, 225)),
-                                true)),
+                                assets::picture(assets::Picture::LightCurve), true)),
       Line1(Picture2->addLine(1425, 3690, 1425, 4000, Qt::black, 1)),
       Line2(Picture2->addLine(6420, 3690, 6420, 4000, Qt::black, 1)),
       Magnitude(Picture2->addLine(-960, 720, -960, 3885, kRed, 3)),
       Image1(new toolkit::Image(this, 10000, 1695, 480, 480,
-                                toolkit::placeholderPicture(kStopwatchSize, kStopwatchSize,
-                                                            QColor(255, 230, 120)),
-                                false)),
+                                assets::picture(assets::Picture::Stopwatch), false)),
       Image2(new toolkit::Image(this, 10000, 2280, 480, 480,
-                                toolkit::placeholderPicture(kStopwatchSize, kStopwatchSize,
-                                                            QColor(255, 160, 160)),
-                                false)),
+                                assets::picture(assets::Picture::StopwatchStopped), false)),
       Timer1(new toolkit::Timer(clock, 1000, this)),
       m_clock(clock),
       m_elements(elements)
@@ -141,6 +133,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
         object->setObjectName(QLatin1String(name));
 
     setWindowTitle(QStringLiteral("Tavrelo"));
+    setWindowIcon(assets::starIcon());
     setFixedSize(toolkit::pixelRectFromTwips(0, 0, 6735, 5235).size());
     setFont(toolkit::dialogFont());
 
@@ -169,6 +162,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
     connect(Image3, &toolkit::Image::clicked, this, &Algol::Image3_Click);
     connect(Command2, &QPushButton::clicked, this, &Algol::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &Algol::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &Algol::Command3_Click);
     connectModeHandlers();
     Timer1->setEnabled(true);
 }

@@ -60,6 +60,7 @@ public:
     void WarnRealTimeMode();
 
     // Commands.
+    void Command3_Click();
     void Command4_Click();
     void WriteYearList();
     // Where the yearly lists go: the program's folder when it is writable, else the user's

@@ -6,6 +6,7 @@
 #include "clock.h"
 #include "fonts.h"
 #include "image.h"
+#include "informationwindows.h"
 #include "label.h"
 #include "picturebox.h"
 #include "regional.h"
@@ -82,6 +83,7 @@ private slots:
     void monthList();
     void monthListKeptForInvalidDateOrInstant();
     void lightCurvePanelClicks();
+    void informationButtonOpensOneWindow();
 };
 
 void TestAlgolStartup::loadsSavedOffset_data()
@@ -280,6 +282,25 @@ void TestAlgolStartup::lightCurvePanelClicks()
         QCOMPARE(window.childAt(button->geometry().center()), button);
     QTest::mouseClick(window.Image3, Qt::LeftButton, {}, QPoint(100, 100));
     QVERIFY(window.Picture2->isHidden());
+}
+
+void TestAlgolStartup::informationButtonOpensOneWindow()
+{
+    Algol window(m_clock);
+    window.Form_Load();
+    QVERIFY(!loadedDescription());
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    Description *const first = loadedDescription();
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QTest::mouseClick(window.Command3, Qt::LeftButton);
+    QCOMPARE(loadedDescription(), first);
+    // The main window stays usable and its timer keeps running.
+    m_clock.advanceMilliseconds(1000);
+    QCOMPARE(window.Text5->text(), QStringLiteral("01"));
+    closeInformationWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!loadedDescription());
 }
 
 QTEST_MAIN(TestAlgolStartup)
