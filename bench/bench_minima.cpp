@@ -3,7 +3,9 @@
 // recomputation of the minima runs.
 
 #include "minima.h"
+#include "calendar.h"
 #include "textconversions.h"
+#include "yearlist.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,10 +68,28 @@ void BM_MinimaChainOn31December9999(benchmark::State &state)
     minimaChain(state, "5373484,45833333"); // 31/12/9999 23:00 UT
 }
 
+// The whole text of the last year that can be listed: the step to 1 January 9998 and about 128
+// formatted lines.
+void BM_YearListText9998(benchmark::State &state)
+{
+    const Elements elements;
+    const auto regional = ephemeris::RegionalSettings::french();
+    const double start =
+        double(ephemeris::dayNumberOf({ephemeris::kLastListYear, 1, 1})) + ephemeris::kJulianDayOffset;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(start);
+        const auto first = ephemeris::stepMinimum(elements.epoch, elements.period, start);
+        auto text = ephemeris::yearListText(*first, ephemeris::kLastListYear, std::nullopt,
+                                            regional, elements);
+        benchmark::DoNotOptimize(text);
+    }
+}
+
 BENCHMARK(BM_StepMinimumFast);
 BENCHMARK(BM_StepMinimumLiteral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MinimaChainIn2007);
 BENCHMARK(BM_MinimaChainOn31December9999);
+BENCHMARK(BM_YearListText9998)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
