@@ -9,6 +9,9 @@ packages=(
     libbenchmark-dev
     xvfb xauth
     fonts-comic-neue fonts-liberation2
+    desktop-file-utils appstream dpkg-dev file
+    xdotool xclip faketime libfaketime imagemagick time
+    clang libclang-rt-14-dev
 )
 
 missing=()
