@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the program against a bare Qt window (tools/minimalwindow).
+#   tools/measure-startup.sh [runs=5]
+# Builds both in build-perf (RelWithDebInfo, as ./test.sh builds), then starts each one `runs`
+# times in turn on a private Xvfb screen with a temporary HOME, after one warm-up start of each
+# that is not counted. For every start:
+#   - time to the shown window: from just before the start (bash's clock, no process started) to
+#     the MapNotify event of its window with the expected title, stamped as it arrives by a
+#     watcher on the root window (xev; event-driven, no polling: late only by the scheduling of
+#     the watcher, about a millisecond on a quiet machine);
+#   - peak resident memory ("Maximum resident set size" of /usr/bin/time -v), the program being
+#     ended by SIGTERM one second after its window showed, so the first paints are counted.
+# Prints each run, the medians and the ratios program / bare window (aim: at most 1.5).
+# Start-up times depend on the machine's load: the load average is printed before and after.
+set -euo pipefail
+export LC_ALL=C
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+build=build-perf
+
+source tools/xvfb-session.sh
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel 2 --target algol minimalwindow >/dev/null
+
+work=$(mktemp -d)
+cleanup() {
+    stop_map_watcher
+    stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb 1024x768x24
+start_map_watcher "$work/maps.log"
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+
+# One start: sets RUN_MS (time to the shown window), RUN_KB (peak RSS), RUN_OUTPUT (what the
+# program printed).
+measure_once() {
+    local program=$1 title=$2 started tpid child skip
+    skip=$(wc -l <"$MAP_LOG")
+    started=${EPOCHREALTIME/[.,]/}
+    HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" /usr/bin/time -v -o "$work/time.txt" "$program" >"$work/output.txt" 2>&1 &
+    tpid=$!
+    if ! wait_for_mapped_window "^${title}\$" "$skip" 30; then
+        echo "no window titled '$title' within 30 s" >&2
+        kill -TERM "$tpid" 2>/dev/null || true
+        return 1
+    fi
+    RUN_MS=$(awk -v a="$started" -v b="$MAPPED_US" 'BEGIN { printf "%.1f", (b - a) / 1000 }')
+    sleep 1
+    child=$(pgrep -P "$tpid" || true)
+    [[ -n $child ]] && kill -TERM "$child"
+    wait "$tpid" || true
+    RUN_KB=$(awk -F: '/Maximum resident set size/ { print $2 + 0 }' "$work/time.txt")
+    RUN_OUTPUT=$(cat "$work/output.txt")
+}
+
+declare -a program_ms=() program_kb=() minimal_ms=() minimal_kb=()
+programs=("$build/app/algol" "$build/tools/minimalwindow/minimalwindow")
+titles=("Tavrelo" "Minimal window")
+
+echo "Display $DISPLAY, $runs runs each; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for i in 0 1; do
+    measure_once "${programs[i]}" "${titles[i]}" # warm-up, not counted
+done
+for ((run = 1; run <= runs; run++)); do
+    for i in 0 1; do
+        measure_once "${programs[i]}" "${titles[i]}"
+        printf '%-14s run %d: %7.1f ms to the shown window, peak RSS %6d KiB\n' \
+            "$(basename "${programs[i]}")" "$run" "$RUN_MS" "$RUN_KB"
+        [[ -n $RUN_OUTPUT ]] && printf '  printed: %s\n' "$RUN_OUTPUT"
+        if ((i == 0)); then
+            program_ms+=("$RUN_MS") program_kb+=("$RUN_KB")
+        else
+            minimal_ms+=("$RUN_MS") minimal_kb+=("$RUN_KB")
+        fi
+    done
+done
+echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+pms=$(median "${program_ms[@]}") pkb=$(median "${program_kb[@]}")
+mms=$(median "${minimal_ms[@]}") mkb=$(median "${minimal_kb[@]}")
+awk -v pms="$pms" -v pkb="$pkb" -v mms="$mms" -v mkb="$mkb" 'BEGIN {
+    printf "Median time to the shown window: program %.1f ms, bare window %.1f ms, ratio %.2f\n",
+        pms, mms, pms / mms
+    printf "Median peak RSS: program %.0f KiB, bare window %.0f KiB, ratio %.2f\n",
+        pkb, mkb, pkb / mkb
+    ok = (pms / mms <= 1.5 && pkb / mkb <= 1.5)
+    printf "Within 1.5x of the bare window for both: %s\n", ok ? "yes" : "no"
+    exit ok ? 0 : 1
+}'
