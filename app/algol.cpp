@@ -7,6 +7,8 @@
 #include "label.h"
 #include "picturebox.h"
 #include "pictures.h"
+#include "button.h"
+#include "colours.h"
 #include "textfield.h"
 #include "timer.h"
 #include "twips.h"
@@ -17,28 +19,19 @@
 #include <QPushButton>
 #include <QScreen>
 
+using toolkit::commandButton;
+using toolkit::kNavy;
+using toolkit::kRed;
+using toolkit::kYellow;
 using toolkit::Label;
 using toolkit::PictureBox;
 using toolkit::TextField;
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
 constexpr double kComicPoints = 8.25;
 
 constexpr int kStopwatchSize = 32;
-
-QPushButton *button(QWidget *parent, double left, double top, double width, double height,
-                    const QString &text)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setGeometry(toolkit::pixelRectFromTwips(left, top, width, height));
-    result->setFont(toolkit::dialogFont());
-    result->setAutoDefault(false);
-    return result;
-}
 
 Label *comicLabel(QWidget *parent, double left, double top, double width, double height,
                   const QString &text, const QColor &color = QColor())
@@ -80,7 +73,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
       Label3(comicLabel(this, 5835, 210, 165, 180, QStringLiteral("s"))),
       Label6(comicLabel(this, 360, 510, 915, 195, QStringLiteral("Jour Julien"))),
       Text2(buttonFaceField(this, 360, 720, 3180, 285)),
-      Command1(button(this, 3945, 630, 1455, 495, QString())),
+      Command1(commandButton(this, 3945, 630, 1455, 495, QString())),
       Label4(comicLabel(this, 5595, 855, 780, 315, QStringLiteral("TU +"))),
       Text6(field(this, 6060, 810, 360, 285, QStringLiteral("1"))),
       Label5(comicLabel(this, 360, 1110, 1440, 195, QStringLiteral("Prochain minima"))),
@@ -102,9 +95,9 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
                                         "luminosité."),
                          kNavy)),
       Label9(comicLabel(this, 195, 4410, 5490, 270, QStringLiteral("Algol"), kNavy)),
-      Command4(button(this, 5415, 4410, 1245, 270, QStringLiteral("Liste annuelle"))),
-      Command3(button(this, 420, 4800, 5355, 405, QStringLiteral("Informations sur Algol"))),
-      Command2(button(this, 5895, 4800, 765, 405, QStringLiteral("&Quitter"))),
+      Command4(commandButton(this, 5415, 4410, 1245, 270, QStringLiteral("Liste annuelle"))),
+      Command3(commandButton(this, 420, 4800, 5355, 405, QStringLiteral("Informations sur Algol"))),
+      Command2(commandButton(this, 5895, 4800, 765, 405, QStringLiteral("&Quitter"))),
       Picture2(new PictureBox(this, 10000, 360, 7005, 4545, PictureBox::Border::None)),
       Image3(new toolkit::Image(Picture2, 0, 0, 6900, 4440,
                                 assets::picture(assets::Picture::LightCurve), true)),

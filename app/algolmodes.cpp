@@ -6,6 +6,7 @@
 
 #include "beep.h"
 #include "checkbox.h"
+#include "colours.h"
 #include "image.h"
 #include "label.h"
 #include "textfield.h"
@@ -13,12 +14,8 @@
 
 #include <QPushButton>
 
-namespace {
-
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
-
-} // namespace
+using toolkit::kNavy;
+using toolkit::kRed;
 
 void Algol::connectModeHandlers()
 {

@@ -2,6 +2,7 @@
 
 #include "appidentity.h"
 #include "clickablelabel.h"
+#include "colours.h"
 #include "fonts.h"
 #include "graphics.h"
 #include "informationwindows.h"
@@ -16,15 +17,15 @@
 #include <QScreen>
 
 using toolkit::ClickableLabel;
+using toolkit::kBlue;
+using toolkit::kPurple;
+using toolkit::kRed;
+using toolkit::kYellow;
 using toolkit::Label;
 using toolkit::PictureBox;
 
 namespace {
 
-const QColor kPurple(128, 0, 128);
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
 
 // The author's addresses are build settings (ALGOL_AUTHOR_MAIL, ALGOL_AUTHOR_WEB).
 const QString kAuthorMail = QStringLiteral(ALGOL_AUTHOR_MAIL);

@@ -2,6 +2,8 @@
 
 #include "description.h"
 
+#include "button.h"
+#include "colours.h"
 #include "descriptiontexts.h"
 #include "fonts.h"
 #include "graphics.h"
@@ -16,17 +18,18 @@
 #include <QPushButton>
 #include <QScreen>
 
+using toolkit::commandButton;
 using toolkit::Image;
+using toolkit::kDarkRed;
+using toolkit::kNavy;
+using toolkit::kPurple;
+using toolkit::kRed;
+using toolkit::kYellow;
 using toolkit::Label;
 using toolkit::PictureBox;
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kPurple(128, 0, 128);
-const QColor kDarkRed(192, 0, 0);
 constexpr double kTextPoints = 9;
 constexpr double kRightTextPoints = 9.75;
 
@@ -51,21 +54,6 @@ QPixmap orPlaceholder(const QPixmap &picture, QSize size, const QColor &color)
 {
     return picture.isNull() ? toolkit::placeholderPicture(size.width(), size.height(), color)
                             : picture;
-}
-
-QPushButton *button(QWidget *parent, const QRect &pixels, const QString &text)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setGeometry(pixels);
-    result->setFont(toolkit::dialogFont());
-    result->setAutoDefault(false);
-    return result;
-}
-
-QPushButton *button(QWidget *parent, double left, double top, double width, double height,
-                    const QString &text)
-{
-    return button(parent, toolkit::pixelRectFromTwips(left, top, width, height), text);
 }
 
 // Controls inside a picture box are placed from the corner of its drawing area.
@@ -131,19 +119,19 @@ Description::Description(toolkit::Clock &clock, QWidget *mainWindow,
                      kPurple)),
       Label6_1(label(this, 12765, 3450, 2265, 3000, text(descriptiontexts::T9), kRightTextPoints,
                      kDarkRed)),
-      Command6(button(this, 13515, 9120, 1575, 435, QStringLiteral("&Cartes"))),
-      Command4(button(this, 13515, 9705, 1575, 435, QStringLiteral("&A Propos"))),
-      Command3(button(this, 13515, 10350, 1575, 435, QStringLiteral("&Retour"))),
+      Command6(commandButton(this, 13515, 9120, 1575, 435, QStringLiteral("&Cartes"))),
+      Command4(commandButton(this, 13515, 9705, 1575, 435, QStringLiteral("&A Propos"))),
+      Command3(commandButton(this, 13515, 10350, 1575, 435, QStringLiteral("&Retour"))),
       Picture1(new PictureBox(this, 10000, 1320, 8430, 7515, PictureBox::Border::Sunken)),
-      Command1(button(Picture1,
+      Command1(commandButton(Picture1,
                       insideBox(*Picture1, kCommand1Left, kChartButtonTop, kChartButtonWidth,
                                 kChartButtonHeight),
                       QStringLiteral("Carte des magnitudes"))),
-      Command2(button(Picture1,
+      Command2(commandButton(Picture1,
                       insideBox(*Picture1, kCommand2Left, kChartButtonTop, kChartButtonWidth,
                                 kChartButtonHeight),
                       QStringLiteral("Cartes des noms"))),
-      Command5(button(Picture1,
+      Command5(commandButton(Picture1,
                       insideBox(*Picture1, kCommand5Left, kChartButtonTop, kChartButtonWidth,
                                 kChartButtonHeight),
                       QStringLiteral("Localisation Générale"))),
