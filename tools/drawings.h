@@ -4,7 +4,7 @@
 
 // The program's pictures, each drawn at its final pixel size.
 
-QImage drawStarIcon();                     // 32 x 32, transparent background
+QImage drawStarIcon(int size);             // size x size (32 in the program), transparent
 QImage drawStopwatch(bool crossedOut);     // 32 x 32, transparent background
 QImage drawLightCurve();                   // 493 x 359
 QImage drawOrbitPhases();                  // 456 x 296

@@ -7,16 +7,16 @@
 #include <cmath>
 #include <numbers>
 
-// The three small pictures: the program's star icon and the stopwatch of the mode button, plain
-// and crossed out.
+// The small pictures: the program's star icon (32 pixels for the program, larger for desktops) and
+// the stopwatch of the mode button, plain and crossed out.
 
 namespace {
 
 constexpr int kIconSize = 32;
 
-QImage transparentIcon()
+QImage transparentIcon(int size = kIconSize)
 {
-    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -36,11 +36,13 @@ QPolygonF ray(QPointF centre, double length, double halfWidth, double degrees)
 
 } // namespace
 
-QImage drawStarIcon()
+QImage drawStarIcon(int size)
 {
-    QImage image = transparentIcon();
+    QImage image = transparentIcon(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // Drawn in the coordinates of the 32-pixel icon, scaled: every size is the same drawing.
+    painter.scale(double(size) / kIconSize, double(size) / kIconSize);
     const QPointF centre(16, 16);
 
     QRadialGradient halo(centre, 13);

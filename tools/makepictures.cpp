@@ -1,8 +1,10 @@
-// makepictures: draws the program's eight pictures and writes them as PNG files into the folder
-// given on the command line. The program itself carries the committed copies (assets/pictures);
-// this tool only remakes them (`cmake --build <build> --target pictures`). The same tool on the
-// same system writes the same bytes every time: fonts come from the bundled font files, nothing
-// is random and the PNG files hold no time stamp.
+// makepictures: draws the program's eight pictures, and the star icon at the larger sizes that
+// desktops show in their menus (installed beside the program, not built into it), and writes them
+// as PNG files into the folder given on the command line. The program itself carries the
+// committed copies (assets/pictures); this tool only remakes them
+// (`cmake --build <build> --target pictures`). The same tool on the same system writes the same
+// bytes every time: fonts come from the bundled font files, nothing is random and the PNG files
+// hold no time stamp.
 
 #include "drawings.h"
 
@@ -50,7 +52,10 @@ int main(int argc, char *argv[])
     }
 
     const Picture pictures[] = {
-        {"star-icon.png", drawStarIcon},
+        {"star-icon.png", [] { return drawStarIcon(32); }},
+        {"star-icon-64.png", [] { return drawStarIcon(64); }},
+        {"star-icon-128.png", [] { return drawStarIcon(128); }},
+        {"star-icon-256.png", [] { return drawStarIcon(256); }},
         {"stopwatch.png", [] { return drawStopwatch(false); }},
         {"stopwatch-stopped.png", [] { return drawStopwatch(true); }},
         {"light-curve.png", drawLightCurve},

@@ -17,6 +17,8 @@ const QStringList kPictures = {
     QStringLiteral("stopwatch-stopped.png"), QStringLiteral("light-curve.png"),
     QStringLiteral("orbit-phases.png"),     QStringLiteral("chart-magnitudes.png"),
     QStringLiteral("chart-names.png"),      QStringLiteral("chart-sky.png"),
+    QStringLiteral("star-icon-64.png"),     QStringLiteral("star-icon-128.png"),
+    QStringLiteral("star-icon-256.png"),
 };
 
 QByteArray contents(const QString &path)
