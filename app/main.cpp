@@ -7,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ALGOL_APP_ID)); // a build setting
     toolkit::registerBundledFonts();
     toolkit::SystemClock clock;
     Algol window(clock);
