@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# check-install.sh CMAKE BUILD_DIR APP_ID VERSION: `cmake --install` into a temporary root puts the
+# program, its desktop entry, its metainfo, its icons and the licences, all named after the
+# application id, and nothing else (no test, benchmark or picture generator): the list of
+# installed-files.txt, where APP_ID stands for the application id.
+set -euo pipefail
+cmake=$1 build=$2 id=$3 version=$4
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+DESTDIR=$root "$cmake" --install "$build" --prefix /usr >/dev/null
+
+expected=$(sed "s/APP_ID/$id/" "$(dirname "$0")/installed-files.txt" | sort)
+installed=$(cd "$root" && find . ! -type d | sort)
+if [ "$installed" != "$expected" ]; then
+    diff <(echo "$expected") <(echo "$installed") | sed 's/^/  /' || true
+    fail "the installed files (>) are not the expected ones (<)"
+fi
+
+usr=$root/usr
+[ -x "$usr/bin/algol" ] || fail "bin/algol is not executable"
+if readelf -d "$usr/bin/algol" | grep -qE '\((RPATH|RUNPATH)\)'; then
+    fail "bin/algol keeps a library search path: $(readelf -d "$usr/bin/algol" | grep -E 'R(UN)?PATH')"
+fi
+
+# Each icon is a PNG of the size its folder says: width and height are the big-endian 32-bit
+# numbers at bytes 16 to 23 of the file.
+for size in 32 64 128 256; do
+    icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ -f "$icon" ] || continue
+    signature=$(od -An -tx1 -N8 "$icon" | tr -d ' \n')
+    read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
+        awk '{ print (($1 * 256 + $2) * 256 + $3) * 256 + $4, (($5 * 256 + $6) * 256 + $7) * 256 + $8 }')
+    [ "$signature" = 89504e470d0a1a0a ] || fail "$icon is not a PNG file"
+    [ "$width x $height" = "$size x $size" ] || fail "$icon is $width x $height, not $size x $size"
+done
+
+desktop=$usr/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    for line in "Type=Application" "Name=Algol" "Exec=algol" "Icon=$id" \
+                "Comment[fr]=Prévoit les minima de l'étoile variable Algol" \
+                "Categories=Education;Science;Astronomy;"; do
+        grep -qxF "$line" "$desktop" || fail "$desktop has no line '$line'"
+    done
+fi
+
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    for text in "<id>$id</id>" '<component type="desktop-application">' \
+                "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+                "<icon type=\"stock\">$id</icon>" "<binary>algol</binary>" \
+                "<release version=\"$version\" date=\"" '<name xml:lang="fr">' \
+                '<summary xml:lang="fr">' '<p xml:lang="fr">'; do
+        grep -qF "$text" "$metainfo" || fail "$metainfo does not hold '$text'"
+    done
+fi
+
+[ "$failures" -eq 0 ] || exit 1
+echo "cmake --install: the $(echo "$installed" | wc -l) expected files, named after $id"
