@@ -23,7 +23,7 @@ trap '$sudo rm -rf "$work"' EXIT
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DALGOL_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" --parallel 2 --target algol
+cmake --build "$build" --parallel 2 # cpack builds everything first anyway; here its output shows
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb=$(echo "$work"/out/algol_*.deb)
 chmod 644 "$deb"
