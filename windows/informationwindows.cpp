@@ -32,6 +32,7 @@ void showInformationWindow(toolkit::Clock &clock, QWidget *mainWindow,
     s_description = window;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &unloadDescription);
     window->Form_Load(); // shows the window
+    bringToFront(*window); // and takes the keyboard, its first opening too
 }
 
 void showAboutWindow(std::function<void()> showInformation)
@@ -44,7 +45,7 @@ void showAboutWindow(std::function<void()> showInformation)
     s_about = window;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &unloadAbout);
     window->Form_Load();
-    window->show();
+    bringToFront(*window);
 }
 
 Description *loadedDescription()

@@ -356,8 +356,8 @@ info_geometry=$(xdotool getwindowgeometry --shell "$info" | grep -E '^(X|Y|WIDTH
     fail "the information window is not maximised: $info_geometry"
 echo "   information window over the whole screen"
 import -window root "$output/e2e-information.png"
-xdotool mousemove --window "$info" 1270 1010 click 1
-focus "$info"
+has_keyboard() { [ "$(xdotool getwindowfocus)" = "$info" ]; }
+poll 10 has_keyboard || fail "the information window did not take the keyboard when it opened"
 xdotool key alt+r
 information_gone() { ! has_window "^Description d'Algol"; }
 poll 10 information_gone ||
