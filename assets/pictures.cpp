@@ -36,7 +36,11 @@ QPixmap picture(Picture which)
 
 QIcon starIcon()
 {
-    return QIcon(resourcePath(Picture::StarIcon));
+    // The larger drawings keep the icon sharp in task bars and on high-density screens.
+    QIcon icon(resourcePath(Picture::StarIcon));
+    for (int size : {64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/star-icon-%1.png").arg(size));
+    return icon;
 }
 
 } // namespace assets

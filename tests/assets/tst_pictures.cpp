@@ -146,7 +146,11 @@ void TestPictures::starIcon()
 {
     const QIcon icon = assets::starIcon();
     QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
+    // Each size drawn for itself, not scaled from another.
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int size : {32, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(icon.pixmap(256, 256).size(), QSize(256, 256));
 }
 
 void TestPictures::iconCorner_data()
