@@ -9,9 +9,13 @@
 #     watcher on the root window (xev; event-driven, no polling: late only by the scheduling of
 #     the watcher, about a millisecond on a quiet machine);
 #   - peak resident memory ("Maximum resident set size" of /usr/bin/time -v), the program being
-#     ended by SIGTERM one second after its window showed, so the first paints are counted.
-# Prints each run, the medians and the ratios program / bare window (aim: at most 1.5).
-# Start-up times depend on the machine's load: the load average is printed before and after.
+#     ended by SIGTERM one second after its window showed, so the first paints are counted;
+#   - the CPU time the process used up to that moment, all threads (first field of
+#     /proc/PID/task/*/schedstat, in ns): much less sensitive to the machine's load than the
+#     elapsed time, it tells a busy machine from a slow start.
+# Prints each run, the medians and the ratios program / bare window (aim: at most 1.5 for the
+# time and the memory). Start-up times depend on the machine's load: the load average is
+# printed before and after; prefer a quiet machine and more runs.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -35,8 +39,8 @@ start_map_watcher "$work/maps.log"
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 
-# One start: sets RUN_MS (time to the shown window), RUN_KB (peak RSS), RUN_OUTPUT (what the
-# program printed).
+# One start: sets RUN_MS (time to the shown window), RUN_KB (peak RSS), RUN_CPU_MS (CPU time),
+# RUN_OUTPUT (what the program printed).
 measure_once() {
     local program=$1 title=$2 started tpid child skip
     skip=$(wc -l <"$MAP_LOG")
@@ -51,13 +55,14 @@ measure_once() {
     RUN_MS=$(awk -v a="$started" -v b="$MAPPED_US" 'BEGIN { printf "%.1f", (b - a) / 1000 }')
     sleep 1
     child=$(pgrep -P "$tpid" || true)
-    [[ -n $child ]] && kill -TERM "$child"
+    RUN_CPU_MS=$(cat /proc/"$child"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.1f", ns / 1e6 }')
+    kill -TERM "$child"
     wait "$tpid" || true
     RUN_KB=$(awk -F: '/Maximum resident set size/ { print $2 + 0 }' "$work/time.txt")
     RUN_OUTPUT=$(cat "$work/output.txt")
 }
 
-declare -a program_ms=() program_kb=() minimal_ms=() minimal_kb=()
+declare -a program_ms=() program_kb=() program_cpu=() minimal_ms=() minimal_kb=() minimal_cpu=()
 programs=("$build/app/algol" "$build/tools/minimalwindow/minimalwindow")
 titles=("Tavrelo" "Minimal window")
 
@@ -68,13 +73,13 @@ done
 for ((run = 1; run <= runs; run++)); do
     for i in 0 1; do
         measure_once "${programs[i]}" "${titles[i]}"
-        printf '%-14s run %d: %7.1f ms to the shown window, peak RSS %6d KiB\n' \
-            "$(basename "${programs[i]}")" "$run" "$RUN_MS" "$RUN_KB"
+        printf '%-14s run %2d: %6.1f ms to the shown window, peak RSS %6d KiB, CPU %6.1f ms\n' \
+            "$(basename "${programs[i]}")" "$run" "$RUN_MS" "$RUN_KB" "$RUN_CPU_MS"
         [[ -n $RUN_OUTPUT ]] && printf '  printed: %s\n' "$RUN_OUTPUT"
         if ((i == 0)); then
-            program_ms+=("$RUN_MS") program_kb+=("$RUN_KB")
+            program_ms+=("$RUN_MS") program_kb+=("$RUN_KB") program_cpu+=("$RUN_CPU_MS")
         else
-            minimal_ms+=("$RUN_MS") minimal_kb+=("$RUN_KB")
+            minimal_ms+=("$RUN_MS") minimal_kb+=("$RUN_KB") minimal_cpu+=("$RUN_CPU_MS")
         fi
     done
 done
@@ -82,11 +87,14 @@ echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 pms=$(median "${program_ms[@]}") pkb=$(median "${program_kb[@]}")
 mms=$(median "${minimal_ms[@]}") mkb=$(median "${minimal_kb[@]}")
-awk -v pms="$pms" -v pkb="$pkb" -v mms="$mms" -v mkb="$mkb" 'BEGIN {
+pcpu=$(median "${program_cpu[@]}") mcpu=$(median "${minimal_cpu[@]}")
+awk -v pms="$pms" -v pkb="$pkb" -v mms="$mms" -v mkb="$mkb" -v pcpu="$pcpu" -v mcpu="$mcpu" 'BEGIN {
     printf "Median time to the shown window: program %.1f ms, bare window %.1f ms, ratio %.2f\n",
         pms, mms, pms / mms
     printf "Median peak RSS: program %.0f KiB, bare window %.0f KiB, ratio %.2f\n",
         pkb, mkb, pkb / mkb
+    printf "Median CPU time to the shown window plus 1 s: program %.1f ms, bare window %.1f ms, ratio %.2f\n",
+        pcpu, mcpu, pcpu / mcpu
     ok = (pms / mms <= 1.5 && pkb / mkb <= 1.5)
     printf "Within 1.5x of the bare window for both: %s\n", ok ? "yes" : "no"
     exit ok ? 0 : 1

@@ -2,25 +2,30 @@
 # a private Xvfb display, and waiting for a shown window by its title.
 # Times are bash's $EPOCHREALTIME in microseconds (no process started to read the clock).
 
-# Starts Xvfb on a free display number of its own choice at the given screen size (1024x768x24
-# by default) and exports DISPLAY. XVFB_PID is the server's process id.
+# Starts Xvfb at the given screen size (1024x768x24 by default) on a display number of its own,
+# picked at random in 100-999 (other Xvfb users on the machine take the low numbers), and waits
+# until it answers; exports DISPLAY. XVFB_PID is the server's process id.
 start_xvfb() {
-    local screen=${1:-1024x768x24} fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 7 -screen 0 "$screen" -nolisten tcp 7>"$fdfile" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    local i
-    for ((i = 0; i < 200; i++)); do
-        [[ -s $fdfile ]] && break
-        sleep 0.05
+    local screen=${1:-1024x768x24} number attempt i
+    for ((attempt = 0; attempt < 20; attempt++)); do
+        number=$((100 + RANDOM % 900))
+        [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
+        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for ((i = 0; i < 100; i++)); do
+            if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+                export DISPLAY=":$number"
+                unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
     done
-    if [[ ! -s $fdfile ]]; then
-        echo "Xvfb did not start" >&2
-        return 1
-    fi
-    export DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
-    rm -f "$fdfile"
-    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    echo "Xvfb did not start" >&2
+    return 1
 }
 
 stop_xvfb() {
