@@ -10,7 +10,8 @@ start_xvfb() {
     for ((attempt = 0; attempt < 20; attempt++)); do
         number=$((100 + RANDOM % 900))
         [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: the probe below is the first client; its leaving must not reset the server.
+        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         for ((i = 0; i < 100; i++)); do
             if xdpyinfo -display ":$number" >/dev/null 2>&1; then
