@@ -13,10 +13,13 @@ std::optional<ephemeris::RegionalSettings> &currentSettings()
 }
 
 // The first character of a format that is neither a pattern letter nor a quote: its separator.
+// Invisible format characters are passed over: Arabic short dates read "d<RLM>/M<RLM>/yyyy",
+// whose separator is the slash, not the right-to-left mark before it.
 QString separatorIn(const QString &format, const QString &fallback)
 {
     for (const QChar c : format) {
-        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace())
+        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace()
+            && c.category() != QChar::Other_Format)
             return QString(c);
     }
     return fallback;
