@@ -1,12 +1,13 @@
 // Fuzz target: the main window's whole recomputation from whatever is typed into its fields.
 //
 // Input, one line each: the regional settings ("fr" or empty: French, "en": English, any other
-// text: those of the locale of that name, as the system would give them, "fi_FI", "ar_EG"...), then the texts of Text1 (date), Text3, Text4, Text5 (hours, minutes, seconds) and
-// Text6 (offset), then Check1 (unchecked when the line starts with "0"), then a year for the
-// yearly list. The window is made once, in edit mode; for each input its fields and outputs are
-// emptied quietly and then the fields are set one after the other, each setting running its change handler as typing
-// does, and Check1 last, so that the month list, the instant, the minima and the views are all
-// recomputed from the final fields.
+// text: those of the locale of that name as the system would give them, "fi_FI", "ar_EG"...),
+// the texts of Text1 (date), Text3, Text4, Text5 (hours, minutes, seconds) and Text6 (offset),
+// Check1 (unchecked when the line starts with "0"), and a year for the yearly list.
+// The window is made once, in edit mode. For each input its fields and outputs are emptied
+// quietly, then the fields are set one after the other, each setting running its change handler
+// as typing does, and Check1 last, so that the month list, the instant, the minima and the views
+// are all recomputed from the final fields.
 
 #include "fields.h"
 
