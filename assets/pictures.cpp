@@ -36,10 +36,11 @@ QPixmap picture(Picture which)
 
 QIcon starIcon()
 {
-    // The larger drawings keep the icon sharp in task bars and on high-density screens.
+    // The 64-pixel drawing keeps the icon sharp in task bars and on dense screens; larger ones
+    // come from the installed icon theme (each size added here is decoded at start and sent to
+    // the window system).
     QIcon icon(resourcePath(Picture::StarIcon));
-    for (int size : {64, 128, 256})
-        icon.addFile(QStringLiteral(":/pictures/star-icon-%1.png").arg(size));
+    icon.addFile(QStringLiteral(":/pictures/star-icon-64.png"));
     return icon;
 }
 
