@@ -16,3 +16,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DALGOL_WERROR=ON -DALGOL_
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+# Coverage-guided fuzzing, 20 s per target, and the timing replay of what it ran (about 2.5 min).
+tests/fuzz/run-fuzzers.sh 20
