@@ -99,8 +99,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
       Command3(commandButton(this, 420, 4800, 5355, 405, QStringLiteral("Informations sur Algol"))),
       Command2(commandButton(this, 5895, 4800, 765, 405, QStringLiteral("&Quitter"))),
       Picture2(new PictureBox(this, 10000, 360, 7005, 4545, PictureBox::Border::None)),
-      Image3(new toolkit::Image(Picture2, 0, 0, 6900, 4440,
-                                assets::picture(assets::Picture::LightCurve), true)),
+      Image3(new toolkit::Image(Picture2, 0, 0, 6900, 4440, QPixmap(), true)), // see Picture1_Click
       Line1(Picture2->addLine(1425, 3690, 1425, 4000, Qt::black, 1)),
       Line2(Picture2->addLine(6420, 3690, 6420, 4000, Qt::black, 1)),
       Magnitude(Picture2->addLine(-960, 720, -960, 3885, kRed, 3)),

@@ -9,6 +9,7 @@
 #include "instant.h"
 #include "orbitview.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "regional.h"
 #include "settingsstore.h"
 #include "textconversions.h"
@@ -84,6 +85,9 @@ void Algol::DrawOrbitPath()
 
 void Algol::Picture1_Click()
 {
+    // The light curve is decoded when first shown, not at start.
+    if (Image3->picture().isNull())
+        Image3->setPicture(assets::picture(assets::Picture::LightCurve));
     Picture2->show();
 }
 

@@ -146,8 +146,9 @@ void TestAlgolLayout::stateAtCreation()
     // The stopwatch images lie outside the client area.
     QVERIFY(!window.rect().intersects(window.Image1->geometry()));
     QVERIFY(!window.rect().intersects(window.Image2->geometry()));
-    QCOMPARE(window.Image3->picture().size(), QSize(493, 359));
     QVERIFY(window.Image3->stretch());
+    window.Picture1_Click();
+    QCOMPARE(window.Image3->picture().size(), QSize(493, 359));
     QCOMPARE(window.Image1->picture().size(), QSize(32, 32));
     QVERIFY(window.Check1->toolTip().startsWith(QStringLiteral("Inactif si mode")));
     QVERIFY(window.Command4->toolTip().startsWith(QStringLiteral("Création d'un fichier")));
