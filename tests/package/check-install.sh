@@ -41,7 +41,7 @@ done
 desktop=$usr/share/applications/$id.desktop
 if [ -f "$desktop" ]; then
     for line in "Type=Application" "Name=Algol" "Exec=algol" "Icon=$id" \
-                "Comment[fr]=Prévoit les minima de l'étoile variable Algol" \
+                "Comment=Prévoit les minima de l'étoile variable Algol" \
                 "Categories=Education;Science;Astronomy;"; do
         grep -qxF "$line" "$desktop" || fail "$desktop has no line '$line'"
     done
