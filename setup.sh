@@ -10,7 +10,7 @@ packages=(
     xvfb xauth
     fonts-comic-neue fonts-liberation2
     desktop-file-utils appstream dpkg-dev file
-    xdotool xclip faketime libfaketime imagemagick time
+    xdotool xclip x11-utils faketime libfaketime imagemagick time
     clang libclang-rt-14-dev
 )
 

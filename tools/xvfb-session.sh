@@ -1,32 +1,27 @@
-# Shell functions shared by tools/measure-startup.sh and tools/soak.sh (sourced, not run):
-# a private Xvfb display, and waiting for a shown window by its title.
+# Shell functions shared by the scripts that run the program on a virtual X display (sourced, not
+# run): a private Xvfb display, and waiting for a shown window by its title.
 # Times are bash's $EPOCHREALTIME in microseconds (no process started to read the clock).
 
-# Starts Xvfb at the given screen size (1024x768x24 by default) on a display number of its own,
-# picked at random in 100-999 (other Xvfb users on the machine take the low numbers), and waits
-# until it answers; exports DISPLAY. XVFB_PID is the server's process id.
+# Starts Xvfb at the given screen size (1024x768x24 by default) on a display number that the
+# server picks itself (-displayfd: it writes the number once it accepts connections), waiting at
+# most timeout seconds (20 by default); exports DISPLAY. XVFB_PID is the server's process id.
+# -noreset: otherwise the server resets when its last client leaves, and a program started next
+# may find it unreachable.
 start_xvfb() {
-    local screen=${1:-1024x768x24} number attempt i
-    for ((attempt = 0; attempt < 20; attempt++)); do
-        number=$((100 + RANDOM % 900))
-        [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-        # -noreset: the probe below is the first client; its leaving must not reset the server.
-        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for ((i = 0; i < 100; i++)); do
-            if xdpyinfo -display ":$number" >/dev/null 2>&1; then
-                export DISPLAY=":$number"
-                unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-                return 0
-            fi
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    done
-    echo "Xvfb did not start" >&2
-    return 1
+    local screen=${1:-1024x768x24} timeout=${2:-20} fifo number=""
+    fifo=$(mktemp -u "${TMPDIR:-/tmp}/xvfb-display.XXXXXX")
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    read -r -t "$timeout" number <"$fifo" || true
+    rm -f "$fifo"
+    if [[ -z $number ]]; then
+        stop_xvfb
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY XAUTHORITY
 }
 
 stop_xvfb() {

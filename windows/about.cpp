@@ -26,7 +26,6 @@ using toolkit::PictureBox;
 
 namespace {
 
-
 // The author's addresses are build settings (ALGOL_AUTHOR_MAIL, ALGOL_AUTHOR_WEB).
 const QString kAuthorMail = QStringLiteral(ALGOL_AUTHOR_MAIL);
 const QString kAuthorWeb = QStringLiteral(ALGOL_AUTHOR_WEB);

@@ -51,11 +51,8 @@ void Description::Picture1_Click()
 
 void Description::Command3_Click()
 {
-    if (m_mainWindow) {
-        m_mainWindow->show();
-        m_mainWindow->raise();
-        m_mainWindow->activateWindow();
-    }
+    if (m_mainWindow)
+        bringToFront(*m_mainWindow);
     unloadDescription();
 }
 

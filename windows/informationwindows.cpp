@@ -12,14 +12,14 @@ namespace {
 QPointer<Description> s_description;
 QPointer<About> s_about;
 
+} // namespace
+
 void bringToFront(QWidget &window)
 {
     window.show();
     window.raise();
     window.activateWindow();
 }
-
-} // namespace
 
 void showInformationWindow(toolkit::Clock &clock, QWidget *mainWindow,
                            const DescriptionPictures &pictures)

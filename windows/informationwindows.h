@@ -30,6 +30,9 @@ void showInformationWindow(toolkit::Clock &clock, QWidget *mainWindow,
 // it has unloaded the about window.
 void showAboutWindow(std::function<void()> showInformation);
 
+// Shows a window, raises it and makes it the active one (the one that takes the keyboard).
+void bringToFront(QWidget &window);
+
 // The loaded windows, or null.
 Description *loadedDescription();
 About *loadedAbout();

@@ -10,6 +10,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../tools/xvfb-session.sh"
 program=$(readlink -f "${1:?usage: e2e.sh PROGRAM OUTPUT_DIR}")
 output=${2:?usage: e2e.sh PROGRAM OUTPUT_DIR}
 scale=${E2E_TIMEOUT_SCALE:-1}
@@ -24,7 +25,6 @@ epoch=2441598.608
 period=2.867315
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/algol-e2e.XXXXXX")
-xvfb_pid=""
 program_pid=""
 started_at=0
 
@@ -33,10 +33,7 @@ cleanup() {
         kill "$program_pid" 2>/dev/null || true
         wait "$program_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -79,21 +76,9 @@ poll() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# The virtual display: Xvfb picks a free display number itself and writes it when it is ready.
-# -noreset: otherwise the server resets when its last client leaves, and the program's second
-# start could find it unreachable.
+# The virtual display.
 
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/displayfd" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_number=""
-if ! read -r -t $((20 * scale)) display_number <"$work/displayfd" || [ -z "$display_number" ]; then
-    cat "$work/xvfb.log" >&2
-    fail "Xvfb did not start"
-fi
-export DISPLAY=":$display_number"
-unset XAUTHORITY
+start_xvfb 1280x1024x24 $((20 * scale)) || fail "Xvfb did not start"
 
 # ---------------------------------------------------------------------------------------------
 # The program, with its own home folder and the instant faked.

@@ -45,22 +45,18 @@ if [ "$contents" != "$expected" ]; then
     fail "the package's files (>) are not the expected ones (<)"
 fi
 
-# The program as the package installs it, started with an empty home on an X display of its own
-# (Xvfb picks a free display number and writes it once it is ready).
+# The program as the package installs it, started with an empty home on an X display of its own.
 dpkg-deb -x "$deb" "$work/root"
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/$id.desktop")
 [ -n "$wm_class" ] || fail "the desktop entry names no StartupWMClass"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${program:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+source "$(dirname "$0")/../../tools/xvfb-session.sh"
+trap 'kill "${program:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
+start_xvfb || { echo "FAIL: Xvfb did not start"; exit 1; }
 
-env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u LD_LIBRARY_PATH \
+env -u LD_LIBRARY_PATH \
     HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     "$work/root/usr/bin/algol" >"$work/output.txt" 2>&1 &
 program=$!
