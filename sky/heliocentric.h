@@ -1,0 +1,13 @@
+#pragma once
+
+namespace sky {
+
+// The light-time correction for Algol, HJD - JD in days, at the geocentric instant jdUtc
+// (Earth's heliocentric position from eraEpv00; between about -7.8 and +7.6 minutes).
+double heliocentricCorrectionDays(double jdUtc);
+
+// The geocentric UTC instant (JD) at which a heliocentric instant (HJD on UTC) is seen, and back.
+double geocentricFromHeliocentric(double hjdUtc);
+double heliocentricFromGeocentric(double jdUtc);
+
+} // namespace sky

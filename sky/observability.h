@@ -1,0 +1,49 @@
+#pragma once
+
+#include "elementsets.h"
+#include "positions.h"
+#include "site.h"
+
+#include <optional>
+#include <vector>
+
+namespace sky {
+
+// A minimum is observable when, at its instant, Algol stands at least minAlgolAltitudeDeg high
+// and the Sun at most maxSunAltitudeDeg.
+struct Conditions
+{
+    double minAlgolAltitudeDeg = 20;
+    double maxSunAltitudeDeg = -12;
+};
+
+struct PredictedMinimum
+{
+    long long cycle = 0;                      // E, counted from the elements' epoch
+    double jdUtc = 0;                         // the geocentric instant, Julian Day on UTC
+    std::optional<double> uncertaintyMinutes; // empty when unknown
+    std::optional<SkyAtInstant> sky;          // with a site only
+    bool algolHighEnough = true;              // true without a site
+    bool skyDarkEnough = true;                // true without a site
+    bool observable() const { return algolHighEnough && skyDarkEnough; }
+};
+
+// Every minimum whose geocentric instant lies in (fromJdUtc, toJdUtc], in time order, with the
+// observing columns when a site is given. The minima come from the ephemeris stepping; heliocentric
+// elements are turned into geocentric instants.
+std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJdUtc,
+                                            double toJdUtc, const std::optional<Site> &site,
+                                            const Conditions &conditions);
+
+// Why a site sees none of the minima of a period, when it sees none.
+enum class NoneObservable {
+    NotNone,               // at least one minimum is observable
+    NoMinimum,             // the period holds no minimum at all
+    AlgolNeverHighEnough,  // Algol's culmination at the site is below the minimum altitude
+    SkyNeverDarkEnough,    // at none of the minima is the Sun low enough
+    NoneThisTime,          // each one fails for its own reasons
+};
+NoneObservable whyNoneObservable(const std::vector<PredictedMinimum> &minima,
+                                 const std::optional<Site> &site, const Conditions &conditions);
+
+} // namespace sky
