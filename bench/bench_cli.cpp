@@ -1,0 +1,66 @@
+// algol-minima's work between the options and the bytes: the report of a period (minima, times in
+// the zone, the sky at each minimum) and its iCalendar text.
+
+#include "formats.h"
+#include "report.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+cli::MinimaOptions parisOptions(int days, cli::OutputFormat format)
+{
+    cli::MinimaOptions options;
+    options.from = QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC);
+    options.to = options.from.addDays(days);
+    options.site = sky::Site{48.85, 2.35, 35};
+    options.zone = QTimeZone("Europe/Paris");
+    options.elements = sky::currentElements();
+    options.all = true; // every minimum, the worst case
+    options.format = format;
+    return options;
+}
+
+const QDateTime kGenerated(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+
+void BM_YearReport(benchmark::State &state)
+{
+    const cli::MinimaOptions options = parisOptions(365, cli::OutputFormat::Table);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cli::makeReport(options, kGenerated));
+}
+BENCHMARK(BM_YearReport)->Unit(benchmark::kMillisecond);
+
+void BM_YearTable(benchmark::State &state)
+{
+    const cli::MinimaOptions options = parisOptions(365, cli::OutputFormat::Table);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cli::tableText(cli::makeReport(options, kGenerated), QLocale::c()));
+}
+BENCHMARK(BM_YearTable)->Unit(benchmark::kMillisecond);
+
+void BM_TenYearsIcs(benchmark::State &state)
+{
+    const cli::MinimaOptions options = parisOptions(3652, cli::OutputFormat::Ics);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const QByteArray ics = cli::icsText(cli::makeReport(options, kGenerated));
+        bytes = std::size_t(ics.size());
+        benchmark::DoNotOptimize(ics.data());
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_TenYearsIcs)->Unit(benchmark::kMillisecond);
+
+// The text alone, from a report made once.
+void BM_TenYearsIcsFormatting(benchmark::State &state)
+{
+    const cli::Report report = cli::makeReport(parisOptions(3652, cli::OutputFormat::Ics), kGenerated);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cli::icsText(report));
+}
+BENCHMARK(BM_TenYearsIcsFormatting)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

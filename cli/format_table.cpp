@@ -1,0 +1,148 @@
+#include "formats.h"
+
+#include "texts.h"
+#include "wording.h"
+
+namespace cli {
+
+namespace {
+
+struct Column
+{
+    explicit Column(const QString &heading, bool alignRight = true)
+        : heading(heading), alignRight(alignRight)
+    {
+    }
+    QString heading;
+    bool alignRight;
+    QStringList cells;
+};
+
+// "Thu 2026-12-10 22:14:05", the day's name in the user's language.
+QString dateTimeText(const QDateTime &dateTime, const QLocale &locale, bool withSeconds)
+{
+    return locale.dayName(dateTime.date().dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + isoDateText(dateTime.date()) + QLatin1Char(' ') + clockText(dateTime.time(), withSeconds);
+}
+
+QString degrees(double value, const QLocale &locale)
+{
+    return fixedNumber(value, 1, locale) + QStringLiteral("°");
+}
+
+QString alignedColumns(const QList<Column> &columns)
+{
+    QList<qsizetype> widths;
+    for (const Column &column : columns) {
+        qsizetype width = column.heading.size();
+        for (const QString &cell : column.cells)
+            width = std::max(width, cell.size());
+        widths << width;
+    }
+    const qsizetype rows = columns.isEmpty() ? 0 : columns.first().cells.size();
+    QString text;
+    for (qsizetype row = -1; row < rows; ++row) {
+        QString line;
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            const Column &column = columns[c];
+            const QString &cell = row < 0 ? column.heading : column.cells[row];
+            if (c > 0)
+                line += QStringLiteral("  ");
+            line += column.alignRight ? cell.rightJustified(widths[c]) : cell.leftJustified(widths[c]);
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString headerText(const Report &report, const QLocale &locale)
+{
+    const MinimaOptions &options = report.options;
+    QString text;
+    if (options.site) {
+        text += AlgolMinima::tr("Minima of Algol seen from %1, time zone %2")
+                    .arg(siteDescription(*options.site, locale), QString::fromUtf8(options.zone.id()));
+    } else {
+        text += AlgolMinima::tr("Minima of Algol, time zone %1").arg(QString::fromUtf8(options.zone.id()));
+    }
+    text += QLatin1Char('\n');
+    const LocalTime from = localTimeOf(options.from, options.zone);
+    const LocalTime to = localTimeOf(options.to, options.zone);
+    text += AlgolMinima::tr("From %1 %2 to %3 %4")
+                .arg(dateTimeText(from.local, locale, false), from.abbreviation,
+                     dateTimeText(to.local, locale, false), to.abbreviation)
+        + QLatin1Char('\n');
+    text += AlgolMinima::tr("Elements: %1").arg(elementsDescription(options.elements));
+    if (options.elements.kind == sky::ElementSetKind::Current)
+        text += AlgolMinima::tr("; uncertainty ±15 minutes in 2015-2030");
+    text += QLatin1Char('\n');
+    if (options.site) {
+        text += AlgolMinima::tr("Observable when Algol stands at least %1 high and the Sun at most %2: "
+                                "%3 of %n minima", nullptr, report.minimaInPeriod)
+                    .arg(degrees(options.conditions.minAlgolAltitudeDeg, locale),
+                         degrees(options.conditions.maxSunAltitudeDeg, locale))
+                    .arg(report.observableCount);
+    } else {
+        text += AlgolMinima::tr("No site given (--lat and --lon): the minima are listed without "
+                                "their altitudes and visibility.");
+    }
+    text += QLatin1Char('\n');
+    return text;
+}
+
+} // namespace
+
+QByteArray tableText(const Report &report, const QLocale &locale)
+{
+    QString text = headerText(report, locale);
+    const QString sentence = emptyListSentence(report, locale);
+    if (report.rows.isEmpty()) {
+        text += QLatin1Char('\n') + sentence + QLatin1Char('\n');
+        return text.toUtf8();
+    }
+
+    const bool site = report.options.site.has_value();
+    Column cycle(AlgolMinima::tr("Cycle"));
+    Column local(AlgolMinima::tr("Local time"), false);
+    Column utc(AlgolMinima::tr("UTC"), false);
+    Column algol(AlgolMinima::tr("Algol"));
+    Column azimuth(AlgolMinima::tr("Azimuth"));
+    Column sun(AlgolMinima::tr("Sun"));
+    Column moon(AlgolMinima::tr("Moon"));
+    Column lit(AlgolMinima::tr("Lit"));
+    Column uncertainty(AlgolMinima::tr("Uncertainty"), false);
+    Column observable(AlgolMinima::tr("Observable"), false);
+    for (const ReportRow &row : report.rows) {
+        cycle.cells << QString::number(row.minimum.cycle);
+        local.cells << dateTimeText(row.local.local, locale, true) + QLatin1Char(' ')
+                + row.local.abbreviation + QLatin1Char(' ') + offsetText(row.local.offsetSeconds);
+        utc.cells << isoDateText(row.utc.date()) + QLatin1Char(' ') + clockText(row.utc.time());
+        uncertainty.cells << (row.minimum.uncertaintyMinutes
+                                  ? AlgolMinima::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, 0, locale))
+                                  : AlgolMinima::tr("unknown"));
+        if (!site)
+            continue;
+        const sky::SkyAtInstant &at = *row.minimum.sky;
+        algol.cells << degrees(at.algol.altitudeDeg, locale);
+        azimuth.cells << degrees(azimuthForDisplay(at.algol.azimuthDeg), locale);
+        sun.cells << degrees(at.sun.altitudeDeg, locale);
+        moon.cells << degrees(at.moon.altitudeDeg, locale);
+        lit.cells << fixedNumber(at.moonIlluminatedFraction * 100, 0, locale) + QStringLiteral(" %");
+        observable.cells << (row.minimum.observable() ? AlgolMinima::tr("yes")
+                                                      : AlgolMinima::tr("no: %1").arg(hindranceText(row.minimum)));
+    }
+    QList<Column> columns{cycle, local, utc};
+    if (site)
+        columns << algol << azimuth << sun << moon << lit;
+    columns << uncertainty;
+    if (site)
+        columns << observable;
+    text += QLatin1Char('\n') + alignedColumns(columns);
+    if (!sentence.isEmpty())
+        text += QLatin1Char('\n') + sentence + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+} // namespace cli

@@ -1,0 +1,235 @@
+#include "options.h"
+
+#include "texts.h"
+#include "zonetime.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+struct Parser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption from{"from", AlgolMinima::tr("Start of the period (default: now)."), "DATE[THH:MM]"};
+    QCommandLineOption to{"to", AlgolMinima::tr("End of the period."), "DATE[THH:MM]"};
+    QCommandLineOption days{"days", AlgolMinima::tr("Length of the period in days (default: 30)."), "N"};
+    QCommandLineOption lat{"lat", AlgolMinima::tr("Latitude of the site in degrees, north positive."), "DEG"};
+    QCommandLineOption lon{"lon", AlgolMinima::tr("Longitude of the site in degrees, east positive."), "DEG"};
+    QCommandLineOption height{"height", AlgolMinima::tr("Height of the site in metres (default: 0)."), "M"};
+    QCommandLineOption tz{"tz", AlgolMinima::tr("Time zone, an IANA name such as Europe/Paris (default: the system's)."), "ZONE"};
+    QCommandLineOption elements{"elements", AlgolMinima::tr("Elements: current (default), classic, or EPOCH:PERIOD[:hjd|jd]."), "SET"};
+    QCommandLineOption minAltitude{"min-altitude", AlgolMinima::tr("Lowest altitude of Algol in degrees (default: 20)."), "DEG"};
+    QCommandLineOption sunAltitude{"sun-altitude", AlgolMinima::tr("The Sun must be below this altitude in degrees (default: -12)."), "DEG"};
+    QCommandLineOption all{"all", AlgolMinima::tr("List also the minima that cannot be seen.")};
+    QCommandLineOption format{"format", AlgolMinima::tr("Output format: table (default), csv, json or ics."), "FORMAT"};
+    QCommandLineOption output{{"o", "output"}, AlgolMinima::tr("Write to FILE instead of the standard output."), "FILE"};
+
+    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption())
+    {
+        parser.setApplicationDescription(
+            AlgolMinima::tr("Lists the primary minima of Algol (beta Persei) that can be seen from a site: "
+               "Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 "
+               "(2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z "
+               "or carry an offset (+01:00)."));
+        parser.addOptions({from, to, days, lat, lon, height, tz, elements, minAltitude,
+                           sunAltitude, all, format, output});
+    }
+};
+
+// Raised by the readers below; caught once in parseCommandLine.
+struct Refusal
+{
+    QString message;
+};
+
+[[noreturn]] void refuse(const QString &option, const QString &message)
+{
+    throw Refusal{QStringLiteral("--%1: %2").arg(option, message)};
+}
+
+double readNumber(const QCommandLineParser &parser, const QString &option, double lowest,
+                  double highest, const char *what)
+{
+    const QString text = parser.value(option);
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
+        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(text));
+    }
+    return value;
+}
+
+// DATE, DATE THH:MM or DATE THH:MM:SS, optionally followed by Z or an offset (with a time only).
+QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
+                      const QTimeZone &zone, bool endOfDay)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?([Zz]|[+-]\d{2}:?\d{2})?)?$)"));
+    const QString text = parser.value(option).trimmed();
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        refuse(option, AlgolMinima::tr("\"%1\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)").arg(text));
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    if (!date.isValid())
+        refuse(option, AlgolMinima::tr("%1 is not a day of the calendar").arg(text.left(10)));
+    if (date.year() < 1000 || date.year() > 2999)
+        refuse(option, AlgolMinima::tr("%1: the year must lie between 1000 and 2999").arg(text.left(10)));
+    if (match.captured(4).isEmpty()) {
+        // A date alone is the start of that day, or for the end of the period its last moment.
+        return resolveLocalTime(endOfDay ? date.addDays(1) : date, QTime(0, 0), zone);
+    }
+    const QTime time(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt());
+    if (!time.isValid())
+        refuse(option, AlgolMinima::tr("%1 is not a time of day").arg(text.mid(11)));
+    const QString zoneText = match.captured(7);
+    if (zoneText.isEmpty())
+        return resolveLocalTime(date, time, zone);
+    int offsetSeconds = 0;
+    if (zoneText.compare(QLatin1String("Z"), Qt::CaseInsensitive) != 0) {
+        const QString digits = QString(zoneText).remove(QLatin1Char(':'));
+        const int hours = digits.mid(1, 2).toInt();
+        const int minutes = digits.mid(3, 2).toInt();
+        if (hours > 18 || minutes > 59)
+            refuse(option, AlgolMinima::tr("%1 is not an offset from UTC").arg(zoneText));
+        offsetSeconds = (hours * 3600 + minutes * 60) * (digits.startsWith(QLatin1Char('-')) ? -1 : 1);
+    }
+    return QDateTime(date, time, Qt::UTC).addSecs(-offsetSeconds);
+}
+
+QTimeZone readZone(const QCommandLineParser &parser, const QString &option)
+{
+    const QByteArray id = parser.value(option).trimmed().toUtf8();
+    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id))
+        refuse(option, AlgolMinima::tr("unknown time zone \"%1\" (an IANA name such as Europe/Paris)")
+                           .arg(parser.value(option)));
+    return QTimeZone(id);
+}
+
+OutputFormat readFormat(const QCommandLineParser &parser, const QString &option)
+{
+    const QString name = parser.value(option).trimmed().toLower();
+    if (name == QLatin1String("table"))
+        return OutputFormat::Table;
+    if (name == QLatin1String("csv"))
+        return OutputFormat::Csv;
+    if (name == QLatin1String("json"))
+        return OutputFormat::Json;
+    if (name == QLatin1String("ics"))
+        return OutputFormat::Ics;
+    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(parser.value(option)));
+}
+
+MinimaOptions readOptions(const Parser &p, const Environment &environment)
+{
+    const QCommandLineParser &parser = p.parser;
+    if (!parser.positionalArguments().isEmpty())
+        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(parser.positionalArguments().first())};
+
+    MinimaOptions options;
+    options.zone = parser.isSet(p.tz) ? readZone(parser, p.tz.names().first())
+                                      : environment.systemZone;
+    if (!options.zone.isValid())
+        options.zone = QTimeZone::utc();
+
+    if (parser.isSet(p.elements)) {
+        const QString text = parser.value(p.elements).trimmed();
+        const auto set = sky::parseElementSet(text.toStdString());
+        if (!set)
+            refuse(QStringLiteral("elements"),
+                   AlgolMinima::tr("\"%1\" is not current, classic or EPOCH:PERIOD[:hjd|jd] (an epoch between "
+                      "JD 2000000 and 2600000, a period between 0.5 and 10 days)").arg(text));
+        options.elements = *set;
+    } else {
+        options.elements = sky::currentElements();
+    }
+
+    if (parser.isSet(p.lat) != parser.isSet(p.lon))
+        refuse(parser.isSet(p.lat) ? QStringLiteral("lat") : QStringLiteral("lon"),
+               AlgolMinima::tr("a site needs both --lat and --lon"));
+    if (parser.isSet(p.lat)) {
+        sky::Site site;
+        site.latitudeDeg = readNumber(parser, QStringLiteral("lat"), -90, 90,
+            QT_TRANSLATE_NOOP("AlgolMinima", "the latitude is a number of degrees from %1 to %2, not \"%3\""));
+        site.longitudeDeg = readNumber(parser, QStringLiteral("lon"), -180, 180,
+            QT_TRANSLATE_NOOP("AlgolMinima", "the longitude is a number of degrees from %1 to %2, not \"%3\""));
+        if (parser.isSet(p.height))
+            site.heightM = readNumber(parser, QStringLiteral("height"), -500, 10000,
+                QT_TRANSLATE_NOOP("AlgolMinima", "the height is a number of metres from %1 to %2, not \"%3\""));
+        options.site = site;
+    } else if (parser.isSet(p.height)) {
+        refuse(QStringLiteral("height"), AlgolMinima::tr("a height needs a site (--lat and --lon)"));
+    }
+
+    if (parser.isSet(p.minAltitude))
+        options.conditions.minAlgolAltitudeDeg = readNumber(parser, QStringLiteral("min-altitude"), -90, 90,
+            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""));
+    if (parser.isSet(p.sunAltitude))
+        options.conditions.maxSunAltitudeDeg = readNumber(parser, QStringLiteral("sun-altitude"), -90, 90,
+            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""));
+    options.all = parser.isSet(p.all);
+    if (parser.isSet(p.format))
+        options.format = readFormat(parser, QStringLiteral("format"));
+    if (parser.isSet(p.output)) {
+        options.output = parser.value(p.output);
+        if (options.output.isEmpty())
+            refuse(QStringLiteral("output"), AlgolMinima::tr("the file name is empty"));
+    }
+
+    options.from = parser.isSet(p.from) ? readInstant(parser, QStringLiteral("from"), options.zone, false)
+                                        : environment.now.toUTC();
+    options.from.setTime(QTime(options.from.time().hour(), options.from.time().minute(),
+                               options.from.time().second()));
+    if (parser.isSet(p.to) && parser.isSet(p.days))
+        refuse(QStringLiteral("days"), AlgolMinima::tr("give either --to or --days, not both"));
+    if (parser.isSet(p.to)) {
+        options.to = readInstant(parser, QStringLiteral("to"), options.zone, true);
+        if (options.to <= options.from)
+            refuse(QStringLiteral("to"), AlgolMinima::tr("the end of the period must come after its start"));
+        if (options.from.secsTo(options.to) > kLongestPeriodDays * 86400)
+            refuse(QStringLiteral("to"), AlgolMinima::tr("the period is longer than 100 years"));
+    } else {
+        qint64 days = 30;
+        if (parser.isSet(p.days)) {
+            bool ok = false;
+            days = parser.value(p.days).trimmed().toLongLong(&ok);
+            if (!ok || days < 1 || days > kLongestPeriodDays)
+                refuse(QStringLiteral("days"), AlgolMinima::tr("the number of days is a whole number from 1 to "
+                                                  "36525 (100 years), not \"%1\"").arg(parser.value(p.days)));
+        }
+        options.to = options.from.addDays(days);
+    }
+    return options;
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environment &environment)
+{
+    Parser p;
+    if (!p.parser.parse(arguments))
+        return UsageError{p.parser.errorText()};
+    if (p.parser.isSet(p.help))
+        return ShowHelp{};
+    if (p.parser.isSet(p.version))
+        return ShowVersion{};
+    try {
+        return readOptions(p, environment);
+    } catch (const Refusal &refusal) {
+        return UsageError{refusal.message};
+    }
+}
+
+QString helpText()
+{
+    return Parser().parser.helpText();
+}
+
+} // namespace cli

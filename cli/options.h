@@ -1,0 +1,60 @@
+#pragma once
+
+// The options of algol-minima as one plain value, and the one function that reads them from the
+// command line. Nothing here computes a minimum or writes a file.
+
+#include "elementsets.h"
+#include "observability.h"
+#include "site.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <optional>
+#include <variant>
+
+namespace cli {
+
+enum class OutputFormat { Table, Csv, Json, Ics };
+
+struct MinimaOptions
+{
+    QDateTime from; // UTC, exclusive
+    QDateTime to;   // UTC, inclusive
+    std::optional<sky::Site> site;
+    QTimeZone zone;
+    sky::ElementSet elements;
+    sky::Conditions conditions;
+    bool all = false;
+    OutputFormat format = OutputFormat::Table;
+    QString output; // empty or "-": standard output
+};
+
+// What the program reads from the world, passed in so that tests can set it.
+struct Environment
+{
+    QDateTime now;       // the present instant
+    QTimeZone systemZone; // the zone used without --tz
+};
+
+// The longest period that can be asked for: 100 years.
+inline constexpr qint64 kLongestPeriodDays = 36525;
+
+struct ShowHelp {};
+struct ShowVersion {};
+struct UsageError
+{
+    QString message; // one line, naming the option
+};
+
+using ParsedCommandLine = std::variant<MinimaOptions, ShowHelp, ShowVersion, UsageError>;
+
+// arguments[0] is the program's name, as in QCoreApplication::arguments().
+ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environment &environment);
+
+// The text of --help.
+QString helpText();
+
+} // namespace cli

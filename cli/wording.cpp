@@ -1,0 +1,127 @@
+#include "wording.h"
+
+#include "texts.h"
+
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+// Half away from zero. Rounded before Qt formats it, -0.04 becomes -0.0, which Qt prints "0.0";
+// formatted directly, it would print "-0.0".
+double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+} // namespace
+
+QString shortest(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString fixedNumber(double value, int decimals)
+{
+    return QString::number(rounded(value, decimals), 'f', decimals);
+}
+
+QString fixedNumber(double value, int decimals, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(rounded(value, decimals), 'f', decimals);
+}
+
+double azimuthForDisplay(double azimuthDeg)
+{
+    const double shown = rounded(azimuthDeg, 1);
+    return shown >= 360 ? shown - 360 : shown;
+}
+
+QString elementsDescription(const sky::ElementSet &set)
+{
+    const QString scale = set.reference == sky::TimeReference::Heliocentric
+        ? QStringLiteral("HJD") : QStringLiteral("JD");
+    const QString formula = QStringLiteral("Min I = %1 %2 + %3 E")
+                                .arg(scale, shortest(set.elements.epoch), shortest(set.elements.period));
+    switch (set.kind) {
+    case sky::ElementSetKind::Current:
+        return AlgolMinima::tr("current (O-C gateway), %1").arg(formula);
+    case sky::ElementSetKind::Classic:
+        return AlgolMinima::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
+    case sky::ElementSetKind::Custom:
+        break;
+    }
+    return AlgolMinima::tr("your own, %1").arg(formula);
+}
+
+QString siteDescription(const sky::Site &site, const QLocale &locale)
+{
+    return AlgolMinima::tr("%1° %2, %3° %4, %5 m")
+        .arg(fixedNumber(std::fabs(site.latitudeDeg), 2, locale),
+             site.latitudeDeg < 0 ? AlgolMinima::tr("S") : AlgolMinima::tr("N"),
+             fixedNumber(std::fabs(site.longitudeDeg), 2, locale),
+             site.longitudeDeg < 0 ? AlgolMinima::tr("W") : AlgolMinima::tr("E"),
+             fixedNumber(site.heightM, 0, locale));
+}
+
+QString hindranceText(const sky::PredictedMinimum &minimum)
+{
+    QStringList reasons;
+    if (!minimum.algolHighEnough)
+        reasons << AlgolMinima::tr("Algol too low");
+    if (!minimum.skyDarkEnough)
+        reasons << AlgolMinima::tr("sky too bright");
+    return reasons.join(QStringLiteral(", "));
+}
+
+QString emptyListSentence(const Report &report, const QLocale &locale)
+{
+    const sky::Conditions &conditions = report.options.conditions;
+    switch (report.none) {
+    case sky::NoneObservable::NotNone:
+        return {};
+    case sky::NoneObservable::NoMinimum:
+        return AlgolMinima::tr("There is no minimum of Algol in this period.");
+    case sky::NoneObservable::AlgolNeverHighEnough:
+        return AlgolMinima::tr("Algol never climbs %1° above the horizon at latitude %2°: "
+                               "no minimum can be seen from this site.")
+            .arg(fixedNumber(conditions.minAlgolAltitudeDeg, 1, locale),
+                 fixedNumber(report.options.site->latitudeDeg, 2, locale));
+    case sky::NoneObservable::SkyNeverDarkEnough:
+        return AlgolMinima::tr("The Sun never goes below %1° at the minima of this period: "
+                               "the sky is never dark enough here.")
+            .arg(fixedNumber(conditions.maxSunAltitudeDeg, 1, locale));
+    case sky::NoneObservable::NoneThisTime:
+        break;
+    }
+    return AlgolMinima::tr("None of the %n minima of this period can be seen: at each of them Algol "
+                           "is too low or the sky too bright.", nullptr, report.minimaInPeriod);
+}
+
+QString extrapolationWarning()
+{
+    return AlgolMinima::tr("warning: the current elements are extrapolated outside 2000-2040; the "
+                           "times may be off by more than the uncertainty shown");
+}
+
+QString elementsKey(const sky::ElementSet &set)
+{
+    switch (set.kind) {
+    case sky::ElementSetKind::Current:
+        return QStringLiteral("current");
+    case sky::ElementSetKind::Classic:
+        return QStringLiteral("classic");
+    case sky::ElementSetKind::Custom:
+        break;
+    }
+    return QStringLiteral("%1-%2-%3")
+        .arg(shortest(set.elements.epoch), shortest(set.elements.period),
+             set.reference == sky::TimeReference::Heliocentric ? QStringLiteral("hjd")
+                                                               : QStringLiteral("jd"));
+}
+
+} // namespace cli

@@ -1,0 +1,126 @@
+#include "zonetime.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace cli {
+
+namespace {
+
+constexpr double kUnixEpochJulianDay = 2440587.5;
+constexpr qint64 kSecondsPerDay = 86400;
+
+} // namespace
+
+QDateTime resolveLocalTime(QDate date, QTime time, const QTimeZone &zone)
+{
+    // The wall-clock reading counted as if it were UTC; subtracting the right offset gives the
+    // instant. The candidates are the offsets in force a day either side: a zone changes its
+    // offset at most once in that span.
+    const qint64 wall = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
+    const int before = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(wall - kSecondsPerDay, Qt::UTC));
+    const int after = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(wall + kSecondsPerDay, Qt::UTC));
+    std::optional<qint64> first;
+    for (const int offset : {before, after}) {
+        const qint64 candidate = wall - offset;
+        if (zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(candidate, Qt::UTC)) != offset)
+            continue;
+        if (!first || candidate < *first)
+            first = candidate;
+    }
+    // In a gap no candidate reads back: the offset from before the change decides.
+    return QDateTime::fromSecsSinceEpoch(first.value_or(wall - before), Qt::UTC);
+}
+
+double julianDayOf(const QDateTime &instant)
+{
+    return kUnixEpochJulianDay + double(instant.toMSecsSinceEpoch()) / (kSecondsPerDay * 1000.0);
+}
+
+QDateTime utcOfJulianDay(double julianDayUtc)
+{
+    const auto seconds = std::llround((julianDayUtc - kUnixEpochJulianDay) * kSecondsPerDay);
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+}
+
+LocalTime localTimeOf(const QDateTime &instant, const QTimeZone &zone)
+{
+    // One look-up in the zone's rules gives both the offset and the abbreviation.
+    const QTimeZone::OffsetData data = zone.offsetData(instant);
+    return {instant.toOffsetFromUtc(data.offsetFromUtc), data.abbreviation, data.offsetFromUtc};
+}
+
+QString offsetText(int offsetSeconds)
+{
+    const int minutes = std::abs(offsetSeconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+namespace {
+
+// value as exactly `width` decimal digits (value is never negative here, and fits).
+void appendDigits(QString &text, int value, int width)
+{
+    QChar digits[8];
+    for (int i = width - 1; i >= 0; --i) {
+        digits[i] = QChar(u'0' + value % 10);
+        value /= 10;
+    }
+    text.append(digits, width);
+}
+
+void appendDate(QString &text, QDate date, bool separated)
+{
+    appendDigits(text, date.year(), 4);
+    if (separated)
+        text += QLatin1Char('-');
+    appendDigits(text, date.month(), 2);
+    if (separated)
+        text += QLatin1Char('-');
+    appendDigits(text, date.day(), 2);
+}
+
+void appendClock(QString &text, QTime time, bool separated, bool withSeconds)
+{
+    appendDigits(text, time.hour(), 2);
+    if (separated)
+        text += QLatin1Char(':');
+    appendDigits(text, time.minute(), 2);
+    if (!withSeconds)
+        return;
+    if (separated)
+        text += QLatin1Char(':');
+    appendDigits(text, time.second(), 2);
+}
+
+} // namespace
+
+QString isoDateText(QDate date)
+{
+    QString text;
+    appendDate(text, date, true);
+    return text;
+}
+
+QString clockText(QTime time, bool withSeconds)
+{
+    QString text;
+    appendClock(text, time, true, withSeconds);
+    return text;
+}
+
+QString icsUtcText(const QDateTime &utc)
+{
+    QString text;
+    text.reserve(16);
+    appendDate(text, utc.date(), false);
+    text += QLatin1Char('T');
+    appendClock(text, utc.time(), false, true);
+    text += QLatin1Char('Z');
+    return text;
+}
+
+} // namespace cli

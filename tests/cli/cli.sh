@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# algol-minima as a user runs it: exit statuses, what goes to standard output and standard error,
+# and the files it writes or leaves alone (a missing folder, a full disk, a full standard output).
+# usage: cli.sh PROGRAM WORK-FOLDER
+set -uo pipefail
+program=$1
+work=$2/cli-work
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$work" && mkdir -p "$work"
+cd "$work" || exit 1
+
+export LANG=C.UTF-8 LC_ALL= LANGUAGE= TZ=Europe/Paris
+paris=(--lat 48.85 --lon 2.35 --tz Europe/Paris)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run ARGS...: runs the program, keeps its status in $status, its output in out and err.
+run() { "$program" "$@" >out 2>err; status=$?; }
+expect_status() { [ "$status" -eq "$1" ] || fail "$2: status $status, expected $1; stderr: $(cat err)"; }
+one_line_naming() { # one line on standard error that starts with the program's name and names $1
+    [ "$(wc -l <err)" -eq 1 ] && grep -q "^algol-minima: .*$1" err || fail "$2: stderr is not one line naming '$1': $(cat err)"
+}
+
+# A user's evening in Paris: the observable minima, the table's header and rows, nothing on stderr.
+run "${paris[@]}" --from 2026-12-08T12:00 --days 30
+expect_status 0 "Paris, 30 days"
+[ -s err ] && fail "Paris, 30 days: stderr: $(cat err)"
+grep -q '^Minima of Algol seen from 48.85° N, 2.35° E, 0 m, time zone Europe/Paris$' out || fail "Paris: header: $(head -1 out)"
+rows=$(grep -cE '^ +[0-9]+  ... 202[67]-[0-9-]+ [0-9:]+ CET \+01:00 .* yes$' out)
+[ "$rows" -ge 3 ] || fail "Paris: $rows observable rows: $(cat out)"
+
+# Every wrong option: status 2, one line naming the option, nothing written anywhere.
+while IFS='|' read -r named arguments; do
+    [ -z "$named" ] && continue
+    # shellcheck disable=SC2086
+    run $arguments -o refused.txt
+    expect_status 2 "$arguments"
+    one_line_naming "$named" "$arguments"
+    [ -s out ] && fail "$arguments: wrote to stdout"
+    [ -e refused.txt ] && fail "$arguments: created its output file"
+done <<'CASES'
+--lat|--lat 91 --lon 2
+--lon|--lat 48 --lon -180.5
+--tz|--tz Mars/Olympus_Mons
+--from|--from 2026-02-30
+--to|--from 2026-12-08 --to 2026-12-07
+--to|--from 2000-01-01 --to 2100-06-01
+--elements|--elements 2455528.105:abc
+--format|--format pdf
+Unknown option|--colour
+CASES
+
+# A folder that does not exist: status 1, the reason, no file.
+run "${paris[@]}" -o missing/minima.txt
+expect_status 1 "missing folder"
+one_line_naming "cannot write missing/minima.txt" "missing folder"
+
+# A full disk (a file-size limit, its signal ignored so that the write fails with EFBIG): status 1,
+# the existing file byte for byte as it was, no temporary file left behind.
+printf 'my own notes\n' >calendar.ics
+cp calendar.ics before.ics
+(ulimit -f 8 && trap '' XFSZ && exec "$program" "${paris[@]}" --from 2026-01-01 --days 3650 --all --format ics -o calendar.ics) >out 2>err
+status=$?
+expect_status 1 "full disk"
+one_line_naming "cannot write calendar.ics" "full disk"
+cmp -s calendar.ics before.ics || fail "full disk: the existing file was changed"
+[ "$(ls | grep -vcE '^(calendar.ics|before.ics|out|err)$')" -eq 0 ] || fail "full disk: left $(ls)"
+
+# A standard output that cannot take the text.
+if [ -w /dev/full ]; then
+    "$program" "${paris[@]}" >/dev/full 2>err
+    status=$?
+    expect_status 1 "/dev/full"
+    one_line_naming "cannot write the standard output" "/dev/full"
+fi
+
+# A calendar file that an independent parser reads, whose events keep their UIDs from one export to
+# the next, and which replaces an existing file whole.
+run "${paris[@]}" --from 2026-12-01 --to 2026-12-31 --all --format ics -o calendar.ics
+expect_status 0 "ics"
+/usr/bin/python3 "$here/check-ics.py" calendar.ics 11 december.uids || fail "ics: December"
+run "${paris[@]}" --from 2026-12-15 --to 2027-01-15 --all --format ics -o later.ics
+/usr/bin/python3 "$here/check-ics.py" later.ics 11 later.uids || fail "ics: later"
+[ "$(comm -12 december.uids later.uids | wc -l)" -eq 6 ] || fail "ics: the 6 minima of 15-31 December changed their UIDs"
+
+# Sites that see nothing: an empty list with a sentence that says why, status 0.
+run --lat -55 --lon -68 --tz America/Argentina/Ushuaia --from 2026-12-08 --days 30
+expect_status 0 "Ushuaia"
+grep -q '^Algol never climbs 20.0° above the horizon at latitude -55.00°' out || fail "Ushuaia: $(cat out)"
+run --lat 78.2 --lon 15.6 --tz Arctic/Longyearbyen --from 2026-06-01 --days 30 --format json
+expect_status 0 "Svalbard in June"
+[ "$(cat out)" = "[]" ] || fail "Svalbard: $(cat out)"
+grep -q 'the sky is never dark enough here' err || fail "Svalbard: stderr: $(cat err)"
+
+# The zone of the system, summer time, and the warning for elements used far from their years.
+TZ=America/New_York run --from 2046-07-01 --days 10 --format csv
+expect_status 0 "New York 2046"
+grep -q '^algol-minima: warning: the current elements are extrapolated' err || fail "2046: no warning: $(cat err)"
+grep -qE '^[0-9]+,2046-07-[0-9T:]+Z,2046-07-[0-9T:]+-04:00,EDT,[0-9]+$' out || fail "New York: $(cat out)"
+
+# French: headings, messages and Qt's own option texts.
+LANG=fr_FR.UTF-8 run "${paris[@]}" --from 2026-12-08T12:00
+grep -q "^Minima d'Algol vus depuis 48,85° N, 2,35° E, 0 m, fuseau horaire Europe/Paris$" out || fail "French table: $(head -1 out)"
+LANG=fr_FR.UTF-8 run --lat 95 --lon 0
+grep -q "^algol-minima: --lat: la latitude est un nombre de degrés de -90 à 90, pas « 95 »$" err || fail "French error: $(cat err)"
+
+run --version
+[ "$status" -eq 0 ] && grep -qE '^algol-minima [0-9]+\.[0-9]+\.[0-9]+$' out || fail "--version: $(cat out err)"
+run --help
+[ "$status" -eq 0 ] && grep -q -- '--sun-altitude <DEG>' out || fail "--help: $(cat out err)"
+
+[ "$failures" -eq 0 ] && echo "cli: all passed"
+exit $((failures > 0))

@@ -1,0 +1,311 @@
+// The output formats of algol-minima, from reports built here by hand: the exact bytes of CSV and
+// JSON, the table's columns in English and French, and the iCalendar rules of RFC 5545 (CR LF,
+// lines folded at 75 octets without cutting a character, text escaped, one stable UID per minimum
+// and elements).
+
+#include "formats.h"
+#include "texts.h"
+
+#include <QtTest>
+
+using namespace cli;
+
+namespace {
+
+const QTimeZone kParis("Europe/Paris");
+
+ReportRow row(long long cycle, const QDateTime &utc, std::optional<double> uncertainty,
+              std::optional<sky::SkyAtInstant> at = {}, bool high = true, bool dark = true)
+{
+    ReportRow r;
+    r.minimum.cycle = cycle;
+    r.minimum.uncertaintyMinutes = uncertainty;
+    r.minimum.sky = at;
+    r.minimum.algolHighEnough = high;
+    r.minimum.skyDarkEnough = dark;
+    r.utc = utc;
+    r.local = localTimeOf(utc, kParis);
+    return r;
+}
+
+// Three minima across the change to summer time in Paris, seen from Paris, listed with --all:
+// one observable, one in twilight, one by day with Algol low.
+Report parisReport(OutputFormat format)
+{
+    Report report;
+    report.options.site = sky::Site{48.85, 2.35, 35};
+    report.options.zone = kParis;
+    report.options.elements = sky::currentElements();
+    report.options.all = true;
+    report.options.format = format;
+    report.options.from = QDateTime(QDate(2026, 3, 27), QTime(12, 0), Qt::UTC);
+    report.options.to = QDateTime(QDate(2026, 4, 3), QTime(12, 0), Qt::UTC);
+    report.generated = QDateTime(QDate(2026, 12, 8), QTime(15, 0, 42), Qt::UTC);
+    report.minimaInPeriod = 3;
+    report.observableCount = 1;
+    report.rows << row(5660, QDateTime(QDate(2026, 3, 27), QTime(20, 14, 5), Qt::UTC), 15,
+                       sky::SkyAtInstant{{62.34, 95.26}, {-45.06, 300.0}, {12.25, 80.0}, 0.5449})
+                << row(5661, QDateTime(QDate(2026, 3, 30), QTime(17, 2, 51), Qt::UTC), 15,
+                       sky::SkyAtInstant{{25.04, 60.0}, {-0.04, 280.0}, {-5.56, 10.0}, 0.996}, true, false)
+                << row(5662, QDateTime(QDate(2026, 4, 2), QTime(13, 51, 37), Qt::UTC), 16.5,
+                       sky::SkyAtInstant{{5.0, 359.96}, {40.0, 200.0}, {30.0, 100.0}, 0.0}, false, false);
+    return report;
+}
+
+// Custom elements, no site, one minimum.
+Report plainReport(OutputFormat format)
+{
+    Report report;
+    report.options.zone = kParis;
+    report.options.elements = *sky::parseElementSet("2455528.105:2.867326:jd");
+    report.options.format = format;
+    report.minimaInPeriod = 1;
+    report.observableCount = 1;
+    report.rows << row(-3, QDateTime(QDate(2010, 11, 15), QTime(23, 30, 0), Qt::UTC), std::nullopt);
+    return report;
+}
+
+QList<QByteArray> icsLines(const QByteArray &ics)
+{
+    QList<QByteArray> lines = ics.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The content lines of a folded file: each continuation (a line starting with a space) joined
+// back to the line before it.
+QStringList unfolded(const QByteArray &ics)
+{
+    QByteArray joined = ics;
+    joined.replace("\r\n ", "");
+    QStringList lines = QString::fromUtf8(joined).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestCliFormats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void machineFormats_data()
+    {
+        QTest::addColumn<QByteArray>("produced");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("CSV with a site") << csvText(parisReport(OutputFormat::Csv)) << QByteArray(
+            "cycle,utc,local,zone,algol_altitude,algol_azimuth,sun_altitude,moon_altitude,moon_illumination,observable,reason,uncertainty_minutes\n"
+            "5660,2026-03-27T20:14:05Z,2026-03-27T21:14:05+01:00,CET,62.3,95.3,-45.1,12.3,0.54,true,,15\n"
+            "5661,2026-03-30T17:02:51Z,2026-03-30T19:02:51+02:00,CEST,25.0,60.0,0.0,-5.6,1.00,false,sky_bright,15\n"
+            "5662,2026-04-02T13:51:37Z,2026-04-02T15:51:37+02:00,CEST,5.0,0.0,40.0,30.0,0.00,false,algol_low sky_bright,17\n");
+        QTest::newRow("CSV without a site") << csvText(plainReport(OutputFormat::Csv)) << QByteArray(
+            "cycle,utc,local,zone,uncertainty_minutes\n"
+            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,\n");
+        QTest::newRow("CSV of nothing") << csvText(Report{}) << QByteArray("cycle,utc,local,zone,uncertainty_minutes\n");
+        QTest::newRow("JSON with a site") << jsonText(parisReport(OutputFormat::Json)) << QByteArray(
+            "[\n"
+            "  {\"cycle\": 5660, \"utc\": \"2026-03-27T20:14:05Z\", \"local\": \"2026-03-27T21:14:05+01:00\", \"zone\": \"CET\", "
+            "\"algol_altitude\": 62.3, \"algol_azimuth\": 95.3, \"sun_altitude\": -45.1, \"moon_altitude\": 12.3, "
+            "\"moon_illumination\": 0.54, \"observable\": true, \"reason\": null, \"uncertainty_minutes\": 15},\n"
+            "  {\"cycle\": 5661, \"utc\": \"2026-03-30T17:02:51Z\", \"local\": \"2026-03-30T19:02:51+02:00\", \"zone\": \"CEST\", "
+            "\"algol_altitude\": 25.0, \"algol_azimuth\": 60.0, \"sun_altitude\": 0.0, \"moon_altitude\": -5.6, "
+            "\"moon_illumination\": 1.00, \"observable\": false, \"reason\": \"sky_bright\", \"uncertainty_minutes\": 15},\n"
+            "  {\"cycle\": 5662, \"utc\": \"2026-04-02T13:51:37Z\", \"local\": \"2026-04-02T15:51:37+02:00\", \"zone\": \"CEST\", "
+            "\"algol_altitude\": 5.0, \"algol_azimuth\": 0.0, \"sun_altitude\": 40.0, \"moon_altitude\": 30.0, "
+            "\"moon_illumination\": 0.00, \"observable\": false, \"reason\": \"algol_low sky_bright\", \"uncertainty_minutes\": 17}\n"
+            "]\n");
+        QTest::newRow("JSON without a site") << jsonText(plainReport(OutputFormat::Json)) << QByteArray(
+            "[\n"
+            "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
+            "\"uncertainty_minutes\": null}\n"
+            "]\n");
+        QTest::newRow("JSON of nothing") << jsonText(Report{}) << QByteArray("[]\n");
+    }
+    void machineFormats()
+    {
+        QFETCH(QByteArray, produced);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(produced, expected);
+    }
+
+    void table()
+    {
+        const QStringList lines = QString::fromUtf8(tableText(parisReport(OutputFormat::Table), QLocale::c()))
+                                      .split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("Minima of Algol seen from 48.85° N, 2.35° E, 35 m, time zone Europe/Paris"));
+        QCOMPARE(lines.value(1), QStringLiteral("From Fri 2026-03-27 13:00 CET to Fri 2026-04-03 14:00 CEST"));
+        QVERIFY2(lines.value(3).endsWith(QStringLiteral(": 1 of 3 minima")), qPrintable(lines.value(3)));
+        QCOMPARE(lines.value(4), QString());
+        // Each value sits right under the end of its heading (numbers) or at its start (texts).
+        const QString heading = lines.value(5);
+        const auto rowOf = [&](int i) { return lines.value(6 + i); };
+        const auto cellEndsUnder = [&](int i, const QString &title, const QString &cell) {
+            const qsizetype end = heading.indexOf(title) + title.size();
+            return rowOf(i).mid(0, end).endsWith(cell);
+        };
+        const auto cellStartsUnder = [&](int i, const QString &title, const QString &cell) {
+            return rowOf(i).mid(heading.indexOf(title)).startsWith(cell);
+        };
+        QVERIFY2(cellEndsUnder(0, QStringLiteral("Cycle"), QStringLiteral("5660")), qPrintable(rowOf(0)));
+        QVERIFY2(cellStartsUnder(1, QStringLiteral("Local time"), QStringLiteral("Mon 2026-03-30 19:02:51 CEST +02:00")), qPrintable(rowOf(1)));
+        QVERIFY2(cellStartsUnder(2, QStringLiteral("UTC"), QStringLiteral("2026-04-02 13:51:37")), qPrintable(rowOf(2)));
+        QVERIFY2(cellEndsUnder(0, QStringLiteral("Algol"), QStringLiteral("62.3°")), qPrintable(rowOf(0)));
+        QVERIFY2(cellEndsUnder(2, QStringLiteral("Azimuth"), QStringLiteral("0.0°")), qPrintable(rowOf(2)));
+        QVERIFY2(cellEndsUnder(1, QStringLiteral("Sun"), QStringLiteral(" 0.0°")), qPrintable(rowOf(1)));
+        QVERIFY2(cellEndsUnder(1, QStringLiteral("Moon"), QStringLiteral("-5.6°")), qPrintable(rowOf(1)));
+        QVERIFY2(cellEndsUnder(1, QStringLiteral("Lit"), QStringLiteral("100 %")), qPrintable(rowOf(1)));
+        QVERIFY2(cellStartsUnder(2, QStringLiteral("Uncertainty"), QStringLiteral("±17 min")), qPrintable(rowOf(2)));
+        QVERIFY2(rowOf(0).endsWith(QStringLiteral("  yes")), qPrintable(rowOf(0)));
+        QVERIFY2(rowOf(2).endsWith(QStringLiteral("  no: Algol too low, sky too bright")), qPrintable(rowOf(2)));
+        QCOMPARE(lines.size(), 6 + 3 + 1);
+    }
+
+    void tableWithoutSite()
+    {
+        const QString text = QString::fromUtf8(tableText(plainReport(OutputFormat::Table), QLocale::c()));
+        QVERIFY2(text.contains(QStringLiteral("No site given (--lat and --lon)")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("your own, Min I = JD 2455528.105 + 2.867326 E")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Tue 2010-11-16 00:30:00 CET +01:00  2010-11-15 23:30:00  unknown\n")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Azimuth")), qPrintable(text));
+    }
+
+    void emptyTableSaysWhy_data()
+    {
+        QTest::addColumn<int>("why");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("Algol never high enough") << int(sky::NoneObservable::AlgolNeverHighEnough)
+            << "Algol never climbs 20.0° above the horizon at latitude 48.85°: no minimum can be seen from this site.";
+        QTest::newRow("sky never dark") << int(sky::NoneObservable::SkyNeverDarkEnough)
+            << "The Sun never goes below -12.0° at the minima of this period: the sky is never dark enough here.";
+        QTest::newRow("none this time") << int(sky::NoneObservable::NoneThisTime)
+            << "None of the 3 minima of this period can be seen: at each of them Algol is too low or the sky too bright.";
+        QTest::newRow("no minimum") << int(sky::NoneObservable::NoMinimum)
+            << "There is no minimum of Algol in this period.";
+    }
+    void emptyTableSaysWhy()
+    {
+        QFETCH(int, why);
+        QFETCH(QString, sentence);
+        Report report = parisReport(OutputFormat::Table);
+        report.rows.clear();
+        report.observableCount = 0;
+        report.none = sky::NoneObservable(why);
+        const QString text = QString::fromUtf8(tableText(report, QLocale::c()));
+        QVERIFY2(text.endsWith(QLatin1String("\n\n") + sentence + QLatin1Char('\n')), qPrintable(text));
+    }
+
+    void icsContentLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("expected");
+        const QString a74(74, QLatin1Char('a'));
+        const QByteArray b74(74, 'a');
+        QTest::newRow("75 octets stay whole") << a74 + "b" << b74 + "b\r\n";
+        QTest::newRow("76 octets fold once") << a74 + "bc" << b74 + "b\r\n c\r\n";
+        QTest::newRow("a continuation holds 74 octets")
+            << a74 + "b" + QString(74, QLatin1Char('c')) + "d"
+            << b74 + "b\r\n " + QByteArray(74, 'c') + "\r\n d\r\n";
+        QTest::newRow("a two-octet character is not cut")
+            << a74 + QStringLiteral("°x") << b74 + "\r\n \xc2\xb0x\r\n";
+        QTest::newRow("a three-octet character is not cut")
+            << QString(73, QLatin1Char('a')) + QStringLiteral("\u2212x") << QByteArray(73, 'a') + "\r\n \xe2\x88\x92x\r\n";
+        QTest::newRow("a four-octet character is not cut")
+            << a74 + QStringLiteral("\U0001F31F") << b74 + "\r\n \xf0\x9f\x8c\x9f\r\n";
+        QTest::newRow("a character that ends at 75 stays")
+            << QString(73, QLatin1Char('a')) + QStringLiteral("°x") << QByteArray(73, 'a') + "\xc2\xb0\r\n x\r\n";
+        QTest::newRow("escaped text")
+            << "SUMMARY:" + icsEscaped(QStringLiteral("a,b;c\\d\ne"))
+            << QByteArray("SUMMARY:a\\,b\\;c\\\\d\\ne\r\n");
+    }
+    void icsContentLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(icsContentLine(line), expected);
+    }
+
+    void icsFoldingAndEscaping()
+    {
+        const QByteArray ics = icsText(parisReport(OutputFormat::Ics));
+        for (const QByteArray &line : icsLines(ics)) {
+            QVERIFY2(line.endsWith('\r'), line.constData());
+            QVERIFY2(line.size() - 1 <= 75, line.constData());
+            QVERIFY2(QString::fromUtf8(line).toUtf8() == line, line.constData()); // no cut character
+        }
+        const QStringList lines = unfolded(ics);
+        QCOMPARE(lines.first(), QStringLiteral("BEGIN:VCALENDAR"));
+        QCOMPARE(lines.last(), QStringLiteral("END:VCALENDAR"));
+        QCOMPARE(lines.count(QStringLiteral("BEGIN:VEVENT")), 3);
+        QVERIFY(lines.contains(QStringLiteral("DTSTART:20260330T150251Z")));
+        QVERIFY(lines.contains(QStringLiteral("DTEND:20260330T190251Z")));
+        QVERIFY(lines.contains(QStringLiteral("DTSTAMP:20261208T150042Z")));
+        QVERIFY(lines.contains(QStringLiteral("SUMMARY:Algol minimum at 19:02 CEST (not observable)")));
+        QVERIFY(lines.contains(QStringLiteral("GEO:48.85;2.35")));
+        QVERIFY(lines.contains(QStringLiteral(
+            "DESCRIPTION:Minimum of Algol (cycle 5660) at 21:14:05 CET (20:14:05 UTC)\\, within ±15 minutes.\\n"
+            "Algol 62.3° high\\, azimuth 95.3°. Sun -45.1°. Moon 12.3°\\, 54% lit.\\n"
+            "Observable from 48.85° N\\, 2.35° E\\, 35 m.\\n"
+            "Elements: current (O-C gateway)\\, Min I = HJD 2455528.105 + 2.867326 E.")));
+    }
+
+    void icsIdentifiers()
+    {
+        const auto uids = [](const Report &report) {
+            QStringList found;
+            for (const QString &line : unfolded(icsText(report)))
+                if (line.startsWith(QLatin1String("UID:")))
+                    found << line;
+            return found;
+        };
+        Report paris = parisReport(OutputFormat::Ics);
+        const QStringList first = uids(paris);
+        QCOMPARE(first.size(), 3);
+        QCOMPARE(QSet<QString>(first.begin(), first.end()).size(), 3);
+        // Another site, another day of making, a shorter period: the same minima keep their UIDs.
+        Report elsewhere = paris;
+        elsewhere.options.site = sky::Site{-33.9, 18.4, 0};
+        elsewhere.generated = elsewhere.generated.addDays(40);
+        elsewhere.rows.removeFirst();
+        QCOMPARE(uids(elsewhere), first.mid(1));
+        // Other elements: other events.
+        Report classic = paris;
+        classic.options.elements = sky::classicElements();
+        for (const QString &uid : uids(classic))
+            QVERIFY2(!first.contains(uid), qPrintable(uid));
+        Report custom = paris;
+        custom.options.elements = *sky::parseElementSet("2455528.105:2.867326");
+        const QStringList customUids = uids(custom);
+        for (const QString &uid : customUids)
+            QVERIFY2(!first.contains(uid), qPrintable(uid));
+        custom.options.elements = *sky::parseElementSet("2455528.105:2.867327");
+        QVERIFY(uids(custom) != customUids);
+    }
+
+    // Last: the French translation stays installed for the rest of the process.
+    void french()
+    {
+        installTranslations(QLocale(QLocale::French, QLocale::France));
+        const QString text = QString::fromUtf8(tableText(parisReport(OutputFormat::Table), QLocale(QLocale::French, QLocale::France)));
+        QVERIFY2(text.startsWith(QStringLiteral("Minima d'Algol vus depuis 48,85° N, 2,35° E, 35 m, fuseau horaire Europe/Paris\n"
+                                                "Du ven. 2026-03-27 13:00 CET au ven. 2026-04-03 14:00 CEST\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("62,3°")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("non : Algol trop basse, ciel trop clair\n")), qPrintable(text));
+        // The calendar's texts are French too, its numbers keep their decimal point.
+        const QStringList ics = unfolded(icsText(parisReport(OutputFormat::Ics)));
+        QVERIFY(ics.contains(QStringLiteral("SUMMARY:Minimum d'Algol à 21:14 CET")));
+        QVERIFY(ics.contains(QStringLiteral("X-WR-CALNAME:Minima d'Algol")));
+        const auto description = std::find_if(ics.begin(), ics.end(), [](const QString &line) {
+            return line.startsWith(QLatin1String("DESCRIPTION:"));
+        });
+        QVERIFY2(description->contains(QStringLiteral("Algol à 62.3° de hauteur\\, azimut 95.3°")), qPrintable(*description));
+        // CSV stays the same whatever the language.
+        QCOMPARE(csvText(parisReport(OutputFormat::Csv)).left(6), QByteArray("cycle,"));
+        QVERIFY(csvText(parisReport(OutputFormat::Csv)).contains(",62.3,"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliFormats)
+#include "tst_cliformats.moc"

@@ -1,0 +1,196 @@
+// algol-minima's command line: every wrong option is refused with one line that names it, and the
+// accepted ones give the period in UTC that the zone rules say. The instants expected here come
+// from the IANA rules for Europe/Paris (CET = UTC+1, CEST = UTC+2 from the last Sunday of March
+// at 01:00 UTC to the last Sunday of October at 01:00 UTC) and America/New_York (EST = UTC-5,
+// EDT = UTC-4), worked out by hand.
+
+#include "options.h"
+
+#include <QtTest>
+
+using namespace cli;
+
+namespace {
+
+// 8 December 2026, 15:00:42.5 UTC: a now that is not on a whole second.
+const QDateTime kNow = QDateTime(QDate(2026, 12, 8), QTime(15, 0, 42, 500), Qt::UTC);
+
+ParsedCommandLine parse(const QString &arguments, const QByteArray &systemZone = "Europe/Paris")
+{
+    QStringList list{QStringLiteral("algol-minima")};
+    list << arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return parseCommandLine(list, {kNow, QTimeZone(systemZone)});
+}
+
+QString iso(const QDateTime &utc)
+{
+    return utc.toUTC().toString(Qt::ISODate);
+}
+
+} // namespace
+
+class TestCliOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refused_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("named"); // what the message must name
+
+        QTest::newRow("latitude beyond 90") << "--lat 90.5 --lon 2" << "--lat:";
+        QTest::newRow("latitude beyond -90") << "--lat -91 --lon 2" << "--lat:";
+        QTest::newRow("latitude not a number") << "--lat north --lon 2" << "--lat:";
+        QTest::newRow("latitude not finite") << "--lat nan --lon 2" << "--lat:";
+        QTest::newRow("latitude with a comma") << "--lat 48,85 --lon 2" << "--lat:";
+        QTest::newRow("longitude beyond 180") << "--lat 48 --lon 180.01" << "--lon:";
+        QTest::newRow("longitude infinite") << "--lat 48 --lon inf" << "--lon:";
+        QTest::newRow("latitude alone") << "--lat 48" << "--lat:";
+        QTest::newRow("longitude alone") << "--lon 2" << "--lon:";
+        QTest::newRow("height without a site") << "--height 100" << "--height:";
+        QTest::newRow("height beyond reason") << "--lat 48 --lon 2 --height 1e6" << "--height:";
+        QTest::newRow("unknown zone") << "--tz Europe/Pariss" << "--tz:";
+        QTest::newRow("empty zone") << "--tz=" << "--tz:";
+        QTest::newRow("30 February") << "--from 2026-02-30" << "--from:";
+        QTest::newRow("29 February of a common year") << "--to 2027-02-29" << "--to:";
+        QTest::newRow("month 13") << "--from 2026-13-01" << "--from:";
+        QTest::newRow("day-first date") << "--from 08/12/2026" << "--from:";
+        QTest::newRow("hour 24") << "--from 2026-12-08T24:00" << "--from:";
+        QTest::newRow("offset beyond 18 hours") << "--from 2026-12-08T20:00+19:00" << "--from:";
+        QTest::newRow("year 999") << "--from 0999-12-31" << "--from:";
+        QTest::newRow("to before from") << "--from 2026-12-08 --to 2026-12-01" << "--to:";
+        QTest::newRow("to equal to from") << "--from 2026-12-08T20:00 --to 2026-12-08T20:00" << "--to:";
+        QTest::newRow("more than 100 years") << "--from 2000-01-01 --to 2100-01-02" << "--to:";
+        QTest::newRow("zero days") << "--days 0" << "--days:";
+        QTest::newRow("days beyond 100 years") << "--days 36526" << "--days:";
+        QTest::newRow("fraction of a day") << "--days 1.5" << "--days:";
+        QTest::newRow("to and days") << "--to 2027-01-01 --days 3" << "--days:";
+        QTest::newRow("elements unknown") << "--elements modern" << "--elements:";
+        QTest::newRow("elements without period") << "--elements 2455528.105" << "--elements:";
+        QTest::newRow("elements period zero") << "--elements 2455528.105:0" << "--elements:";
+        QTest::newRow("elements negative period") << "--elements 2455528.105:-2.867" << "--elements:";
+        QTest::newRow("elements unknown scale") << "--elements 2455528.105:2.867326:bjd" << "--elements:";
+        QTest::newRow("elements trailing text") << "--elements 2455528.105x:2.867326" << "--elements:";
+        QTest::newRow("elements extra part") << "--elements 2455528.105:2.867326:hjd:1" << "--elements:";
+        QTest::newRow("elements reduced epoch") << "--elements 55528.105:2.867326" << "--elements:";
+        QTest::newRow("elements period of minutes") << "--elements 2455528.105:0.001" << "--elements:";
+        QTest::newRow("min altitude beyond 90") << "--min-altitude 95" << "--min-altitude:";
+        QTest::newRow("sun altitude not a number") << "--sun-altitude dark" << "--sun-altitude:";
+        QTest::newRow("unknown format") << "--format xml" << "--format:";
+        QTest::newRow("empty output name") << "-o=" << "--output:";
+        QTest::newRow("unknown option") << "--latitude 48" << "latitude";
+        QTest::newRow("missing value") << "--lat" << "lat";
+        QTest::newRow("unexpected argument") << "Paris" << "Paris";
+    }
+    void refused()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, named);
+        const ParsedCommandLine parsed = parse(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(error, qPrintable(QStringLiteral("accepted: ") + arguments));
+        QVERIFY2(error->message.contains(named), qPrintable(error->message));
+        QVERIFY2(!error->message.contains(QLatin1Char('\n')), qPrintable(error->message));
+    }
+
+    void period_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+
+        QTest::newRow("default: now to 30 days on, whole seconds")
+            << "" << "2026-12-08T15:00:42Z" << "2027-01-07T15:00:42Z";
+        QTest::newRow("a date is midnight in the zone, winter")
+            << "--from 2026-12-24 --days 1" << "2026-12-23T23:00:00Z" << "2026-12-24T23:00:00Z";
+        QTest::newRow("an end date includes its whole day")
+            << "--from 2026-07-01 --to 2026-07-01" << "2026-06-30T22:00:00Z" << "2026-07-01T22:00:00Z";
+        QTest::newRow("skipped local time read with the winter offset")
+            << "--from 2026-03-29T02:30 --days 1" << "2026-03-29T01:30:00Z" << "2026-03-30T01:30:00Z";
+        QTest::newRow("last minute before the clocks go forward")
+            << "--from 2026-03-29T01:59 --to 2026-03-29T03:00" << "2026-03-29T00:59:00Z" << "2026-03-29T01:00:00Z";
+        QTest::newRow("repeated local time is its first occurrence")
+            << "--from 2026-10-25T02:30 --to 2026-10-25T03:00" << "2026-10-25T00:30:00Z" << "2026-10-25T02:00:00Z";
+        QTest::newRow("Z is UTC")
+            << "--from 2026-12-08T21:00Z --days 2" << "2026-12-08T21:00:00Z" << "2026-12-10T21:00:00Z";
+        QTest::newRow("an offset overrides the zone")
+            << "--from 2026-12-08T21:00:30-05:30 --days 1" << "2026-12-09T02:30:30Z" << "2026-12-10T02:30:30Z";
+        QTest::newRow("another zone, summer")
+            << "--tz America/New_York --from 2026-07-04T21:00 --to 2026-07-05" << "2026-07-05T01:00:00Z" << "2026-07-06T04:00:00Z";
+        QTest::newRow("New York's skipped hour")
+            << "--tz America/New_York --from 2026-03-08T02:15 --days 1" << "2026-03-08T07:15:00Z" << "2026-03-09T07:15:00Z";
+        QTest::newRow("exactly 100 years")
+            << "--from 2000-01-01T00:00Z --to 2100-01-01T00:00Z" << "2000-01-01T00:00:00Z" << "2100-01-01T00:00:00Z";
+    }
+    void period()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        const ParsedCommandLine parsed = parse(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        const auto &options = std::get<MinimaOptions>(parsed);
+        QCOMPARE(iso(options.from), from);
+        QCOMPARE(iso(options.to), to);
+    }
+
+    void values_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("described");
+
+        QTest::newRow("defaults")
+            << "" << "zone Europe/Paris, no site, elements current, min 20, sun -12, table, all 0, output ''";
+        QTest::newRow("southern site with a negative value after a blank")
+            << "--lat -33.93 --lon 18.42 --height 8 --tz Africa/Johannesburg"
+            << "zone Africa/Johannesburg, site -33.93 18.42 8, elements current, min 20, sun -12, table, all 0, output ''";
+        QTest::newRow("everything else set")
+            << "--elements classic --min-altitude 10 --sun-altitude=-18 --all --format ICS -o out.ics"
+            << "zone Europe/Paris, no site, elements classic, min 10, sun -18, ics, all 1, output 'out.ics'";
+        QTest::newRow("custom geocentric elements")
+            << "--elements 2460000.5:2.8673:jd --format csv"
+            << "zone Europe/Paris, no site, elements 2460000.5 2.8673 jd, min 20, sun -12, csv, all 0, output ''";
+        QTest::newRow("custom elements are heliocentric by default")
+            << "--elements 2455528.105:2.867326 --format json"
+            << "zone Europe/Paris, no site, elements 2455528.105 2.867326 hjd, min 20, sun -12, json, all 0, output ''";
+    }
+    void values()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, described);
+        const ParsedCommandLine parsed = parse(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        const auto &o = std::get<MinimaOptions>(parsed);
+        const QString site = o.site ? QStringLiteral("site %1 %2 %3").arg(o.site->latitudeDeg).arg(o.site->longitudeDeg).arg(o.site->heightM)
+                                    : QStringLiteral("no site");
+        QString elements;
+        switch (o.elements.kind) {
+        case sky::ElementSetKind::Current: elements = QStringLiteral("current"); break;
+        case sky::ElementSetKind::Classic: elements = QStringLiteral("classic"); break;
+        case sky::ElementSetKind::Custom:
+            elements = QStringLiteral("%1 %2 %3").arg(o.elements.elements.epoch, 0, 'g', 12).arg(o.elements.elements.period, 0, 'g', 12)
+                           .arg(o.elements.reference == sky::TimeReference::Heliocentric ? "hjd" : "jd");
+        }
+        const char *formats[] = {"table", "csv", "json", "ics"};
+        QCOMPARE(QStringLiteral("zone %1, %2, elements %3, min %4, sun %5, %6, all %7, output '%8'")
+                     .arg(QString::fromUtf8(o.zone.id()), site, elements)
+                     .arg(o.conditions.minAlgolAltitudeDeg).arg(o.conditions.maxSunAltitudeDeg)
+                     .arg(QLatin1String(formats[int(o.format)])).arg(int(o.all)).arg(o.output),
+                 described);
+    }
+
+    void helpAndVersion()
+    {
+        QVERIFY(std::holds_alternative<ShowHelp>(parse(QStringLiteral("--lat 99 --help"))));
+        QVERIFY(std::holds_alternative<ShowVersion>(parse(QStringLiteral("--version"))));
+        for (const char *option : {"--from", "--to", "--days", "--lat", "--lon", "--height", "--tz", "--elements",
+                                   "--min-altitude", "--sun-altitude", "--all", "--format", "--output"})
+            QVERIFY2(helpText().contains(QLatin1String(option)), option);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliOptions)
+#include "tst_clioptions.moc"
