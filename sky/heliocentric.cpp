@@ -1,6 +1,7 @@
 #include "heliocentric.h"
 
 #include "algol.h"
+#include "earth.h"
 #include "timescales.h"
 
 #include <erfa.h>
@@ -23,16 +24,13 @@ double heliocentricCorrectionDays(double jdUtc)
     const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
     if (std::isnan(tt.whole))
         return tt.whole;
-    // eraEpv00 warns (+1) outside 1900-2100, where it is less precise: still far better than
-    // the light-time needs.
-    double earthHeliocentric[2][3];
-    double earthBarycentric[2][3];
-    eraEpv00(tt.whole, tt.fraction, earthHeliocentric, earthBarycentric);
+    double earth[2][3];
+    earthHeliocentric(tt, earth);
     double towardsAlgol[3];
     eraS2c(algol::kRightAscensionDeg * ERFA_DD2R, algol::kDeclinationDeg * ERFA_DD2R,
            towardsAlgol);
     // The light reaches the Earth first when the Earth lies towards the star.
-    return eraPdp(earthHeliocentric[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
+    return eraPdp(earth[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
 }
 
 double geocentricFromHeliocentric(double hjdUtc)
