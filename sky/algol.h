@@ -1,7 +1,9 @@
 #pragma once
 
 // Algol's catalogue place (ICRS, epoch J2000) as SIMBAD gives it from the new reduction of the
-// Hipparcos data (van Leeuwen 2007): the position, the proper motion and the parallax.
+// Hipparcos data (van Leeuwen 2007): the position, the proper motion and the parallax. The radial
+// velocity is the usual catalogue value; like the parallax it moves Algol by far less than 0.001
+// degree, and only the position matters for the light-time.
 
 namespace sky::algol {
 

@@ -17,9 +17,9 @@ constexpr double kHighestEpoch = 2600000;
 constexpr double kShortestPeriod = 0.5;
 constexpr double kLongestPeriod = 10;
 
-// The uncertainty of the current elements: 15 minutes over the years they were fitted to and
-// checked against, and one minute more for every year beyond them. A plain, stated model, not a
-// propagation of the fit's errors.
+// The uncertainty of the current elements: 15 minutes within 2015-2030, and one minute more for
+// every year (of 365.25 days) outside that window. A plain, stated model, not a propagation of the
+// errors of the fit.
 constexpr int kFirstCheckedYear = 2015;
 constexpr int kLastCheckedYear = 2030;
 constexpr double kCheckedUncertaintyMinutes = 15;
