@@ -7,6 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     libbenchmark-dev
+    liberfa-dev
     xvfb xauth
     fonts-comic-neue fonts-liberation2
     desktop-file-utils appstream dpkg-dev file

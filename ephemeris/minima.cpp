@@ -95,6 +95,40 @@ std::optional<JulianDay> lastMinimumAtOrBefore(JulianDay instant, const Elements
     return stepMinimum(elements.epoch, elements.period, instant - elements.period);
 }
 
+std::optional<NumberedMinimum> firstMinimumAfter(double threshold, const Elements &elements)
+{
+    const double epoch = elements.epoch;
+    const double period = elements.period;
+    if (!std::isfinite(threshold) || !std::isfinite(epoch) || !std::isfinite(period)
+        || !(period > 0))
+        return std::nullopt;
+    // Beyond 2^53 periods the count is no longer exact in a double.
+    const double periodsAway = (threshold - epoch) / period;
+    if (!(std::fabs(periodsAway) < 0x1p53))
+        return std::nullopt;
+
+    if (threshold >= epoch) {
+        const std::optional<double> minimum = stepMinimum(epoch, period, threshold);
+        if (!minimum)
+            return std::nullopt;
+        // The additions drift from epoch + E * period by far less than half a period.
+        return NumberedMinimum{std::llround((*minimum - epoch) / period), *minimum};
+    }
+
+    // Back from the epoch: the largest k with epoch - k * period still after threshold. The
+    // division may be off by a period either way, and a few corrections settle it; a period so
+    // small that the products round together (no such k to be found) gives up.
+    const auto minimumBack = [&](long long k) { return epoch - static_cast<double>(k) * period; };
+    auto back = static_cast<long long>(std::floor(-periodsAway));
+    for (int i = 0; i < 4 && back > 0 && !(minimumBack(back) > threshold); ++i)
+        --back;
+    for (int i = 0; i < 4 && minimumBack(back + 1) > threshold; ++i)
+        ++back;
+    if (!(minimumBack(back) > threshold) || minimumBack(back + 1) > threshold)
+        return std::nullopt;
+    return NumberedMinimum{-back, minimumBack(back)};
+}
+
 double phaseOf(JulianDay instant, JulianDay lastMinimum, const Elements &elements)
 {
     return (instant - lastMinimum) / elements.period;

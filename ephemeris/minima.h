@@ -24,6 +24,20 @@ std::optional<double> stepMinimumLiteral(double start, double period, double thr
 // minimum <= instant - period. The epoch itself for an instant before it.
 std::optional<JulianDay> lastMinimumAtOrBefore(JulianDay instant, const Elements &elements = {});
 
+// A minimum and its cycle number E, the count of periods from the epoch.
+struct NumberedMinimum
+{
+    long long cycle = 0;
+    JulianDay instant = 0;
+};
+
+// The first minimum after threshold and its cycle number: at or after the epoch by the stepping
+// above (stepMinimum from the epoch), before the epoch by whole periods back from it
+// (epoch - k * period). Empty when the stepping cannot end, when more than 2^53 periods lie between
+// the epoch and threshold, or when the threshold or the elements are not finite (or the period is
+// not positive).
+std::optional<NumberedMinimum> firstMinimumAfter(double threshold, const Elements &elements = {});
+
 // Phase: fraction of the period elapsed since lastMinimum.
 double phaseOf(JulianDay instant, JulianDay lastMinimum, const Elements &elements = {});
 

@@ -3,7 +3,7 @@
 namespace sky {
 
 // The light-time correction for Algol, HJD - JD in days, at the geocentric instant jdUtc
-// (Earth's heliocentric position from eraEpv00; between about -7.8 and +7.6 minutes).
+// (between about -7.8 and +7.6 minutes).
 double heliocentricCorrectionDays(double jdUtc);
 
 // The geocentric UTC instant (JD) at which a heliocentric instant (HJD on UTC) is seen, and back.

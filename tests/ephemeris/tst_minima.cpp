@@ -89,6 +89,8 @@ private slots:
     void computeMinimaChain_data();
     void computeMinimaChain();
     void instantOnAMinimum();
+    void firstMinimumAfter_data();
+    void firstMinimumAfter();
 };
 
 void TestMinima::stepMinimumMatchesTheLiteralLoop_data()
@@ -350,6 +352,63 @@ void TestMinima::instantOnAMinimum()
         QVERIFY2(phase < 1, QByteArray::number(phase, 'g', 17));
         QCOMPARE(ephemeris::formatPhase(phase, RegionalSettings::french()), std::string("1,000"));
     }
+}
+
+void TestMinima::firstMinimumAfter_data()
+{
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<double>("period");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<qlonglong>("cycle");
+
+    // From the epoch on, the reference is the literal loop: the cycle is its number of additions.
+    // Before it, the minimum is epoch - k * period, the first one after the threshold, with the
+    // cycles counted by hand ((epoch - threshold) / period, rounded down) below.
+    const double before1950 = kEpoch - 2900 * kPeriod; // 1 January 1950 is 2900.31 periods back
+    QTest::newRow("1 January 2000 noon") << 2451545.0 << kPeriod << true << 3469LL;
+    QTest::newRow("17 September 2022 0h UT") << 2459839.5 << kPeriod << true << 6362LL;
+    QTest::newRow("the epoch itself: the next one") << kEpoch << kPeriod << true << 1LL;
+    QTest::newRow("a millisecond before the epoch")
+        << kEpoch - kMillisecond << kPeriod << true << 0LL;
+    QTest::newRow("one day before the epoch") << kEpoch - 1 << kPeriod << true << 0LL;
+    QTest::newRow("three days before the epoch") << kEpoch - 3 << kPeriod << true << -1LL;
+    QTest::newRow("1 January 1950") << 2433282.5 << kPeriod << true << -2900LL;
+    QTest::newRow("on minimum -2900") << before1950 << kPeriod << true << -2899LL;
+    QTest::newRow("just before minimum -2900")
+        << std::nextafter(before1950, -kInfinity) << kPeriod << true << -2900LL;
+    // 2441598.608 / 2.867315 = 851527.86
+    QTest::newRow("JD 0") << 0.0 << kPeriod << true << -851527LL;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << kPeriod << false << 0LL;
+    QTest::newRow("+infinity") << kInfinity << kPeriod << false << 0LL;
+    QTest::newRow("-infinity") << -kInfinity << kPeriod << false << 0LL;
+    QTest::newRow("1E20: more than 2^53 periods ahead") << 1e20 << kPeriod << false << 0LL;
+    QTest::newRow("more than 2^53 periods back") << -1e20 << kPeriod << false << 0LL;
+    QTest::newRow("zero period") << 2451545.0 << 0.0 << false << 0LL;
+    QTest::newRow("negative period") << 2451545.0 << -kPeriod << false << 0LL;
+    QTest::newRow("NaN period") << 2451545.0 << std::numeric_limits<double>::quiet_NaN() << false
+                                << 0LL;
+}
+
+void TestMinima::firstMinimumAfter()
+{
+    QFETCH(double, threshold);
+    QFETCH(double, period);
+    QFETCH(bool, found);
+    QFETCH(qlonglong, cycle);
+
+    const auto minimum = ephemeris::firstMinimumAfter(threshold, Elements{kEpoch, period});
+    const QByteArray inputs = "threshold " + QByteArray::number(threshold, 'g', 17) + ", period "
+        + QByteArray::number(period, 'g', 17);
+    QVERIFY2(minimum.has_value() == found, inputs);
+    if (!found)
+        return;
+    QVERIFY2(minimum->cycle == cycle, inputs + ": cycle " + QByteArray::number(minimum->cycle));
+    const double expected = cycle >= 0
+        ? ephemeris::stepMinimumLiteral(kEpoch, period, threshold, kLiteralStepLimit).value()
+        : kEpoch - static_cast<double>(-cycle) * period;
+    QVERIFY2(sameBits(minimum->instant, expected),
+             inputs + ": " + shown(minimum->instant) + " instead of " + shown(expected));
+    QVERIFY2(minimum->instant > threshold, inputs);
 }
 
 QTEST_APPLESS_MAIN(TestMinima)

@@ -1,0 +1,141 @@
+#include "elementsets.h"
+
+#include "heliocentric.h"
+
+#include <erfa.h>
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace sky {
+
+namespace {
+
+constexpr double kLowestEpoch = 2000000;
+constexpr double kHighestEpoch = 2600000;
+constexpr double kShortestPeriod = 0.5;
+constexpr double kLongestPeriod = 10;
+
+// The uncertainty of the current elements: 15 minutes within 2015-2030, and one minute more for
+// every year (of 365.25 days) outside that window. A plain, stated model, not a propagation of the
+// errors of the fit.
+constexpr int kFirstCheckedYear = 2015;
+constexpr int kLastCheckedYear = 2030;
+constexpr double kCheckedUncertaintyMinutes = 15;
+constexpr double kExtraMinutesPerYear = 1;
+constexpr double kDaysPerYear = 365.25;
+
+// The years the current elements rest on; outside them they are extrapolated.
+constexpr int kFirstSupportedYear = 2000;
+constexpr int kLastSupportedYear = 2040;
+
+// Julian Day of 1 January of the year, 0h UTC.
+double startOfYearJd(int year)
+{
+    double whole = 0;
+    double fraction = 0;
+    eraCal2jd(year, 1, 1, &whole, &fraction);
+    return whole + fraction;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::vector<std::string_view> splitAtColons(std::string_view text)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t colon = text.find(':'); colon != std::string_view::npos;
+         colon = text.find(':')) {
+        parts.push_back(text.substr(0, colon));
+        text.remove_prefix(colon + 1);
+    }
+    parts.push_back(text);
+    return parts;
+}
+
+double currentUncertaintyMinutes(double jdUtc)
+{
+    const double start = startOfYearJd(kFirstCheckedYear);
+    const double end = startOfYearJd(kLastCheckedYear + 1);
+    const double daysOutside = jdUtc < start ? start - jdUtc : jdUtc > end ? jdUtc - end : 0;
+    return kCheckedUncertaintyMinutes + kExtraMinutesPerYear * daysOutside / kDaysPerYear;
+}
+
+// The current elements' minimum nearest to jdUtc, as seen from the Earth's centre.
+double nearestCurrentMinimumJd(double jdUtc)
+{
+    const ephemeris::Elements current = currentElements().elements;
+    const double cycles = std::round((heliocentricFromGeocentric(jdUtc) - current.epoch)
+                                     / current.period);
+    return geocentricFromHeliocentric(current.epoch + cycles * current.period);
+}
+
+} // namespace
+
+ElementSet currentElements()
+{
+    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric};
+}
+
+ElementSet classicElements()
+{
+    return {ElementSetKind::Classic, ephemeris::Elements{}, TimeReference::Geocentric};
+}
+
+std::optional<ElementSet> parseElementSet(std::string_view text)
+{
+    if (text == "current")
+        return currentElements();
+    if (text == "classic")
+        return classicElements();
+
+    const std::vector<std::string_view> parts = splitAtColons(text);
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    const std::optional<double> epoch = parseNumber(parts[0]);
+    const std::optional<double> period = parseNumber(parts[1]);
+    if (!epoch || !(*epoch >= kLowestEpoch && *epoch <= kHighestEpoch) || !period
+        || !(*period >= kShortestPeriod && *period <= kLongestPeriod))
+        return std::nullopt;
+
+    TimeReference reference = TimeReference::Heliocentric;
+    if (parts.size() == 3) {
+        if (parts[2] == "jd")
+            reference = TimeReference::Geocentric;
+        else if (parts[2] != "hjd")
+            return std::nullopt;
+    }
+    return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference};
+}
+
+std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
+{
+    if (!std::isfinite(jdUtc))
+        return std::nullopt;
+    switch (set.kind) {
+    case ElementSetKind::Current:
+        return currentUncertaintyMinutes(jdUtc);
+    case ElementSetKind::Classic:
+        return std::fabs(jdUtc - nearestCurrentMinimumJd(jdUtc)) * ephemeris::kMinutesPerDay
+            + currentUncertaintyMinutes(jdUtc);
+    case ElementSetKind::Custom:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool isExtrapolated(const ElementSet &set, double jdUtc)
+{
+    return set.kind == ElementSetKind::Current
+        && (jdUtc < startOfYearJd(kFirstSupportedYear)
+            || jdUtc >= startOfYearJd(kLastSupportedYear + 1));
+}
+
+} // namespace sky

@@ -1,0 +1,196 @@
+#include "positions.h"
+
+#include "algol.h"
+#include "earth.h"
+#include "timescales.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace sky {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+using Vector = std::array<double, 3>; // GCRS, astronomical units
+
+// The one set-up per instant: ERFA's astrometry parameters for the site (no refraction), and the
+// geocentric positions that go with them. UT1 - UTC and the polar motion are taken as 0.
+struct ObserverAtInstant
+{
+    eraASTROM astrom;
+    TwoPartDate tt;
+    Vector sunGeocentric;
+    Vector observerGeocentric;
+};
+
+bool isValid(const Site &site)
+{
+    return std::isfinite(site.latitudeDeg) && std::fabs(site.latitudeDeg) <= 90
+        && std::isfinite(site.longitudeDeg) && std::isfinite(site.heightM);
+}
+
+// What eraApco13 does, with the IAU 2000B nutation of eraXys00b in place of the full 2006/2000A
+// one (a tenth of the time, within a milliarcsecond this century), and the Earth's heliocentric
+// state standing for its barycentric one: the Sun is within 0.01 au of the barycentre, which
+// changes Algol's 36 mas parallax by a hundredth and the aberration by less than 0.01".
+std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc)
+{
+    if (!isValid(site))
+        return std::nullopt;
+    ObserverAtInstant observer;
+    observer.tt = terrestrialTimeFromUtc(jdUtc);
+    if (std::isnan(observer.tt.whole))
+        return std::nullopt;
+    const double tt1 = observer.tt.whole;
+    const double tt2 = observer.tt.fraction;
+
+    double earth[2][3];
+    earthHeliocentric(observer.tt, earth);
+    double x = 0;
+    double y = 0;
+    double s = 0;
+    eraXys00b(tt1, tt2, &x, &y, &s);
+    const double earthRotationAngle = eraEra00(jdUtc, 0);
+    eraApco(tt1, tt2, earth, earth[0], x, y, s, earthRotationAngle,
+            site.longitudeDeg * ERFA_DD2R, site.latitudeDeg * ERFA_DD2R, site.heightM, 0, 0,
+            eraSp00(tt1, tt2), 0, 0, &observer.astrom);
+
+    for (int i = 0; i < 3; ++i) {
+        observer.sunGeocentric[i] = -earth[0][i];
+        observer.observerGeocentric[i] = observer.astrom.eb[i] - earth[0][i];
+    }
+    return observer;
+}
+
+Horizontal horizontalOfCirs(double ri, double di, ObserverAtInstant &observer)
+{
+    double azimuth = 0;
+    double zenithDistance = 0;
+    double hourAngle = 0;
+    double declination = 0;
+    double rightAscension = 0;
+    eraAtioq(ri, di, &observer.astrom, &azimuth, &zenithDistance, &hourAngle, &declination,
+             &rightAscension);
+    double azimuthDeg = eraAnp(azimuth) * ERFA_DR2D;
+    if (azimuthDeg >= 360)
+        azimuthDeg -= 360;
+    return {90 - zenithDistance * ERFA_DR2D, azimuthDeg};
+}
+
+// A body of the solar system from its geocentric GCRS position: seen from the site (the parallax
+// matters for the Moon), turned to CIRS, then to the horizon. Light-time and annual aberration
+// are left out: 20" for the Sun, less for the Moon.
+Horizontal horizontalOfGeocentric(Vector geocentric, ObserverAtInstant &observer)
+{
+    Vector topocentric;
+    eraPmp(geocentric.data(), observer.observerGeocentric.data(), topocentric.data());
+    double cirs[3];
+    eraRxp(observer.astrom.bpn, topocentric.data(), cirs);
+    double ri = 0;
+    double di = 0;
+    eraC2s(cirs, &ri, &di);
+    return horizontalOfCirs(ri, di, observer);
+}
+
+Horizontal algolIn(ObserverAtInstant &observer)
+{
+    const double declination = algol::kDeclinationDeg * ERFA_DD2R;
+    // eraAtciq wants the proper motion in right ascension itself, not times cos(delta).
+    const double properMotionRa =
+        algol::kProperMotionRaCosDecMasPerYear * ERFA_DMAS2R / std::cos(declination);
+    double ri = 0;
+    double di = 0;
+    eraAtciq(algol::kRightAscensionDeg * ERFA_DD2R, declination, properMotionRa,
+             algol::kProperMotionDecMasPerYear * ERFA_DMAS2R, algol::kParallaxMas / 1000.0,
+             algol::kRadialVelocityKmPerS, &observer.astrom, &ri, &di);
+    return horizontalOfCirs(ri, di, observer);
+}
+
+Vector moonGeocentric(const TwoPartDate &tt)
+{
+    double moon[2][3];
+    eraMoon98(tt.whole, tt.fraction, moon);
+    return {moon[0][0], moon[0][1], moon[0][2]};
+}
+
+// Meeus, Astronomical Algorithms, ch. 48: k = (1 + cos i) / 2, i the phase angle Sun-Moon-Earth.
+double illuminatedFraction(const Vector &sunGeocentric, const Vector &moonGeocentric)
+{
+    Vector moonToEarth;
+    Vector moonToSun;
+    for (int i = 0; i < 3; ++i) {
+        moonToEarth[i] = -moonGeocentric[i];
+        moonToSun[i] = sunGeocentric[i] - moonGeocentric[i];
+    }
+    const double cosPhaseAngle = eraPdp(moonToEarth.data(), moonToSun.data())
+        / (eraPm(moonToEarth.data()) * eraPm(moonToSun.data()));
+    return (1 + cosPhaseAngle) / 2;
+}
+
+Horizontal undefinedHorizontal()
+{
+    return {kNaN, kNaN};
+}
+
+} // namespace
+
+SkyAtInstant skyAt(const Site &site, double jdUtc)
+{
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    if (!observer)
+        return {undefinedHorizontal(), undefinedHorizontal(), undefinedHorizontal(), kNaN};
+    const Vector moon = moonGeocentric(observer->tt);
+    return {algolIn(*observer), horizontalOfGeocentric(observer->sunGeocentric, *observer),
+            horizontalOfGeocentric(moon, *observer),
+            illuminatedFraction(observer->sunGeocentric, moon)};
+}
+
+Horizontal algolHorizontal(const Site &site, double jdUtc)
+{
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    return observer ? algolIn(*observer) : undefinedHorizontal();
+}
+
+double sunAltitudeDeg(const Site &site, double jdUtc)
+{
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    return observer ? horizontalOfGeocentric(observer->sunGeocentric, *observer).altitudeDeg
+                    : kNaN;
+}
+
+Horizontal moonHorizontal(const Site &site, double jdUtc)
+{
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    if (!observer)
+        return undefinedHorizontal();
+    return horizontalOfGeocentric(moonGeocentric(observer->tt), *observer);
+}
+
+double moonIlluminatedFraction(double jdUtc)
+{
+    const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
+    if (std::isnan(tt.whole))
+        return kNaN;
+    double earth[2][3];
+    earthHeliocentric(tt, earth);
+    const Vector sun = {-earth[0][0], -earth[0][1], -earth[0][2]};
+    return illuminatedFraction(sun, moonGeocentric(tt));
+}
+
+// 90 - |latitude - declination|, with Algol's J2000 declination: precession moves it by about
+// 0.1 degree in 30 years, nothing against the altitudes an observer asks for.
+double algolHighestAltitudeDeg(const Site &site)
+{
+    if (!std::isfinite(site.latitudeDeg) || std::fabs(site.latitudeDeg) > 90)
+        return kNaN;
+    return 90 - std::fabs(site.latitudeDeg - algol::kDeclinationDeg);
+}
+
+} // namespace sky

@@ -1,0 +1,517 @@
+// The observing library: the light-time, the positions at a site, the element sets and the
+// observable minima.
+//
+// Unless a row says otherwise, the reference values come from astropy 5.2.1, computed offline
+// (iers.conf.auto_download = False, degraded IERS accuracy allowed), with Algol at its SIMBAD place
+// (ICRS 03h08m10.13245s +40d57m20.3280s, proper motion +2.99 -1.66 mas/yr, parallax 36.27 mas).
+
+#include "heliocentric.h"
+#include "observability.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+using namespace sky;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kSecond = 1.0 / 86400;
+constexpr double kDegree = std::numbers::pi / 180;
+const Site kParis{48.85, 2.35, 0};
+
+QByteArray inputs(double jdUtc, const std::optional<Site> &site = std::nullopt)
+{
+    QByteArray text = "JD " + QByteArray::number(jdUtc, 'f', 6);
+    if (site)
+        text += QByteArray(" at %1, %2, %3 m")
+                    .replace("%1", QByteArray::number(site->latitudeDeg))
+                    .replace("%2", QByteArray::number(site->longitudeDeg))
+                    .replace("%3", QByteArray::number(site->heightM));
+    return text;
+}
+
+// The angle between two directions on the sky, degrees: an azimuth near the zenith weighs little.
+double separationDeg(const Horizontal &a, const Horizontal &b)
+{
+    const double cosine = std::sin(a.altitudeDeg * kDegree) * std::sin(b.altitudeDeg * kDegree)
+        + std::cos(a.altitudeDeg * kDegree) * std::cos(b.altitudeDeg * kDegree)
+            * std::cos((a.azimuthDeg - b.azimuthDeg) * kDegree);
+    return std::acos(std::min(1.0, cosine)) / kDegree;
+}
+
+QByteArray shown(const Horizontal &h)
+{
+    return QByteArray::number(h.altitudeDeg, 'f', 4) + " "
+        + QByteArray::number(h.azimuthDeg, 'f', 4);
+}
+
+ElementSet setNamed(const QByteArray &name)
+{
+    if (name == "classic")
+        return classicElements();
+    if (name == "custom")
+        return {ElementSetKind::Custom, {2455528.105, 2.867326}, TimeReference::Heliocentric};
+    return currentElements();
+}
+
+struct SkyRow
+{
+    Site site;
+    double jdUtc;
+    Horizontal algol, sun, moon;
+};
+
+struct ElementSetRow
+{
+    QByteArray set;
+    double jdUtc;
+    double uncertaintyMinutes; // NaN: unknown
+    bool extrapolated;
+};
+
+struct MinimaRow
+{
+    QByteArray set;
+    double from, to;
+    std::optional<Site> site;
+    Conditions conditions;
+    int count;
+    long long firstCycle; // -1: not checked
+    double firstJd;
+    NoneObservable why;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(SkyRow)
+Q_DECLARE_METATYPE(ElementSetRow)
+Q_DECLARE_METATYPE(MinimaRow)
+
+class TestSky : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lightTime_data();
+    void lightTime();
+    void lightTimeOverAYear();
+    void horizontal_data();
+    void horizontal();
+    void sunAtPublishedSunriseAndSunset();
+    void moonIlluminatedFraction_data();
+    void moonIlluminatedFraction();
+    void algolHighestAltitude_data();
+    void algolHighestAltitude();
+    void parseElementSet_data();
+    void parseElementSet();
+    void uncertaintyAndExtrapolation_data();
+    void uncertaintyAndExtrapolation();
+    void minima_data();
+    void minima();
+    void hundredYearsOfMinima();
+    void unusualInputs();
+};
+
+void TestSky::lightTime_data()
+{
+    QTest::addColumn<double>("jdUtc");
+    QTest::addColumn<double>("hjdMinusJd");
+
+    // Time.light_travel_time(algol, kind='heliocentric'), observer at the Earth's centre.
+    QTest::newRow("8 October 1972 02:35:31") << 2441598.607997685 << 0.0040330972884450615;
+    QTest::newRow("1 January 2000 12:00") << 2451545.0 << 0.003762803054044923;
+    QTest::newRow("6 May 2022, near the lowest") << 2459705.5 << -0.005285844398045623;
+    QTest::newRow("18 September 2022 01:27:27") << 2459840.560731265 << 0.0025727327947794986;
+    QTest::newRow("7 November 2022, near the highest") << 2459890.5 << 0.005177073111952373;
+    QTest::newRow("1 February 2035") << 2464359.5 << 0.001336232223617466;
+}
+
+void TestSky::lightTime()
+{
+    QFETCH(double, jdUtc);
+    QFETCH(double, hjdMinusJd);
+    const double correction = heliocentricCorrectionDays(jdUtc);
+    QVERIFY2(std::fabs(correction - hjdMinusJd) < 0.05 * kSecond,
+             inputs(jdUtc) + ": " + QByteArray::number(correction / kSecond) + " s");
+    QVERIFY2(std::fabs(heliocentricFromGeocentric(jdUtc) - (jdUtc + hjdMinusJd)) < 0.05 * kSecond,
+             inputs(jdUtc));
+    const double back = geocentricFromHeliocentric(jdUtc + hjdMinusJd);
+    QVERIFY2(std::fabs(back - jdUtc) < 0.05 * kSecond, inputs(jdUtc) + ": came back at JD "
+                 + QByteArray::number(back, 'f', 8));
+}
+
+// Over 2022, every 6 hours: from -7.7743 min (18 May) to +7.5995 min (18 November) by astropy.
+void TestSky::lightTimeOverAYear()
+{
+    double lowest = kInfinity;
+    double highest = -kInfinity;
+    for (int quarter = 0; quarter < 366 * 4; ++quarter) {
+        const double minutes = heliocentricCorrectionDays(2459580.5 + quarter * 0.25) * 1440;
+        lowest = std::min(lowest, minutes);
+        highest = std::max(highest, minutes);
+    }
+    QVERIFY2(std::fabs(lowest - -7.774299439129287) < 0.001, QByteArray::number(lowest));
+    QVERIFY2(std::fabs(highest - 7.599486959438291) < 0.001, QByteArray::number(highest));
+}
+
+void TestSky::horizontal_data()
+{
+    QTest::addColumn<SkyRow>("row");
+
+    // AltAz with pressure 0 (no refraction) at a WGS84 EarthLocation; Algol moved to the instant
+    // (apply_space_motion), the Sun and the Moon from get_body at the site. Found within 0.001
+    // degree for Algol and the Moon, 0.007 for the Sun (its aberration is left out here).
+    const Site capeTown{-33.9, 18.4, 0};
+    const Site tromso{69.65, 18.96, 0};
+    const Site maunaKea{19.82, -155.47, 4205};
+    QTest::newRow("Paris, 18 September 2022 01:27") << SkyRow{kParis, 2459840.560416667,
+        {69.9055, 102.9213}, {-34.6153, 31.5524}, {35.0744, 88.8175}};
+    QTest::newRow("Paris, 24 June 2023 19:58") << SkyRow{kParis, 2460120.331944444,
+        {0.6055, 350.3390}, {-0.8034, 308.2918}, {33.9242, 239.1148}};
+    QTest::newRow("Paris at 35 m, 3 January 2031 18:00") << SkyRow{{48.85, 2.35, 35}, 2462870.25,
+        {66.2393, 96.9555}, {-17.7336, 255.4058}, {50.8202, 129.8119}};
+    QTest::newRow("Cape Town, 10 November 2022 22:00") << SkyRow{capeTown, 2459894.4166666665,
+        {14.6014, 6.9880}, {-38.2676, 189.2356}, {20.1074, 35.2982}};
+    QTest::newRow("Cape Town, 2 April 2025 06:30") << SkyRow{capeTown, 2460767.7708333335,
+        {-28.8414, 57.7738}, {17.4898, 71.1659}, {-36.1808, 79.9508}};
+    QTest::newRow("Tromso, 15 December 2024 12:00") << SkyRow{tromso, 2460660.0,
+        {28.0131, 45.1785}, {-4.0743, 198.4684}, {7.9266, 16.4426}};
+    QTest::newRow("Tromso, 21 June 2026 23:00") << SkyRow{tromso, 2461213.4583333335,
+        {25.8334, 37.5276}, {3.1180, 3.1979}, {-4.9065, 272.8853}};
+    QTest::newRow("Mauna Kea at 4205 m, 5 October 2023 11:00") << SkyRow{maunaKea,
+        2460222.9583333335, {60.5317, 38.6437}, {-70.6645, 40.2937}, {29.2807, 68.1905}};
+    QTest::newRow("Mauna Kea at 4205 m, 14 March 2019 05:00") << SkyRow{maunaKea,
+        2458556.7083333335, {47.3560, 309.6907}, {-7.6598, 269.9354}, {79.3027, 274.0791}};
+}
+
+void TestSky::horizontal()
+{
+    QFETCH(SkyRow, row);
+    const SkyAtInstant sky = skyAt(row.site, row.jdUtc);
+    const QByteArray where = inputs(row.jdUtc, row.site);
+    QVERIFY2(separationDeg(sky.algol, row.algol) < 0.05, where + ": Algol " + shown(sky.algol));
+    QVERIFY2(separationDeg(sky.sun, row.sun) < 0.05, where + ": Sun " + shown(sky.sun));
+    // ERFA's Moon98 is a short series: a tenth of a degree.
+    QVERIFY2(separationDeg(sky.moon, row.moon) < 0.1, where + ": Moon " + shown(sky.moon));
+    for (const Horizontal &h : {sky.algol, sky.sun, sky.moon})
+        QVERIFY2(h.azimuthDeg >= 0 && h.azimuthDeg < 360, where);
+
+    // One quantity at a time gives the same numbers.
+    QCOMPARE(algolHorizontal(row.site, row.jdUtc).azimuthDeg, sky.algol.azimuthDeg);
+    QCOMPARE(sunAltitudeDeg(row.site, row.jdUtc), sky.sun.altitudeDeg);
+    QCOMPARE(moonHorizontal(row.site, row.jdUtc).altitudeDeg, sky.moon.altitudeDeg);
+    QCOMPARE(sky::moonIlluminatedFraction(row.jdUtc), sky.moonIlluminatedFraction);
+}
+
+// Paris (48 deg 50' 57" N) on 24 June 2023: sunrise 05:48 and sunset 21:58 summer time, as
+// published to the minute. The Sun's centre is then 50' below the horizon without refraction
+// (34' of refraction, 16' of half-diameter); half a minute of time is 0.06 degree there.
+void TestSky::sunAtPublishedSunriseAndSunset()
+{
+    const Site paris{48.8492, 2.35, 0};
+    for (const double jdUtc : {2460119.6583333333, 2460120.3319444444}) {
+        const double altitude = sunAltitudeDeg(paris, jdUtc);
+        QVERIFY2(std::fabs(altitude - -50.0 / 60) < 0.1,
+                 inputs(jdUtc, paris) + ": " + QByteArray::number(altitude));
+    }
+}
+
+void TestSky::moonIlluminatedFraction_data()
+{
+    QTest::addColumn<double>("jdUtc");
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<double>("tolerance");
+
+    // Meeus, Astronomical Algorithms, example 48.a: 1992 April 12 0h TD (TD - UT = 58.184 s).
+    QTest::newRow("Meeus 48.a") << 2448724.5 - 58.184 * kSecond << 0.6786 << 0.0005;
+    // get_body('sun'), get_body('moon') at the Earth's centre, phase angle from the elongation
+    // psi: i = atan2(R sin psi, r - R cos psi), k = (1 + cos i) / 2.
+    QTest::newRow("full, 10 September 2022 09:59") << 2459832.915972222 << 0.99861670 << 0.002;
+    QTest::newRow("quarter, 18 September 2022 01:27") << 2459840.560416667 << 0.48711259 << 0.002;
+    QTest::newRow("new, 25 September 2022 21:55") << 2459848.4131944445 << 0.00088108 << 0.002;
+    QTest::newRow("crescent, 24 June 2023 19:58") << 2460120.331944444 << 0.35905699 << 0.002;
+    QTest::newRow("gibbous, 3 January 2031 18:00") << 2462870.25 << 0.79284715 << 0.002;
+}
+
+void TestSky::moonIlluminatedFraction()
+{
+    QFETCH(double, jdUtc);
+    QFETCH(double, fraction);
+    QFETCH(double, tolerance);
+    const double actual = sky::moonIlluminatedFraction(jdUtc);
+    QVERIFY2(std::fabs(actual - fraction) < tolerance,
+             inputs(jdUtc) + ": " + QByteArray::number(actual, 'f', 5));
+}
+
+void TestSky::algolHighestAltitude_data()
+{
+    QTest::addColumn<double>("latitudeDeg");
+    QTest::addColumn<double>("highestDeg");
+
+    // 90 - |latitude - declination| with the J2000 declination +40 deg 57' 20.328" (SIMBAD).
+    QTest::newRow("overhead") << 40.955647 << 90.0;
+    QTest::newRow("Paris") << 48.85 << 82.105647;
+    QTest::newRow("north pole") << 90.0 << 40.955647;
+    QTest::newRow("grazes the horizon") << -49.044353 << 0.0;
+    QTest::newRow("south pole") << -90.0 << -40.955647;
+}
+
+void TestSky::algolHighestAltitude()
+{
+    QFETCH(double, latitudeDeg);
+    QFETCH(double, highestDeg);
+    const Site site{latitudeDeg, 2.35, 0};
+    const double highest = algolHighestAltitudeDeg(site);
+    QVERIFY2(std::fabs(highest - highestDeg) < 1e-6, QByteArray::number(highest, 'f', 6));
+    // The altitudes of 18 September 2022, every 2 minutes, culminate there too (precession has
+    // moved the declination by less than 0.1 degree since 2000).
+    double culmination = -90;
+    for (int step = 0; step < 720; ++step)
+        culmination = std::max(culmination,
+                               algolHorizontal(site, 2459840.5 + step / 720.0).altitudeDeg);
+    QVERIFY2(std::fabs(culmination - highestDeg) < 0.15, QByteArray::number(culmination));
+}
+
+void TestSky::parseElementSet_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("epoch");
+    QTest::addColumn<double>("period");
+    QTest::addColumn<bool>("heliocentric");
+
+    // The current elements are the O-C gateway's Min I = HJD 2455528.105 + 2.867326 E; the
+    // classic ones the main window's JD 2441598.608 + 2.867315 E.
+    const int custom = int(ElementSetKind::Custom);
+    QTest::newRow("current") << QByteArray("current") << true << int(ElementSetKind::Current)
+                             << 2455528.105 << 2.867326 << true;
+    QTest::newRow("classic") << QByteArray("classic") << true << int(ElementSetKind::Classic)
+                             << 2441598.608 << 2.867315 << false;
+    QTest::newRow("heliocentric by default") << QByteArray("2455528.105:2.867326") << true
+                                             << custom << 2455528.105 << 2.867326 << true;
+    QTest::newRow("hjd") << QByteArray("2455528.105:2.867326:hjd") << true << custom
+                         << 2455528.105 << 2.867326 << true;
+    QTest::newRow("jd") << QByteArray("2441598.608:2.867315:jd") << true << custom << 2441598.608
+                        << 2.867315 << false;
+    QTest::newRow("lowest") << QByteArray("2000000:0.5") << true << custom << 2e6 << 0.5 << true;
+    QTest::newRow("highest") << QByteArray("2600000:10") << true << custom << 2.6e6 << 10.0
+                             << true;
+    QTest::newRow("exponent") << QByteArray("2.455528105e6:2.867326") << true << custom
+                              << 2455528.105 << 2.867326 << true;
+    for (const char *text :
+         {"", "Current", "current ", "2455528.105", "2455528.105:", ":2.867326",
+          "2455528.105:2.867326:", "2455528.105:2.867326:hjd:", "2455528.105::2.867326",
+          "2455528.105:2.867326:HJD", "2455528.105:2.867326:utc", " 2455528.105:2.867326",
+          "2455528.105 :2.867326", "2455528.105:2.867326x", "2455528,105:2.867326",
+          "+2455528.105:2.867326", "nan:2.867326", "2455528.105:nan", "inf:2.867326",
+          "2455528.105:infinity", "1999999.99:2.867326", "2600000.01:2.867326",
+          "2455528.105:0.49", "2455528.105:10.01", "2455528.105:-2.867326", "0x1p21:2.867326",
+          "1e400:2.867326"})
+        QTest::addRow("invalid: \"%s\"", text) << QByteArray(text) << false << 0 << 0.0 << 0.0
+                                               << false;
+}
+
+void TestSky::parseElementSet()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, valid);
+    QFETCH(int, kind);
+    QFETCH(double, epoch);
+    QFETCH(double, period);
+    QFETCH(bool, heliocentric);
+
+    const std::optional<ElementSet> set = sky::parseElementSet(text.toStdString());
+    QVERIFY2(set.has_value() == valid, text);
+    if (!valid)
+        return;
+    QCOMPARE(int(set->kind), kind);
+    QCOMPARE(set->elements.epoch, epoch);
+    QCOMPARE(set->elements.period, period);
+    QCOMPARE(set->reference == TimeReference::Heliocentric, heliocentric);
+}
+
+void TestSky::uncertaintyAndExtrapolation_data()
+{
+    QTest::addColumn<ElementSetRow>("row");
+
+    // The current elements: 15 minutes within 2015-2030, one more a year (365.25 days) outside;
+    // extrapolated outside 2000-2040. The dates' Julian Days from astropy.
+    QTest::newRow("current, 18 September 2022") << ElementSetRow{"current", 2459840.56, 15, false};
+    QTest::newRow("current, 1 January 2015") << ElementSetRow{"current", 2457023.5, 15, false};
+    QTest::newRow("current, 31 December 2030") << ElementSetRow{"current", 2462866.5, 15, false};
+    QTest::newRow("current, 1 January 2040: 3287 days on")
+        << ElementSetRow{"current", 2466154.5, 15 + 3287 / 365.25, false};
+    QTest::newRow("current, 31 December 2040 23:00")
+        << ElementSetRow{"current", 2466520.4583333335, 15 + 3652.9583333 / 365.25, false};
+    QTest::newRow("current, 1 January 2041")
+        << ElementSetRow{"current", 2466520.5, 15 + 3653 / 365.25, true};
+    QTest::newRow("current, 1 January 2000: 5479 days before")
+        << ElementSetRow{"current", 2451544.5, 15 + 5479 / 365.25, false};
+    QTest::newRow("current, 31 December 1999 23:00")
+        << ElementSetRow{"current", 2451544.4583333335, 15 + 5479.0416667 / 365.25, true};
+    // The classic minimum of 17 September 2022 at 23:11:04.95 UT (the stepping, in Python), against
+    // the current elements' 01:27:27.18 UT (01:31:09.47 HJD less the light-time): 136.37 minutes.
+    QTest::newRow("classic, 17 September 2022")
+        << ElementSetRow{"classic", 2459840.466029511, 136.3705 + 15, false};
+    QTest::newRow("custom") << ElementSetRow{"custom", 2469807.5, kNaN, false};
+    QTest::newRow("current, NaN") << ElementSetRow{"current", kNaN, kNaN, false};
+    QTest::newRow("classic, infinity") << ElementSetRow{"classic", kInfinity, kNaN, false};
+}
+
+void TestSky::uncertaintyAndExtrapolation()
+{
+    QFETCH(ElementSetRow, row);
+    const std::optional<double> minutes = uncertaintyMinutes(setNamed(row.set), row.jdUtc);
+    const QByteArray where = row.set + " at " + inputs(row.jdUtc);
+    QVERIFY2(minutes.has_value() == !std::isnan(row.uncertaintyMinutes), where);
+    if (minutes)
+        QVERIFY2(std::fabs(*minutes - row.uncertaintyMinutes) < 0.01,
+                 where + ": " + QByteArray::number(*minutes));
+    QVERIFY2(isExtrapolated(setNamed(row.set), row.jdUtc) == row.extrapolated, where);
+}
+
+void TestSky::minima_data()
+{
+    QTest::addColumn<MinimaRow>("row");
+
+    const Conditions usual;
+    const auto none = NoneObservable::NotNone;
+    // The classic elements' minimum of 17 September 2022 at 23:11:04.95 UT, E = 6362 (the
+    // stepping, done in Python).
+    QTest::newRow("classic, 17 September 2022") << MinimaRow{"classic", 2459839.5, 2459840.5,
+        std::nullopt, usual, 1, 6362, 2459840.466029511, none};
+    // The current elements put the next one at 01:31:09 HJD on 18 September 2022 (published
+    // predictions: 01:31). The Earth was then 3.7 light-minutes nearer Algol than the Sun, so it
+    // was seen at 01:27:27.18 UT (light_travel_time, kind='heliocentric').
+    QTest::newRow("current, 18 September 2022") << MinimaRow{"current", 2459840.5, 2459841.0,
+        std::nullopt, usual, 1, 1504, 2459840.560731265, none};
+
+    // AltAz (pressure 0) at the classic minima: Paris on 17 September 2022 23:11, Algol 47.67 and
+    // Sun -38.65; Paris from 1 to 11 April 2023, Algol 36.29 and Sun -10.89 on the 3rd at
+    // 19:27, the other two by day; 78 N 15 E, 11 minima in June 2022, the Sun at +10.6 or higher.
+    // At 55 S Algol culminates at -5.96, at 30 S at 19.04.
+    QTest::newRow("Paris, 17 September 2022") << MinimaRow{"classic", 2459839.5, 2459840.5,
+        kParis, usual, 1, 6362, 2459840.466029511, none};
+    QTest::newRow("Paris, April 2023: twilight too bright") << MinimaRow{"classic", 2460035.5,
+        2460045.5, kParis, usual, 3, -1, kNaN, NoneObservable::SkyNeverDarkEnough};
+    QTest::newRow("Paris, April 2023: Sun below -10, Algol above 40") << MinimaRow{"classic",
+        2460035.5, 2460045.5, kParis, {40, -10}, 3, -1, kNaN, NoneObservable::NoneThisTime};
+    QTest::newRow("Paris, April 2023: Sun below -10, Algol above 20") << MinimaRow{"classic",
+        2460035.5, 2460045.5, kParis, {20, -10}, 3, -1, kNaN, none};
+    QTest::newRow("78 N in June: never dark") << MinimaRow{"classic", 2459731.5, 2459761.5,
+        Site{78, 15, 0}, usual, 11, -1, kNaN, NoneObservable::SkyNeverDarkEnough};
+    QTest::newRow("55 S: Algol never up") << MinimaRow{"classic", 2459853.5, 2459867.5,
+        Site{-55, -68, 0}, {0, -12}, 5, -1, kNaN, NoneObservable::AlgolNeverHighEnough};
+    QTest::newRow("30 S: Algol never 20 degrees high") << MinimaRow{"current", 2459853.5,
+        2459867.5, Site{-30, 18, 0}, usual, 5, -1, kNaN, NoneObservable::AlgolNeverHighEnough};
+    // Classic minima on 17 September 23:11 and 20 September 19:59: none between.
+    QTest::newRow("none from 18 to 20 September 2022") << MinimaRow{"classic", 2459840.5,
+        2459842.5, kParis, usual, 0, -1, kNaN, NoneObservable::NoMinimum};
+}
+
+void TestSky::minima()
+{
+    QFETCH(MinimaRow, row);
+    const auto minima = predictMinima(setNamed(row.set), row.from, row.to, row.site,
+                                      row.conditions);
+    const QByteArray where = row.set + " from " + inputs(row.from, row.site);
+    QVERIFY2(int(minima.size()) == row.count, where + ": " + QByteArray::number(minima.size()));
+    if (row.firstCycle >= 0) {
+        QCOMPARE(minima.front().cycle, row.firstCycle);
+        QVERIFY2(std::fabs(minima.front().jdUtc - row.firstJd) < 0.1 * kSecond,
+                 where + ": " + QByteArray::number(minima.front().jdUtc, 'f', 8));
+    }
+    const NoneObservable why = whyNoneObservable(minima, row.site, row.conditions);
+    QVERIFY2(why == row.why, where + ": " + QByteArray::number(int(why)));
+}
+
+// Every minimum of 2000-2099 (36525 days, the longest period), none left out: they follow the
+// linear elements (epoch + E * period, geocentric or heliocentric), and the minima just before
+// and after fall outside the period.
+void TestSky::hundredYearsOfMinima()
+{
+    const double from = 2451544.5;
+    const double to = from + kLongestPredictionDays;
+    for (const auto &[name, site] : {std::pair<QByteArray, std::optional<Site>>{"classic", {}},
+                                     {"current", kParis}, {"current", Site{90, 0, 0}}}) {
+        const ElementSet set = setNamed(name);
+        const auto seen = [&](long long cycle) {
+            const double instant = set.elements.epoch + double(cycle) * set.elements.period;
+            return set.reference == TimeReference::Heliocentric
+                ? geocentricFromHeliocentric(instant) : instant;
+        };
+        const auto minima = predictMinima(set, from, to, site, Conditions{});
+        const QByteArray where = name + " from " + inputs(from, site);
+        QVERIFY2(minima.size() > 12700, where);
+        QVERIFY2(seen(minima.front().cycle - 1) <= from && seen(minima.back().cycle + 1) > to,
+                 where);
+        for (std::size_t i = 0; i < minima.size(); ++i) {
+            const PredictedMinimum &minimum = minima[i];
+            QVERIFY2(minimum.cycle == minima.front().cycle + static_cast<long long>(i), where);
+            // The classic minima come from the stepping, whose additions drift by hundredths of a
+            // second from epoch + E * period over 10,000 periods.
+            QVERIFY2(std::fabs(minimum.jdUtc - seen(minimum.cycle)) < 0.5 * kSecond,
+                     where + ": E = " + QByteArray::number(minimum.cycle));
+            QVERIFY(minimum.uncertaintyMinutes.has_value());
+            QCOMPARE(minimum.sky.has_value(), site.has_value());
+            if (site) {
+                QCOMPARE(minimum.algolHighEnough, minimum.sky->algol.altitudeDeg >= 20);
+                QCOMPARE(minimum.skyDarkEnough, minimum.sky->sun.altitudeDeg <= -12);
+            } else {
+                QVERIFY(minimum.observable());
+            }
+        }
+    }
+}
+
+void TestSky::unusualInputs()
+{
+    // No answer, NaN, and no crash, for instants that are not finite or outside the calendar of
+    // years 100 to 9999, and for sites that are not on the Earth.
+    for (const double jd : {kNaN, kInfinity, -kInfinity, 0.0, 1757584.4, 5373484.5, 1e300}) {
+        QVERIFY2(std::isnan(heliocentricCorrectionDays(jd)), inputs(jd));
+        QVERIFY2(std::isnan(geocentricFromHeliocentric(jd)), inputs(jd));
+        QVERIFY2(std::isnan(skyAt(kParis, jd).moon.azimuthDeg), inputs(jd));
+        QVERIFY2(std::isnan(sky::moonIlluminatedFraction(jd)), inputs(jd));
+    }
+    // At the ends of the calendar, a rough answer still.
+    for (const double jd : {1757584.5, 5373484.4})
+        QVERIFY2(std::fabs(heliocentricCorrectionDays(jd)) < 0.006, inputs(jd));
+    for (const Site &site : {Site{kNaN, 0, 0}, Site{91, 0, 0}, Site{-90.5, 0, 0},
+                             Site{48.85, kInfinity, 0}, Site{48.85, 2.35, kNaN}}) {
+        QVERIFY(std::isnan(sunAltitudeDeg(site, 2459840.5)));
+        QVERIFY(std::isnan(algolHorizontal(site, 2459840.5).altitudeDeg));
+        QVERIFY(predictMinima(currentElements(), 2459840.5, 2459870.5, site, {}).empty());
+    }
+    QVERIFY(std::isnan(algolHighestAltitudeDeg(Site{kNaN, 0, 0})));
+    // At the poles Algol's altitude is its declination, + or -.
+    for (const double pole : {90.0, -90.0}) {
+        const SkyAtInstant sky = skyAt(Site{pole, 0, 0}, 2459840.5);
+        QVERIFY2(std::fabs(sky.algol.altitudeDeg - std::copysign(40.96, pole)) < 0.2,
+                 QByteArray::number(sky.algol.altitudeDeg));
+        QVERIFY(std::isfinite(sky.moon.altitudeDeg) && std::isfinite(sky.sun.azimuthDeg));
+    }
+
+    // Periods with nothing to predict, and elements whose minima would be too many.
+    const double y2022 = 2459580.5;
+    for (const auto &[from, to, period] :
+         {std::tuple{kNaN, y2022, 2.867}, {y2022, kNaN, 2.867}, {y2022, kInfinity, 2.867},
+          {-kInfinity, y2022, 2.867}, {y2022 + 30, y2022, 2.867}, {y2022, y2022, 2.867},
+          {y2022, y2022 + kLongestPredictionDays + 1, 2.867}, {y2022, y2022 + 30, kSecond},
+          {y2022, y2022 + 30, 0.0}, {y2022, y2022 + 30, kNaN}, {5373484.5, 5373514.5, 2.867}}) {
+        const ElementSet set{ElementSetKind::Custom, {2455528.105, period},
+                             TimeReference::Heliocentric};
+        const auto minima = predictMinima(set, from, to, kParis, {});
+        QVERIFY2(minima.empty(), inputs(from) + " to " + inputs(to));
+        QCOMPARE(whyNoneObservable(minima, kParis, {}), NoneObservable::NoMinimum);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestSky)
+#include "tst_sky.moc"
