@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-l10n-tools
     libbenchmark-dev
     liberfa-dev
     xvfb xauth
     fonts-comic-neue fonts-liberation2
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file groff-base python3-icalendar
     xdotool xclip x11-utils faketime libfaketime imagemagick time
     clang libclang-rt-14-dev
 )

@@ -4,13 +4,34 @@
 
 namespace sky {
 
-// The Earth's heliocentric position and velocity (au, au/day; equator and equinox of J2000, which
-// is the ICRS to 0.02") at a TT instant.
-//
-// This is ERFA's eraPlan94 for the Earth-Moon barycentre: about 1 microsecond against 40 for
-// eraEpv00, the cost that decides how long a year of minima takes. The barycentre lies 4,700 km
-// from the Earth's centre: within 7e-5 au of eraEpv00's Earth over 100-3500 AD (0.03 s of
-// light-time, 14" on the Sun's direction).
-void earthHeliocentric(const TwoPartDate &tt, double pv[2][3]);
+// The Earth's position and velocity (au, au/day; BCRS axes, the ICRS to 0.02"), heliocentric and
+// barycentric, at a TT instant.
+struct EarthState
+{
+    double heliocentric[2][3];
+    double barycentric[2][3];
+};
+
+// ERFA's eraEpv00 itself.
+EarthState earthAt(const TwoPartDate &tt);
+
+// eraEpv00 is the dearest call of the observing columns (about 40 microseconds, more than all the
+// rest of an instant). A run of instants in time order, such as the minima of a period, samples it
+// on a fixed grid of kEarthNodeDays and interpolates between the two nodes around each instant
+// (cubic Hermite on the positions and velocities): within 3e-6 au of eraEpv00 over 2000-2010
+// (1.5 ms of light-time, 0.6" on the Sun's direction), at a third of its cost for minima 2.87
+// days apart.
+inline constexpr double kEarthNodeDays = 8;
+
+class EarthTrack
+{
+public:
+    EarthState at(const TwoPartDate &tt);
+
+private:
+    double m_firstNode = 0; // TT of the earlier node; the grid is m * kEarthNodeDays
+    bool m_valid = false;
+    EarthState m_nodes[2];
+};
 
 } // namespace sky

@@ -1,7 +1,6 @@
 #include "heliocentric.h"
 
 #include "algol.h"
-#include "earth.h"
 #include "timescales.h"
 
 #include <erfa.h>
@@ -17,28 +16,43 @@ namespace {
 // by about 10,000: from 8 minutes to 0.05 s, then to a few microseconds.
 constexpr int kIterations = 2;
 
-} // namespace
-
-double heliocentricCorrectionDays(double jdUtc)
+// The Earth from eraEpv00 itself, or from a track for a run of instants.
+double correctionDays(double jdUtc, EarthTrack *track)
 {
     const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
     if (std::isnan(tt.whole))
         return tt.whole;
-    double earth[2][3];
-    earthHeliocentric(tt, earth);
+    EarthState earth = track ? track->at(tt) : earthAt(tt);
     double towardsAlgol[3];
     eraS2c(algol::kRightAscensionDeg * ERFA_DD2R, algol::kDeclinationDeg * ERFA_DD2R,
            towardsAlgol);
     // The light reaches the Earth first when the Earth lies towards the star.
-    return eraPdp(earth[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
+    return eraPdp(earth.heliocentric[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
+}
+
+double geocentricOf(double hjdUtc, EarthTrack *track)
+{
+    double jdUtc = hjdUtc;
+    for (int i = 0; i < kIterations; ++i)
+        jdUtc = hjdUtc - correctionDays(jdUtc, track);
+    return jdUtc;
+}
+
+} // namespace
+
+double heliocentricCorrectionDays(double jdUtc)
+{
+    return correctionDays(jdUtc, nullptr);
 }
 
 double geocentricFromHeliocentric(double hjdUtc)
 {
-    double jdUtc = hjdUtc;
-    for (int i = 0; i < kIterations; ++i)
-        jdUtc = hjdUtc - heliocentricCorrectionDays(jdUtc);
-    return jdUtc;
+    return geocentricOf(hjdUtc, nullptr);
+}
+
+double geocentricFromHeliocentric(double hjdUtc, EarthTrack &track)
+{
+    return geocentricOf(hjdUtc, &track);
 }
 
 double heliocentricFromGeocentric(double jdUtc)

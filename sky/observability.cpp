@@ -3,6 +3,8 @@
 #include "heliocentric.h"
 #include "minima.h"
 
+#include <erfam.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,18 +27,32 @@ bool isValid(const std::optional<Site> &site)
 }
 
 PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
-                           const std::optional<Site> &site, const Conditions &conditions)
+                           const std::optional<Site> &site, const Conditions &conditions,
+                           EarthTrack &track)
 {
     PredictedMinimum minimum;
     minimum.cycle = cycle;
     minimum.jdUtc = jdUtc;
     minimum.uncertaintyMinutes = uncertaintyMinutes(set, jdUtc);
     if (site) {
-        minimum.sky = skyAt(*site, jdUtc);
+        minimum.sky = skyAt(*site, jdUtc, track);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;
         minimum.skyDarkEnough = minimum.sky->sun.altitudeDeg <= conditions.maxSunAltitudeDeg;
     }
     return minimum;
+}
+
+// The Sun's altitude at its lower culmination, the darkest moment of the day of a minimum, from its
+// place at the minimum: its declination from the altitude and azimuth (sin d = sin phi sin h +
+// cos phi cos h cos A), then |phi + d| - 90.
+double sunLowestAltitudeDeg(const Site &site, const Horizontal &sun)
+{
+    const double phi = site.latitudeDeg * ERFA_DD2R;
+    const double h = sun.altitudeDeg * ERFA_DD2R;
+    const double sinDeclination = std::sin(phi) * std::sin(h)
+        + std::cos(phi) * std::cos(h) * std::cos(sun.azimuthDeg * ERFA_DD2R);
+    const double declination = std::asin(std::clamp(sinDeclination, -1.0, 1.0));
+    return std::fabs(phi + declination) * ERFA_DR2D - 90;
 }
 
 } // namespace
@@ -59,14 +75,15 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
         return {};
 
     std::vector<PredictedMinimum> minima;
+    EarthTrack track;
     for (long long k = 0;; ++k) {
         // Each minimum from the first one, never from an accumulated sum.
         const double instant = first->instant + static_cast<double>(k) * period;
         if (!(instant <= toJdUtc + margin))
             break;
-        const double jdUtc = heliocentric ? geocentricFromHeliocentric(instant) : instant;
+        const double jdUtc = heliocentric ? geocentricFromHeliocentric(instant, track) : instant;
         if (jdUtc > fromJdUtc && jdUtc <= toJdUtc)
-            minima.push_back(predicted(set, first->cycle + k, jdUtc, site, conditions));
+            minima.push_back(predicted(set, first->cycle + k, jdUtc, site, conditions, track));
     }
     return minima;
 }
@@ -81,8 +98,11 @@ NoneObservable whyNoneObservable(const std::vector<PredictedMinimum> &minima,
         return NoneObservable::NoMinimum;
     if (site && algolHighestAltitudeDeg(*site) < conditions.minAlgolAltitudeDeg)
         return NoneObservable::AlgolNeverHighEnough;
-    if (std::none_of(minima.begin(), minima.end(),
-                     [](const PredictedMinimum &minimum) { return minimum.skyDarkEnough; }))
+    const auto neverDark = [&](const PredictedMinimum &minimum) {
+        return minimum.sky
+            && sunLowestAltitudeDeg(*site, minimum.sky->sun) > conditions.maxSunAltitudeDeg;
+    };
+    if (site && std::all_of(minima.begin(), minima.end(), neverDark))
         return NoneObservable::SkyNeverDarkEnough;
     return NoneObservable::NoneThisTime;
 }

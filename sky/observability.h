@@ -45,7 +45,7 @@ enum class NoneObservable {
     NotNone,               // at least one minimum is observable
     NoMinimum,             // the period holds no minimum at all
     AlgolNeverHighEnough,  // Algol's culmination at the site is below the minimum altitude
-    SkyNeverDarkEnough,    // at none of the minima is the Sun low enough
+    SkyNeverDarkEnough,    // on none of the days of the minima does the Sun go low enough
     NoneThisTime,          // each one fails for its own reasons
 };
 NoneObservable whyNoneObservable(const std::vector<PredictedMinimum> &minima,

@@ -1,7 +1,6 @@
 #include "positions.h"
 
 #include "algol.h"
-#include "earth.h"
 #include "timescales.h"
 
 #include <erfa.h>
@@ -37,10 +36,9 @@ bool isValid(const Site &site)
 }
 
 // What eraApco13 does, with the IAU 2000B nutation of eraXys00b in place of the full 2006/2000A
-// one (a tenth of the time, within a milliarcsecond this century), and the Earth's heliocentric
-// state standing for its barycentric one: the Sun is within 0.01 au of the barycentre, which
-// changes Algol's 36 mas parallax by a hundredth and the aberration by less than 0.01".
-std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc)
+// one (a tenth of the time, within a milliarcsecond this century). The Earth comes from eraEpv00
+// itself, or from a track for a run of instants.
+std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc, EarthTrack *track)
 {
     if (!isValid(site))
         return std::nullopt;
@@ -51,20 +49,19 @@ std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc)
     const double tt1 = observer.tt.whole;
     const double tt2 = observer.tt.fraction;
 
-    double earth[2][3];
-    earthHeliocentric(observer.tt, earth);
+    EarthState earth = track ? track->at(observer.tt) : earthAt(observer.tt);
     double x = 0;
     double y = 0;
     double s = 0;
     eraXys00b(tt1, tt2, &x, &y, &s);
     const double earthRotationAngle = eraEra00(jdUtc, 0);
-    eraApco(tt1, tt2, earth, earth[0], x, y, s, earthRotationAngle,
+    eraApco(tt1, tt2, earth.barycentric, earth.heliocentric[0], x, y, s, earthRotationAngle,
             site.longitudeDeg * ERFA_DD2R, site.latitudeDeg * ERFA_DD2R, site.heightM, 0, 0,
             eraSp00(tt1, tt2), 0, 0, &observer.astrom);
 
     for (int i = 0; i < 3; ++i) {
-        observer.sunGeocentric[i] = -earth[0][i];
-        observer.observerGeocentric[i] = observer.astrom.eb[i] - earth[0][i];
+        observer.sunGeocentric[i] = -earth.heliocentric[0][i];
+        observer.observerGeocentric[i] = observer.astrom.eb[i] - earth.barycentric[0][i];
     }
     return observer;
 }
@@ -141,9 +138,11 @@ Horizontal undefinedHorizontal()
 
 } // namespace
 
-SkyAtInstant skyAt(const Site &site, double jdUtc)
+namespace {
+
+SkyAtInstant skyWith(const Site &site, double jdUtc, EarthTrack *track)
 {
-    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, track);
     if (!observer)
         return {undefinedHorizontal(), undefinedHorizontal(), undefinedHorizontal(), kNaN};
     const Vector moon = moonGeocentric(observer->tt);
@@ -152,22 +151,34 @@ SkyAtInstant skyAt(const Site &site, double jdUtc)
             illuminatedFraction(observer->sunGeocentric, moon)};
 }
 
+} // namespace
+
+SkyAtInstant skyAt(const Site &site, double jdUtc)
+{
+    return skyWith(site, jdUtc, nullptr);
+}
+
+SkyAtInstant skyAt(const Site &site, double jdUtc, EarthTrack &track)
+{
+    return skyWith(site, jdUtc, &track);
+}
+
 Horizontal algolHorizontal(const Site &site, double jdUtc)
 {
-    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, nullptr);
     return observer ? algolIn(*observer) : undefinedHorizontal();
 }
 
 double sunAltitudeDeg(const Site &site, double jdUtc)
 {
-    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, nullptr);
     return observer ? horizontalOfGeocentric(observer->sunGeocentric, *observer).altitudeDeg
                     : kNaN;
 }
 
 Horizontal moonHorizontal(const Site &site, double jdUtc)
 {
-    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc);
+    std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, nullptr);
     if (!observer)
         return undefinedHorizontal();
     return horizontalOfGeocentric(moonGeocentric(observer->tt), *observer);
@@ -178,9 +189,8 @@ double moonIlluminatedFraction(double jdUtc)
     const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
     if (std::isnan(tt.whole))
         return kNaN;
-    double earth[2][3];
-    earthHeliocentric(tt, earth);
-    const Vector sun = {-earth[0][0], -earth[0][1], -earth[0][2]};
+    EarthState earth = earthAt(tt);
+    const Vector sun = {-earth.heliocentric[0][0], -earth.heliocentric[0][1], -earth.heliocentric[0][2]};
     return illuminatedFraction(sun, moonGeocentric(tt));
 }
 

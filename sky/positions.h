@@ -1,5 +1,6 @@
 #pragma once
 
+#include "earth.h"
 #include "site.h"
 
 namespace sky {
@@ -22,6 +23,8 @@ struct SkyAtInstant
 };
 
 SkyAtInstant skyAt(const Site &site, double jdUtc);
+// The same for one of a run of instants in time order, sharing the Earth's track.
+SkyAtInstant skyAt(const Site &site, double jdUtc, EarthTrack &track);
 
 // One quantity at a time, for callers that need only that.
 Horizontal algolHorizontal(const Site &site, double jdUtc);

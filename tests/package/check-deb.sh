@@ -35,7 +35,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Section)" = science ] || fail "Section is '$(field Section)', not science"
 [[ "$(field Maintainer)" == *"<$mail>" ]] || fail "Maintainer '$(field Maintainer)' is not at <$mail>"
-[[ "$(field Depends)" == *libqt6widgets6* ]] || fail "Depends '$(field Depends)' lacks libqt6widgets6"
+for library in libqt6widgets6 liberfa1; do
+    [[ "$(field Depends)" == *$library* ]] || fail "Depends '$(field Depends)' lacks $library"
+done
 [ -n "$(field Description)" ] || fail "no Description"
 
 expected=$(sed "s/APP_ID/$id/" "$(dirname "$0")/installed-files.txt" | sort)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # check-install.sh CMAKE BUILD_DIR APP_ID VERSION: `cmake --install` into a temporary root puts the
 # program, its desktop entry, its metainfo, its icons and the licences, all named after the
-# application id, and nothing else (no test, benchmark or picture generator): the list of
-# installed-files.txt, where APP_ID stands for the application id.
+# application id, the command-line companion algol-minima with its manual page, and nothing else
+# (no test, benchmark or picture generator): the list of installed-files.txt, where APP_ID stands
+# for the application id. The installed algol-minima runs once.
 set -euo pipefail
 cmake=$1 build=$2 id=$3 version=$4
 
@@ -21,9 +22,21 @@ if [ "$installed" != "$expected" ]; then
 fi
 
 usr=$root/usr
-[ -x "$usr/bin/algol" ] || fail "bin/algol is not executable"
-if readelf -d "$usr/bin/algol" | grep -qE '\((RPATH|RUNPATH)\)'; then
-    fail "bin/algol keeps a library search path: $(readelf -d "$usr/bin/algol" | grep -E 'R(UN)?PATH')"
+for program in algol algol-minima; do
+    [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
+    if readelf -d "$usr/bin/$program" | grep -qE '\((RPATH|RUNPATH)\)'; then
+        fail "bin/$program keeps a library search path: $(readelf -d "$usr/bin/$program" | grep -E 'R(UN)?PATH')"
+    fi
+done
+
+# The installed companion lists the minima of a December week seen from Paris, in French.
+minima=$(LANG=fr_FR.UTF-8 "$usr/bin/algol-minima" --lat 48.85 --lon 2.35 --tz Europe/Paris \
+         --from 2026-12-20 --days 7 --format csv 2>&1) || fail "algol-minima failed: $minima"
+[ "$(echo "$minima" | grep -c ',true,,15$')" -ge 2 ] || fail "algol-minima listed: $minima"
+manual=$usr/share/man/man1/algol-minima.1.gz
+if [ -f "$manual" ]; then
+    warnings=$(zcat "$manual" | groff -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "the manual page does not format cleanly: $warnings"
 fi
 
 # Each icon is a PNG of the size its folder says: width and height are the big-endian 32-bit
