@@ -92,7 +92,7 @@ QString emptyListSentence(const Report &report, const QLocale &locale)
             .arg(fixedNumber(conditions.minAlgolAltitudeDeg, 1, locale),
                  fixedNumber(report.options.site->latitudeDeg, 2, locale));
     case sky::NoneObservable::SkyNeverDarkEnough:
-        return AlgolMinima::tr("The Sun never goes below %1° at the minima of this period: "
+        return AlgolMinima::tr("The Sun never goes below %1° on the days of these minima: "
                                "the sky is never dark enough here.")
             .arg(fixedNumber(conditions.maxSunAltitudeDeg, 1, locale));
     case sky::NoneObservable::NoneThisTime:

@@ -3,7 +3,7 @@
 # and the files it writes or leaves alone (a missing folder, a full disk, a full standard output).
 # usage: cli.sh PROGRAM WORK-FOLDER
 set -uo pipefail
-program=$1
+program=$(realpath "$1")
 work=$2/cli-work
 here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work"

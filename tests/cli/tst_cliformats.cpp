@@ -179,7 +179,7 @@ private slots:
         QTest::newRow("Algol never high enough") << int(sky::NoneObservable::AlgolNeverHighEnough)
             << "Algol never climbs 20.0° above the horizon at latitude 48.85°: no minimum can be seen from this site.";
         QTest::newRow("sky never dark") << int(sky::NoneObservable::SkyNeverDarkEnough)
-            << "The Sun never goes below -12.0° at the minima of this period: the sky is never dark enough here.";
+            << "The Sun never goes below -12.0° on the days of these minima: the sky is never dark enough here.";
         QTest::newRow("none this time") << int(sky::NoneObservable::NoneThisTime)
             << "None of the 3 minima of this period can be seen: at each of them Algol is too low or the sky too bright.";
         QTest::newRow("no minimum") << int(sky::NoneObservable::NoMinimum)
