@@ -104,13 +104,19 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
     return QDateTime(date, time, Qt::UTC).addSecs(-offsetSeconds);
 }
 
+// An IANA name ("Europe/Paris", "Etc/GMT-2", "UTC") or Qt's "UTC+02:00". Only the characters
+// of such names, and no "..", so that a name never reaches a file outside the zone database.
 QTimeZone readZone(const QCommandLineParser &parser, const QString &option)
 {
-    const QByteArray id = parser.value(option).trimmed().toUtf8();
-    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id))
+    static const QRegularExpression name(QStringLiteral(R"(^[A-Za-z0-9_+\-]+(/[A-Za-z0-9_+\-]+)*$)"));
+    const QString text = parser.value(option).trimmed();
+    QTimeZone zone;
+    if (name.match(text).hasMatch() && !text.contains(QLatin1String("..")))
+        zone = QTimeZone(text.toUtf8());
+    if (!zone.isValid())
         refuse(option, AlgolMinima::tr("unknown time zone \"%1\" (an IANA name such as Europe/Paris)")
                            .arg(parser.value(option)));
-    return QTimeZone(id);
+    return zone;
 }
 
 OutputFormat readFormat(const QCommandLineParser &parser, const QString &option)

@@ -45,8 +45,13 @@ QDateTime utcOfJulianDay(double julianDayUtc)
 
 LocalTime localTimeOf(const QDateTime &instant, const QTimeZone &zone)
 {
-    // One look-up in the zone's rules gives both the offset and the abbreviation.
-    const QTimeZone::OffsetData data = zone.offsetData(instant);
+    // One look-up in the zone's rules gives both the offset and the abbreviation; zones of a
+    // fixed offset ("UTC", "UTC+02:00") have no rules and answer the two questions apart.
+    QTimeZone::OffsetData data = zone.offsetData(instant);
+    if (!data.atUtc.isValid()) {
+        data.offsetFromUtc = zone.offsetFromUtc(instant);
+        data.abbreviation = zone.abbreviation(instant);
+    }
     return {instant.toOffsetFromUtc(data.offsetFromUtc), data.abbreviation, data.offsetFromUtc};
 }
 

@@ -1,6 +1,6 @@
 #include "heliocentric.h"
 
-#include "algol.h"
+#include "algolplace.h"
 #include "timescales.h"
 
 #include <erfa.h>

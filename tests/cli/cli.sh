@@ -98,6 +98,12 @@ expect_status 0 "New York 2046"
 grep -q '^algol-minima: warning: the current elements are extrapolated' err || fail "2046: no warning: $(cat err)"
 grep -qE '^[0-9]+,2046-07-[0-9T:]+Z,2046-07-[0-9T:]+-04:00,EDT,[0-9]+$' out || fail "New York: $(cat out)"
 
+# Zones of a fixed offset, with no rules of their own.
+run --tz UTC --from 2026-12-08 --days 3 --format csv
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T16:1[0-9:]+\+00:00,UTC,15$' out || fail "UTC: $(cat out err)"
+run --tz Etc/GMT-2 --from 2026-12-08 --days 3 --format csv
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T18:1[0-9:]+\+02:00,\+02,15$' out || fail "Etc/GMT-2: $(cat out err)"
+
 # French: headings, messages and Qt's own option texts.
 LANG=fr_FR.UTF-8 run "${paris[@]}" --from 2026-12-08T12:00
 grep -q "^Minima d'Algol vus depuis 48,85° N, 2,35° E, 0 m, fuseau horaire Europe/Paris$" out || fail "French table: $(head -1 out)"

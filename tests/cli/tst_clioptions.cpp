@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("height beyond reason") << "--lat 48 --lon 2 --height 1e6" << "--height:";
         QTest::newRow("unknown zone") << "--tz Europe/Pariss" << "--tz:";
         QTest::newRow("empty zone") << "--tz=" << "--tz:";
+        QTest::newRow("zone as a path") << "--tz ../../../etc/localtime" << "--tz:";
+        QTest::newRow("zone database's own file") << "--tz zone.tab" << "--tz:";
         QTest::newRow("30 February") << "--from 2026-02-30" << "--from:";
         QTest::newRow("29 February of a common year") << "--to 2027-02-29" << "--to:";
         QTest::newRow("month 13") << "--from 2026-13-01" << "--from:";
@@ -120,6 +122,8 @@ private slots:
             << "--tz America/New_York --from 2026-07-04T21:00 --to 2026-07-05" << "2026-07-05T01:00:00Z" << "2026-07-06T04:00:00Z";
         QTest::newRow("New York's skipped hour")
             << "--tz America/New_York --from 2026-03-08T02:15 --days 1" << "2026-03-08T07:15:00Z" << "2026-03-09T07:15:00Z";
+        QTest::newRow("a zone outside zone.tab, UTC-5 (POSIX sign)")
+            << "--tz Etc/GMT+5 --from 2026-12-08T21:00 --days 1" << "2026-12-09T02:00:00Z" << "2026-12-10T02:00:00Z";
         QTest::newRow("exactly 100 years")
             << "--from 2000-01-01T00:00Z --to 2100-01-01T00:00Z" << "2000-01-01T00:00:00Z" << "2100-01-01T00:00:00Z";
     }
