@@ -13,11 +13,31 @@ namespace cli {
 
 namespace {
 
+// Words joined into lines of at most width characters (the option parser leaves the
+// description as one line).
+QString wrapped(const QString &text, qsizetype width)
+{
+    QString result;
+    qsizetype lineLength = 0;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            result += QLatin1Char('\n');
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            result += QLatin1Char(' ');
+            ++lineLength;
+        }
+        result += word;
+        lineLength += word.size();
+    }
+    return result;
+}
+
 struct Parser
 {
     QCommandLineParser parser;
-    QCommandLineOption help;
-    QCommandLineOption version;
+    QCommandLineOption help{{"h", "help"}, AlgolMinima::tr("Show this help and exit.")};
+    QCommandLineOption version{{"v", "version"}, AlgolMinima::tr("Show the version and exit.")};
     QCommandLineOption from{"from", AlgolMinima::tr("Start of the period (default: now)."), "DATE[THH:MM]"};
     QCommandLineOption to{"to", AlgolMinima::tr("End of the period."), "DATE[THH:MM]"};
     QCommandLineOption days{"days", AlgolMinima::tr("Length of the period in days (default: 30)."), "N"};
@@ -27,19 +47,19 @@ struct Parser
     QCommandLineOption tz{"tz", AlgolMinima::tr("Time zone, an IANA name such as Europe/Paris (default: the system's)."), "ZONE"};
     QCommandLineOption elements{"elements", AlgolMinima::tr("Elements: current (default), classic, or EPOCH:PERIOD[:hjd|jd]."), "SET"};
     QCommandLineOption minAltitude{"min-altitude", AlgolMinima::tr("Lowest altitude of Algol in degrees (default: 20)."), "DEG"};
-    QCommandLineOption sunAltitude{"sun-altitude", AlgolMinima::tr("The Sun must be below this altitude in degrees (default: -12)."), "DEG"};
+    QCommandLineOption sunAltitude{"sun-altitude", AlgolMinima::tr("Highest altitude of the Sun in degrees (default: -12)."), "DEG"};
     QCommandLineOption all{"all", AlgolMinima::tr("List also the minima that cannot be seen.")};
     QCommandLineOption format{"format", AlgolMinima::tr("Output format: table (default), csv, json or ics."), "FORMAT"};
     QCommandLineOption output{{"o", "output"}, AlgolMinima::tr("Write to FILE instead of the standard output."), "FILE"};
 
-    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption())
+    Parser()
     {
-        parser.setApplicationDescription(
+        parser.setApplicationDescription(wrapped(
             AlgolMinima::tr("Lists the primary minima of Algol (beta Persei) that can be seen from a site: "
                "Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 "
                "(2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z "
-               "or carry an offset (+01:00)."));
-        parser.addOptions({from, to, days, lat, lon, height, tz, elements, minAltitude,
+               "or carry an offset (+01:00)."), 79));
+        parser.addOptions({help, version, from, to, days, lat, lon, height, tz, elements, minAltitude,
                            sunAltitude, all, format, output});
     }
 };

@@ -164,10 +164,6 @@
         <translation>Hauteur minimale d'Algol en degrés (par défaut : 20).</translation>
     </message>
     <message>
-        <source>The Sun must be below this altitude in degrees (default: -12).</source>
-        <translation>Le Soleil doit être sous cette hauteur en degrés (par défaut : -12).</translation>
-    </message>
-    <message>
         <source>List also the minima that cannot be seen.</source>
         <translation>Lister aussi les minima qu'on ne peut pas voir.</translation>
     </message>
@@ -330,6 +326,18 @@
     <message>
         <source>The Sun never goes below %1° on the days of these minima: the sky is never dark enough here.</source>
         <translation>Le Soleil ne descend jamais sous %1° les jours de ces minima : le ciel n'est jamais assez noir ici.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Highest altitude of the Sun in degrees (default: -12).</source>
+        <translation>Hauteur maximale du Soleil en degrés (par défaut : -12).</translation>
     </message>
 </context>
 </TS>

@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 seconds=${1:-20}
-targets=(fuzz_textconversions fuzz_recompute)
+targets=(fuzz_textconversions fuzz_recompute fuzz_cli)
 jobs=$(nproc)
 build=build-fuzz
 
@@ -35,11 +35,12 @@ export XDG_RUNTIME_DIR="$work"
 export UBSAN_OPTIONS=print_stacktrace=1
 
 run_fuzzer() {
-    local target=$1 dir="$work/$1"
+    local target=$1 dir="$work/$1" dict=tests/fuzz/fields.dict
+    [ -f "tests/fuzz/$1.dict" ] && dict="tests/fuzz/$1.dict"
     mkdir -p "$dir/corpus" "$dir/artifacts"
     cp -R "tests/fuzz/corpus/$target/." "$dir/corpus/"
     "$build/tests/fuzz/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
-        -print_final_stats=1 -dict=tests/fuzz/fields.dict -artifact_prefix="$dir/artifacts/" \
+        -print_final_stats=1 -dict="$dict" -artifact_prefix="$dir/artifacts/" \
         "$dir/corpus" >"$dir/log" 2>&1
 }
 
