@@ -8,13 +8,13 @@
 #include "clock.h"
 #include "inputbox.h"
 #include "minima.h"
+#include "savefile.h"
 #include "textconversions.h"
 #include "textfield.h"
 #include "yearlist.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -84,9 +84,7 @@ void Algol::WriteYearList()
         ephemeris::yearListText(LastMinimum, *year, offset, regional(), m_elements);
 
     // Written whole or not at all: an existing list is never left truncated. Failures are silent.
-    QSaveFile file(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text.data(), qint64(text.size()));
-        file.commit();
-    }
+    const qint64 size = qint64(text.size());
+    toolkit::saveWhole(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)),
+                       [&](QIODevice &file) { return file.write(text.data(), size) == size; });
 }

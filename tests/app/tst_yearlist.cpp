@@ -10,12 +10,16 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <deque>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -69,6 +73,41 @@ private:
     QString m_label;
 };
 
+// Set in the environment of the child that writes a list under a file-size limit.
+constexpr char kChildVariable[] = "ALGOL_TEST_YEAR_LIST_CHILD";
+
+const QDateTime kMidnight(QDate(2009, 6, 20), QTime(0, 0, 0));
+
+QString listPath(int year)
+{
+    return QDir(Algol::yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(year));
+}
+
+// Runs the command in UT or local time, with the given answers to the prompt.
+void writeList(Algol &window, bool local, const QString &offset,
+               std::deque<std::optional<QString>> answers, PromptAnswerer **answerer = nullptr)
+{
+    window.Command1_Click(); // edit mode, so that no tick changes the fields meanwhile
+    window.Text6->setText(offset);
+    window.Check1->setChecked(local);
+    auto *prompt = new PromptAnswerer(std::move(answers));
+    prompt->setParent(&window);
+    window.Command4->click();
+    if (answerer)
+        *answerer = prompt;
+}
+
+// The child's whole work: the 2007 list in UT, as "Liste annuelle" writes it.
+int writeListAsChild()
+{
+    toolkit::registerBundledFonts();
+    toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
+    toolkit::ManualClock clock(kMidnight);
+    Algol window(clock);
+    writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
+    return 0;
+}
+
 QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
@@ -87,26 +126,7 @@ class TestYearList : public QObject
     Q_OBJECT
 
     QTemporaryDir m_config;
-    toolkit::ManualClock m_clock{QDateTime(QDate(2009, 6, 20), QTime(0, 0, 0))};
-
-    QString listPath(int year) const
-    {
-        return QDir(Algol::yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(year));
-    }
-
-    // Runs the command in UT or local time, with the given answers to the prompt.
-    void writeList(Algol &window, bool local, const QString &offset,
-                   std::deque<std::optional<QString>> answers, PromptAnswerer **answerer = nullptr)
-    {
-        window.Command1_Click(); // edit mode, so that no tick changes the fields meanwhile
-        window.Text6->setText(offset);
-        window.Check1->setChecked(local);
-        auto *prompt = new PromptAnswerer(std::move(answers));
-        prompt->setParent(&window);
-        window.Command4->click();
-        if (answerer)
-            *answerer = prompt;
-    }
+    toolkit::ManualClock m_clock{kMidnight};
 
 private slots:
     void initTestCase()
@@ -129,6 +149,8 @@ private slots:
     void windowShowsFirstOfJanuary();
     void laterTimeOfDayStartsLater();
     void lastYearThatCanComplete();
+    void fullDiskLeavesTheFolderAsItWas_data();
+    void fullDiskLeavesTheFolderAsItWas();
 };
 
 void TestYearList::exactBytes_data()
@@ -235,5 +257,63 @@ void TestYearList::lastYearThatCanComplete()
     QCOMPARE(lines.at(126), QByteArray("31/12/9998  00:36:35\r"));
 }
 
-QTEST_MAIN(TestYearList)
+void TestYearList::fullDiskLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no list yet
+    QTest::newRow("an existing list stays byte for byte") << QByteArray("an older list\r\n\r\n");
+    QTest::newRow("no list appears where there was none") << QByteArray();
+}
+
+// The disk fills up while the list is written: the child runs the command with a file-size limit
+// below the list's 2794 bytes, so that its writes fail with EFBIG as they would with ENOSPC.
+void TestYearList::fullDiskLeavesTheFolderAsItWas()
+{
+    QFETCH(QByteArray, before);
+    const QDir folder(Algol::yearListFolder());
+    if (!before.isNull()) {
+        QFile file(listPath(2007));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(before), before.size());
+    }
+    const QStringList namesBefore = folder.entryList({QStringLiteral("Algol2007*")}, QDir::Files);
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kChildVariable), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the process
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY2(child.waitForFinished(60000), "the child writing the list did not end");
+    const QByteArray errors = child.readAllStandardError();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             errors.constData());
+
+    const QStringList namesAfter = folder.entryList({QStringLiteral("Algol2007*")}, QDir::Files);
+    QVERIFY2(namesAfter == namesBefore,
+             qPrintable(QStringLiteral("on a full disk the folder went from [%1] to [%2]")
+                            .arg(namesBefore.join(QLatin1Char(' ')),
+                                 namesAfter.join(QLatin1Char(' ')))));
+    if (!before.isNull()) {
+        const QByteArray after = contentsOf(listPath(2007));
+        QVERIFY2(after == before,
+                 qPrintable(QStringLiteral("on a full disk the old list was replaced by %1 bytes")
+                                .arg(after.size())));
+    }
+}
+
+// The test runs itself as the child of fullDiskLeavesTheFolderAsItWas.
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet(kChildVariable))
+        return writeListAsChild();
+    TestYearList test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_yearlist.moc"
