@@ -4,6 +4,7 @@
 #include "algol.h"
 #include "checkbox.h"
 #include "clock.h"
+#include "graphics.h"
 #include "regional.h"
 #include "textfield.h"
 
@@ -217,14 +218,19 @@ void TestAlgolEphemeris::instantOnAMinimum_data()
     QTest::addColumn<QString>("instant");
     QTest::addColumn<QString>("nextMinimum");
     QTest::addColumn<QString>("phase");
+    // The light-curve cursor's x in twips, 1425 + (6420 - 1425) * phase in single precision
+    // (Python: the phase from the literal stepping, rounded through struct's "f").
+    QTest::addColumn<float>("cursor");
     // The first minimum after the epoch, 2441598.608 + 2.867315 = 2441601.475315 exactly as the
     // sum of the two doubles, typed into Text2: phase 0 and the following minimum.
-    QTest::newRow("on a minimum") << "2441601,475315" << "13/10/1972  20:13:23" << "0,000";
+    QTest::newRow("on a minimum") << "2441601,475315" << "13/10/1972  20:13:23" << "0,000"
+                                  << 1425.0f;
     // Under a millisecond before it: the phase rounds to 1,000 and Text7 shows that same minimum.
     QTest::newRow("a millisecond before") << "2441601,47531499" << "10/10/1972  23:24:27"
-                                          << "1,000";
+                                          << "1,000" << 6420.0f;
     // Before the epoch the phase is negative and the next minimum the one after the epoch.
-    QTest::newRow("before the epoch") << "2433282,5" << "10/10/1972  23:24:27" << "-2900,312";
+    QTest::newRow("before the epoch") << "2433282,5" << "10/10/1972  23:24:27" << "-2900,312"
+                                      << -14485633.0f;
 }
 
 void TestAlgolEphemeris::instantOnAMinimum()
@@ -232,6 +238,7 @@ void TestAlgolEphemeris::instantOnAMinimum()
     QFETCH(QString, instant);
     QFETCH(QString, nextMinimum);
     QFETCH(QString, phase);
+    QFETCH(float, cursor);
     toolkit::setRegionalSettings(RegionalSettings::french());
     Algol window(m_clock);
     window.Check1->setChecked(false);
@@ -239,6 +246,11 @@ void TestAlgolEphemeris::instantOnAMinimum()
     window.ComputeMinima();
     QCOMPARE(window.Text7->text(), nextMinimum);
     QCOMPARE(window.Text8->text(), phase);
+    QVERIFY2(window.Magnitude->x1() == cursor && window.Magnitude->x2() == cursor,
+             qPrintable(QStringLiteral("the recomputation left the light-curve cursor at %1, "
+                                       "not at %2")
+                            .arg(double(window.Magnitude->x1()), 0, 'f', 1)
+                            .arg(double(cursor), 0, 'f', 1)));
 }
 
 void TestAlgolEphemeris::nextMinimumFollowsCheck1()

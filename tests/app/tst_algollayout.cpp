@@ -33,6 +33,7 @@ private slots:
     void shapesAndLines();
     void stacking();
     void keyboardOrder();
+    void enterPressesTheDefaultButton_data();
     void enterPressesTheDefaultButton();
 };
 
@@ -206,15 +207,28 @@ void TestAlgolLayout::keyboardOrder()
     }
 }
 
+void TestAlgolLayout::enterPressesTheDefaultButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
 void TestAlgolLayout::enterPressesTheDefaultButton()
 {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     Algol window(m_clock);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy spy(window.Command3, &QPushButton::clicked);
     window.Text5->setFocus();
-    QTest::keyClick(window.Text5, Qt::Key_Return);
-    QTRY_COMPARE(spy.count(), 1);
+    QTest::keyClick(window.Text5, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY2(spy.count() == 1,
+                 qPrintable(QStringLiteral("%1 in Text5 pressed the default button %2 times")
+                                .arg(QLatin1String(QTest::currentDataTag()))
+                                .arg(spy.count())));
 }
 
 QTEST_MAIN(TestAlgolLayout)

@@ -75,6 +75,7 @@ private slots:
     void uncheckingLocalTimeInEditMode();
     void tickChecksLocalTimeAgainAndRebuildsListFirst();
     void ticksDoNotRebuildTheList();
+    void offsetChangeRebuildsInBothModes_data();
     void offsetChangeRebuildsInBothModes();
 };
 
@@ -267,19 +268,39 @@ void TestAlgolModes::ticksDoNotRebuildTheList()
     QCOMPARE(itemsOf(window.List1), march);
 }
 
+void TestAlgolModes::offsetChangeRebuildsInBothModes_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<bool>("emptyInstant"); // Text2 emptied first, as before the first computation
+    QTest::newRow("real-time") << false << false;
+    QTest::newRow("edit") << true << false;
+    // An empty Text2 makes the offset's change do nothing at all, in either mode.
+    QTest::newRow("real-time, Text2 empty") << false << true;
+    QTest::newRow("edit, Text2 empty") << true << true;
+}
+
 void TestAlgolModes::offsetChangeRebuildsInBothModes()
 {
-    for (const bool editMode : {false, true}) {
-        Algol window(m_clock);
-        startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
-        if (editMode)
-            window.Command1_Click();
-        const QStringList before = itemsOf(window.List1);
-        const double instant = julianDayIn(window.Text2);
-        window.Text6->setText(QStringLiteral("3"));
-        QVERIFY(qAbs(julianDayIn(window.Text2) - (instant - 2.0 / 24)) < 1e-8);
-        QVERIFY(itemsOf(window.List1) != before);
+    QFETCH(bool, editMode);
+    QFETCH(bool, emptyInstant);
+    Algol window(m_clock);
+    startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
+    if (editMode)
+        window.Command1_Click();
+    if (emptyInstant)
+        window.Text2->clear();
+    const QStringList before = itemsOf(window.List1);
+    const double instant = julianDayIn(window.Text2);
+    window.Text6->setText(QStringLiteral("3"));
+    if (emptyInstant) {
+        QVERIFY2(window.Text2->text().isEmpty() && itemsOf(window.List1) == before,
+                 qPrintable(QStringLiteral("the offset's change recomputed although Text2 was "
+                                           "empty: Text2 now holds \"%1\"")
+                                .arg(window.Text2->text())));
+        return;
     }
+    QVERIFY(qAbs(julianDayIn(window.Text2) - (instant - 2.0 / 24)) < 1e-8);
+    QVERIFY(itemsOf(window.List1) != before);
 }
 
 QTEST_MAIN(TestAlgolModes)

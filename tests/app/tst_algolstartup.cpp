@@ -22,8 +22,9 @@ using ephemeris::RegionalSettings;
 
 namespace {
 
-// 15/03/2007 14:00:00 local time is JD 2454175.0833333 before the offset is taken off.
-const QDateTime kNow(QDate(2007, 3, 15), QTime(14, 0, 0));
+// 15/03/2007 14:00:00 local time is JD 2454175.0833333 before the offset is taken off. The clock
+// stands three quarters of a second later: the fields and the instant take whole seconds.
+const QDateTime kNow(QDate(2007, 3, 15), QTime(14, 0, 0, 750));
 constexpr double kNowAsJulianDay = 2454174.5 + 14.0 / 24;
 
 QStringList itemsOf(const QListWidget *list)

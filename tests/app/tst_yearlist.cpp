@@ -23,7 +23,8 @@
 
 namespace {
 
-// Answers the year prompt each time it appears: a text to accept, or nothing for Cancel.
+// Answers the year prompt each time it appears: a text to accept, or nothing for Cancel. A prompt
+// that comes back after the last answer would wait for ever: the test ends at once, saying why.
 class PromptAnswerer : public QObject
 {
 public:
@@ -32,6 +33,7 @@ public:
     {
         poll();
     }
+    void stop() { m_stopped = true; } // the command has returned; later prompts are not its own
     int promptsSeen() const { return m_prompts; }
     QStringList defaults() const { return m_defaults; }
     QStringList buttonTexts() const { return m_buttons; }
@@ -42,8 +44,15 @@ private:
     void poll()
     {
         QTimer::singleShot(5, this, [this] {
+            if (m_stopped)
+                return;
             auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            if (dialog && dialog->isVisible() && !m_answers.empty()) {
+            if (dialog && dialog->isVisible() && m_answers.empty()) {
+                qFatal("The year prompt came back after its last answer \"%s\": that year was "
+                       "refused",
+                       qPrintable(m_lastAnswer.value_or(QStringLiteral("(Cancel)"))));
+            }
+            if (dialog && dialog->isVisible()) {
                 ++m_prompts;
                 m_defaults << dialog->textValue();
                 m_title = dialog->windowTitle();
@@ -53,6 +62,7 @@ private:
                     m_buttons << button->text();
                 const std::optional<QString> answer = m_answers.front();
                 m_answers.pop_front();
+                m_lastAnswer = answer;
                 if (answer) {
                     dialog->setTextValue(*answer);
                     dialog->accept();
@@ -60,12 +70,13 @@ private:
                     dialog->reject();
                 }
             }
-            if (!m_answers.empty())
-                poll();
+            poll();
         });
     }
 
     std::deque<std::optional<QString>> m_answers;
+    std::optional<QString> m_lastAnswer;
+    bool m_stopped = false;
     int m_prompts = 0;
     QStringList m_defaults;
     QStringList m_buttons;
@@ -93,6 +104,7 @@ void writeList(Algol &window, bool local, const QString &offset,
     auto *prompt = new PromptAnswerer(std::move(answers));
     prompt->setParent(&window);
     window.Command4->click();
+    prompt->stop();
     if (answerer)
         *answerer = prompt;
 }
@@ -147,6 +159,7 @@ private slots:
     void promptRefusals();
     void secondRunReplacesTheFile();
     void windowShowsFirstOfJanuary();
+    void laterTimeOfDayStartsLater_data();
     void laterTimeOfDayStartsLater();
     void lastYearThatCanComplete();
     void fullDiskLeavesTheFolderAsItWas_data();
@@ -233,16 +246,29 @@ void TestYearList::windowShowsFirstOfJanuary()
     QVERIFY(window.LastMinimum > 2454101.5 && window.LastMinimum < 2454101.5 + 2.867315);
 }
 
+void TestYearList::laterTimeOfDayStartsLater_data()
+{
+    QTest::addColumn<QTime>("clock");
+    QTest::newRow("12:00:00") << QTime(12, 0, 0);
+    // The time of day is taken in whole seconds.
+    QTest::newRow("12:00:00.500") << QTime(12, 0, 0, 500);
+}
+
 void TestYearList::laterTimeOfDayStartsLater()
 {
+    QFETCH(QTime, clock);
     // At 12:00 the minimum of 02/01/2007 11:14:57 still follows 01/01 12:00 and stays first.
-    m_clock.setNow(QDateTime(QDate(2009, 6, 20), QTime(12, 0, 0)));
+    m_clock.setNow(QDateTime(QDate(2009, 6, 20), clock));
     Algol window(m_clock);
     window.Form_Load();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
     m_clock.setNow(QDateTime(QDate(2009, 6, 20), QTime(0, 0, 0)));
     QCOMPARE(contentsOf(listPath(2007)), reference("Algol2007-UT.txt"));
-    QCOMPARE(window.Text2->text(), QStringLiteral("2454102"));
+    QVERIFY2(window.Text2->text() == QStringLiteral("2454102"),
+             qPrintable(QStringLiteral("1 January 2007 at the clock's %1 made the instant %2, "
+                                       "not 2454102 (12:00:00)")
+                            .arg(clock.toString(QStringLiteral("hh:mm:ss.zzz")),
+                                 window.Text2->text())));
 }
 
 void TestYearList::lastYearThatCanComplete()
