@@ -9,6 +9,7 @@
 
 #include "elements.h"
 #include "regionalsettings.h"
+#include "timescale.h"
 
 #include <QWidget>
 
@@ -128,7 +129,9 @@ protected:
 private:
     void applyStackingAndKeyboardOrder();
     const ephemeris::RegionalSettings &regional() const;
-    std::optional<std::optional<double>> offsetForFields() const;
+    ephemeris::TimeScale fieldsTimeScale() const;
+    std::optional<ephemeris::JulianDay> instantOfFields(const ephemeris::TimeScale &scale) const;
+    std::optional<QString> shownInstant(ephemeris::JulianDay instant) const;
     void writeInstant(std::optional<ephemeris::JulianDay> instant);
 
     void setNowIntoFields();

@@ -32,16 +32,35 @@ const ephemeris::RegionalSettings &Algol::regional() const
     return toolkit::regionalSettings();
 }
 
-// The offset of local time when the fields are local time, none when they are UT. Empty optional
-// inside: Text6 holds a number beyond the double range.
-std::optional<std::optional<double>> Algol::offsetForFields() const
+// UT, or local time with the offset of Text6, as Check1 says.
+ephemeris::TimeScale Algol::fieldsTimeScale() const
 {
-    if (!Check1->isChecked())
-        return std::optional<double>();
-    const std::optional<double> offset = leadingNumberOf(Text6);
-    if (!offset)
+    return ephemeris::timeScaleOf(Check1->isChecked(), Text6->text().toStdString());
+}
+
+// The instant of the date and time fields read in the given time. Empty when the date is not a
+// date, or a number or the result cannot be used.
+std::optional<ephemeris::JulianDay> Algol::instantOfFields(const ephemeris::TimeScale &scale) const
+{
+    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
+    const auto hours = leadingNumberOf(Text3);
+    const auto minutes = leadingNumberOf(Text4);
+    const auto seconds = leadingNumberOf(Text5);
+    if (!day || !hours || !minutes || !seconds)
         return std::nullopt;
-    return offset;
+    return ephemeris::composeInstant(*day, *hours, *minutes, *seconds, scale);
+}
+
+// A UT instant in the instant format, in the time of the fields. Empty when it cannot be shown.
+std::optional<QString> Algol::shownInstant(ephemeris::JulianDay instant) const
+{
+    const auto shown = fieldsTimeScale().fromUniversal(instant - ephemeris::kJulianDayOffset);
+    if (!shown)
+        return std::nullopt;
+    const auto text = ephemeris::formatInstant(*shown, regional());
+    if (!text)
+        return std::nullopt;
+    return QString::fromStdString(*text);
 }
 
 void Algol::writeInstant(std::optional<ephemeris::JulianDay> instant)
@@ -52,26 +71,18 @@ void Algol::writeInstant(std::optional<ephemeris::JulianDay> instant)
 
 void Algol::ComposeInstant()
 {
-    const std::optional<long long> day =
-        ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
-    const auto offset = offsetForFields();
-    const auto hours = leadingNumberOf(Text3);
-    const auto minutes = leadingNumberOf(Text4);
-    const auto seconds = leadingNumberOf(Text5);
     // A date that is not a date, or a number beyond the double range, leaves Text2 as it was.
-    if (day && offset && hours && minutes && seconds)
-        writeInstant(ephemeris::composeInstant(*day, *hours, *minutes, *seconds, *offset));
+    writeInstant(instantOfFields(fieldsTimeScale()));
     ComputeMinima();
 }
 
 ephemeris::JulianDay Algol::ComposeInstantAt(const ephemeris::SerialDate &date,
                                              const float &timeOfDay)
 {
-    const auto offset = offsetForFields();
     std::optional<ephemeris::JulianDay> instant;
-    if (offset && std::isfinite(date))
+    if (std::isfinite(date))
         instant = ephemeris::composeInstantAt(static_cast<long long>(std::floor(date)), timeOfDay,
-                                              *offset);
+                                              fieldsTimeScale());
     writeInstant(instant);
     ComputeMinima();
     return instant.value_or(std::nan(""));
@@ -94,17 +105,8 @@ void Algol::ComputeMinima()
         return;
     LastMinimum = *last;
 
-    const double next = LastMinimum + m_elements.period;
-    std::optional<double> shown = next - ephemeris::kJulianDayOffset;
-    if (Check1->isChecked()) {
-        const std::optional<double> offset = leadingNumberOf(Text6);
-        shown = offset ? std::optional<double>(*shown + *offset / ephemeris::kHoursPerDay)
-                       : std::nullopt;
-    }
-    if (shown) {
-        if (const auto text = ephemeris::formatInstant(*shown, regional()))
-            Text7->setText(QString::fromStdString(*text));
-    }
+    if (const auto next = shownInstant(LastMinimum + m_elements.period))
+        Text7->setText(*next);
 
     CurrentPhase = ephemeris::phaseOf(*instant, LastMinimum, m_elements);
     Text8->setText(QString::fromStdString(ephemeris::formatPhase(CurrentPhase, regional())));

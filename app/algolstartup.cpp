@@ -6,7 +6,6 @@
 #include "clock.h"
 #include "graphics.h"
 #include "image.h"
-#include "instant.h"
 #include "orbitview.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -51,14 +50,8 @@ void Algol::Form_Load()
 
     setNowIntoFields();
 
-    // The fields hold local time: the offset is subtracted to obtain UT.
-    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
-    const auto hours = ephemeris::leadingNumber(Text3->text().toStdString());
-    const auto minutes = ephemeris::leadingNumber(Text4->text().toStdString());
-    const auto seconds = ephemeris::leadingNumber(Text5->text().toStdString());
-    const auto offset = ephemeris::leadingNumber(Text6->text().toStdString());
-    if (day && hours && minutes && seconds && offset)
-        writeInstant(ephemeris::composeInstant(*day, *hours, *minutes, *seconds, *offset));
+    // The clock gives local time, whatever Check1 says.
+    writeInstant(instantOfFields(ephemeris::timeScaleOf(true, Text6->text().toStdString())));
 
     FillMonthList();
     DrawOrbitPath();

@@ -4,12 +4,10 @@
 
 #include "appidentity.h"
 #include "calendar.h"
-#include "checkbox.h"
 #include "clock.h"
 #include "inputbox.h"
 #include "minima.h"
 #include "savefile.h"
-#include "textconversions.h"
 #include "textfield.h"
 #include "yearlist.h"
 
@@ -74,14 +72,11 @@ void Algol::WriteYearList()
     if (const auto first = ephemeris::stepMinimum(LastMinimum, m_elements.period, start))
         LastMinimum = *first;
 
-    std::optional<double> offset;
-    if (Check1->isChecked()) {
-        offset = ephemeris::leadingNumber(Text6->text().toStdString());
-        if (!offset)
-            return; // an offset beyond the double range: no line can be built
-    }
+    const ephemeris::TimeScale scale = fieldsTimeScale();
+    if (scale.kind == ephemeris::TimeScale::Kind::UnreadableOffset)
+        return; // no line can be shown: no file
     const std::string text =
-        ephemeris::yearListText(LastMinimum, *year, offset, regional(), m_elements);
+        ephemeris::yearListText(LastMinimum, *year, scale, regional(), m_elements);
 
     // Written whole or not at all: an existing list is never left truncated. Failures are silent.
     const qint64 size = qint64(text.size());

@@ -23,6 +23,7 @@
 #include "minima.h"
 #include "monthlist.h"
 #include "textconversions.h"
+#include "timescale.h"
 #include "yearlist.h"
 
 #include <QApplication>
@@ -72,15 +73,10 @@ void checkInstant(const Algol &w, const RegionalSettings &regional)
     const auto hours = leadingNumber(textOf(w.Text3));
     const auto minutes = leadingNumber(textOf(w.Text4));
     const auto seconds = leadingNumber(textOf(w.Text5));
-    std::optional<double> offset;
-    if (w.Check1->isChecked()) {
-        offset = leadingNumber(textOf(w.Text6));
-        if (!offset)
-            return;
-    }
     if (!day || !hours || !minutes || !seconds)
         return;
-    const auto instant = composeInstant(*day, *hours, *minutes, *seconds, offset);
+    const auto instant = composeInstant(*day, *hours, *minutes, *seconds,
+                                        timeScaleOf(w.Check1->isChecked(), textOf(w.Text6)));
     if (!instant)
         return;
     FUZZ_CHECK(textOf(w.Text2) == formatRegionalNumber(*instant, regional), fieldsContext(w));
@@ -139,19 +135,17 @@ void checkYearList(const Algol &w, const std::string &yearText, const RegionalSe
     const auto year = listYear(yearText);
     if (!year)
         return;
-    std::optional<double> offset;
-    if (w.Check1->isChecked()) {
-        offset = leadingNumber(textOf(w.Text6));
-        if (!offset || std::fabs(*offset) > 366 * kHoursPerDay)
-            return;
-    }
+    const TimeScale scale = timeScaleOf(w.Check1->isChecked(), textOf(w.Text6));
+    if (scale.kind == TimeScale::Kind::UnreadableOffset
+        || std::fabs(scale.offsetHours) > 366 * kHoursPerDay)
+        return;
     const Elements elements;
     const float timeOfDay = float(kTimeOfDay.msecsSinceStartOfDay() / 1000 / 86400.0);
-    const auto start = composeInstantAt(dayNumberOf({*year, 1, 1}), timeOfDay, offset);
+    const auto start = composeInstantAt(dayNumberOf({*year, 1, 1}), timeOfDay, scale);
     FUZZ_CHECK(start, "year " + std::to_string(*year));
     const double first =
         stepMinimum(elements.epoch, elements.period, *start).value_or(elements.epoch);
-    const std::string text = yearListText(first, *year, offset, regional, elements);
+    const std::string text = yearListText(first, *year, scale, regional, elements);
 
     const std::string context = "year " + std::to_string(*year) + " offset "
         + fuzz::quoted(textOf(w.Text6)) + " Check1=" + (w.Check1->isChecked() ? "1" : "0");
