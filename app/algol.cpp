@@ -60,7 +60,8 @@ TextField *buttonFaceField(QWidget *parent, double left, double top, double widt
 
 } // namespace
 
-Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget *parent)
+Algol::Algol(toolkit::Clock &clock, const ephemeris::RegionalSettings &regional,
+             const ephemeris::Elements &elements, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       LastMinimum(elements.epoch),
@@ -109,6 +110,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
                                 assets::picture(assets::Picture::StopwatchStopped), false)),
       Timer1(new toolkit::Timer(clock, 1000, this)),
       m_clock(clock),
+      m_regional(regional),
       m_elements(elements)
 {
     setObjectName(QStringLiteral("Algol"));

@@ -12,7 +12,6 @@
 #include "orbitview.h"
 #include "phasesentence.h"
 #include "picturebox.h"
-#include "regional.h"
 #include "textconversions.h"
 #include "textfield.h"
 
@@ -27,11 +26,6 @@ std::optional<double> leadingNumberOf(const QLineEdit *field)
 
 } // namespace
 
-const ephemeris::RegionalSettings &Algol::regional() const
-{
-    return toolkit::regionalSettings();
-}
-
 // UT, or local time with the offset of Text6, as Check1 says.
 ephemeris::TimeScale Algol::fieldsTimeScale() const
 {
@@ -42,7 +36,7 @@ ephemeris::TimeScale Algol::fieldsTimeScale() const
 // date, or a number or the result cannot be used.
 std::optional<ephemeris::JulianDay> Algol::instantOfFields(const ephemeris::TimeScale &scale) const
 {
-    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
+    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), m_regional);
     const auto hours = leadingNumberOf(Text3);
     const auto minutes = leadingNumberOf(Text4);
     const auto seconds = leadingNumberOf(Text5);
@@ -57,7 +51,7 @@ std::optional<QString> Algol::shownInstant(ephemeris::JulianDay instant) const
     const auto shown = fieldsTimeScale().fromUniversal(instant - ephemeris::kJulianDayOffset);
     if (!shown)
         return std::nullopt;
-    const auto text = ephemeris::formatInstant(*shown, regional());
+    const auto text = ephemeris::formatInstant(*shown, m_regional);
     if (!text)
         return std::nullopt;
     return QString::fromStdString(*text);
@@ -66,7 +60,7 @@ std::optional<QString> Algol::shownInstant(ephemeris::JulianDay instant) const
 void Algol::writeInstant(std::optional<ephemeris::JulianDay> instant)
 {
     if (instant)
-        Text2->setText(QString::fromStdString(ephemeris::formatRegionalNumber(*instant, regional())));
+        Text2->setText(QString::fromStdString(ephemeris::formatRegionalNumber(*instant, m_regional)));
 }
 
 void Algol::ComposeInstant()
@@ -97,7 +91,7 @@ void Algol::ComputeMinima()
         return;
     // Text2 that is not a number in the regional format, or an instant so far away that the
     // stepping could not end, is ignored like an instant below the valid range.
-    const std::optional<double> instant = ephemeris::parseRegionalNumber(instantText, regional());
+    const std::optional<double> instant = ephemeris::parseRegionalNumber(instantText, m_regional);
     if (!instant)
         return;
     const std::optional<double> last = ephemeris::lastMinimumAtOrBefore(*instant, m_elements);
@@ -109,7 +103,7 @@ void Algol::ComputeMinima()
         Text7->setText(*next);
 
     CurrentPhase = ephemeris::phaseOf(*instant, LastMinimum, m_elements);
-    Text8->setText(QString::fromStdString(ephemeris::formatPhase(CurrentPhase, regional())));
+    Text8->setText(QString::fromStdString(ephemeris::formatPhase(CurrentPhase, m_regional)));
 
     UpdateOrbitView();
     UpdateLightCurveCursor();

@@ -11,13 +11,13 @@
 
 void Algol::FillMonthList()
 {
-    const auto date = ephemeris::parseDateText(Text1->text().toStdString(), regional());
+    const auto date = ephemeris::parseDateText(Text1->text().toStdString(), m_regional);
     if (!date)
         return;
     // A Text2 that is not a number in the regional format, or so far away that the stepping could
     // not end, leaves the list as it was.
     const QString instantText = Text2->text();
-    const auto instant = ephemeris::parseRegionalNumber(instantText.toStdString(), regional());
+    const auto instant = ephemeris::parseRegionalNumber(instantText.toStdString(), m_regional);
     if (!instant)
         return;
     const auto start = ephemeris::monthListStart(*instant, date->day, m_elements);

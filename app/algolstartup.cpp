@@ -9,7 +9,6 @@
 #include "orbitview.h"
 #include "picturebox.h"
 #include "pictures.h"
-#include "regional.h"
 #include "settingsstore.h"
 #include "textconversions.h"
 #include "textfield.h"
@@ -64,7 +63,7 @@ void Algol::setNowIntoFields()
     const QDate today = now.date();
     const QTime time = now.time();
     Text1->setText(QString::fromStdString(
-        ephemeris::formatDate({today.year(), today.month(), today.day()}, regional())));
+        ephemeris::formatDate({today.year(), today.month(), today.day()}, m_regional)));
     Text3->setText(twoDigits(time.hour()));
     Text4->setText(twoDigits(time.minute()));
     Text5->setText(twoDigits(time.second()));

@@ -76,7 +76,7 @@ void Algol::WriteYearList()
     if (scale.kind == ephemeris::TimeScale::Kind::UnreadableOffset)
         return; // no line can be shown: no file
     const std::string text =
-        ephemeris::yearListText(LastMinimum, *year, scale, regional(), m_elements);
+        ephemeris::yearListText(LastMinimum, *year, scale, m_regional, m_elements);
 
     // Written whole or not at all: an existing list is never left truncated. Failures are silent.
     const qint64 size = qint64(text.size());

@@ -5,7 +5,6 @@
 #include "checkbox.h"
 #include "clock.h"
 #include "graphics.h"
-#include "regional.h"
 #include "textfield.h"
 
 #include <QtTest>
@@ -42,6 +41,8 @@ class TestAlgolEphemeris : public QObject
     Q_OBJECT
 
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0))};
+    const RegionalSettings m_french = RegionalSettings::french();
+    const RegionalSettings m_english = RegionalSettings::english();
 
 private slots:
     void composesWorkedExamples_data();
@@ -131,8 +132,7 @@ void TestAlgolEphemeris::composesWorkedExamples()
     QFETCH(QString, phase);
 
     const RegionalSettings regional = french ? RegionalSettings::french() : RegionalSettings::english();
-    toolkit::setRegionalSettings(regional);
-    Algol window(m_clock);
+    Algol window(m_clock, regional);
     fill(window, {date, hours, minutes, seconds, offset, local});
     window.ComposeInstant();
 
@@ -143,8 +143,7 @@ void TestAlgolEphemeris::composesWorkedExamples()
 
 void TestAlgolEphemeris::invalidDateKeepsInstantButRecomputes()
 {
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     fill(window, {"01/01/2000", "12", "0", "0", "1", false});
     window.ComposeInstant();
     QCOMPARE(window.Text2->text(), QStringLiteral("2451545"));
@@ -163,8 +162,7 @@ void TestAlgolEphemeris::invalidDateKeepsInstantButRecomputes()
 
 void TestAlgolEphemeris::localModeShiftsByOffset()
 {
-    toolkit::setRegionalSettings(RegionalSettings::english());
-    Algol window(m_clock);
+    Algol window(m_clock, m_english);
     fill(window, {"15/03/2007", "14", "0", "0", "1", false});
     window.ComposeInstant();
     const double ut = window.Text2->text().toDouble();
@@ -194,8 +192,7 @@ void TestAlgolEphemeris::ignoredInstants()
 {
     QFETCH(QString, instant);
     QFETCH(bool, computed);
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     window.Check1->setChecked(false);
     window.Text7->setText(QStringLiteral("before"));
     window.Text8->setText(QStringLiteral("before"));
@@ -239,8 +236,7 @@ void TestAlgolEphemeris::instantOnAMinimum()
     QFETCH(QString, nextMinimum);
     QFETCH(QString, phase);
     QFETCH(float, cursor);
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     window.Check1->setChecked(false);
     window.Text2->setText(instant);
     window.ComputeMinima();
@@ -255,8 +251,7 @@ void TestAlgolEphemeris::instantOnAMinimum()
 
 void TestAlgolEphemeris::nextMinimumFollowsCheck1()
 {
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     window.Text6->setText(QStringLiteral("2"));
     window.Text2->setText(QStringLiteral("2451545"));
     window.Check1->setChecked(false);
@@ -276,8 +271,7 @@ void TestAlgolEphemeris::nextMinimumFollowsCheck1()
 
 void TestAlgolEphemeris::composeInstantAtReturnsWrittenInstant()
 {
-    toolkit::setRegionalSettings(RegionalSettings::english());
-    Algol window(m_clock);
+    Algol window(m_clock, m_english);
     window.Check1->setChecked(false);
     const ephemeris::SerialDate firstOfJanuary2007 = 39083; // 01/01/2007
     const float midnight = 0.0f;
@@ -318,10 +312,9 @@ void TestAlgolEphemeris::anyTextInAnyField()
 {
     QFETCH(QString, text);
     for (const bool french : {true, false}) {
-        toolkit::setRegionalSettings(french ? RegionalSettings::french()
-                                            : RegionalSettings::english());
+        const RegionalSettings &regional = french ? m_french : m_english;
         for (const bool local : {false, true}) {
-            Algol window(m_clock);
+            Algol window(m_clock, regional);
             const Fields good{"01/01/2000", "12", "0", "0", "0", local};
             QLineEdit *const fields[] = {window.Text1, window.Text2, window.Text3, window.Text4,
                                          window.Text5, window.Text6};

@@ -20,6 +20,7 @@ class TestAlgolLayout : public QObject
     Q_OBJECT
 
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0))};
+    const ephemeris::RegionalSettings m_regional = ephemeris::RegionalSettings::french();
 
 private slots:
     void initTestCase() { toolkit::registerBundledFonts(); }
@@ -39,7 +40,7 @@ private slots:
 
 void TestAlgolLayout::window()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tavrelo"));
@@ -74,7 +75,7 @@ void TestAlgolLayout::geometry()
 {
     QFETCH(QString, control);
     QFETCH(QRect, pixels);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto *widget = window.findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     QCOMPARE(widget->geometry(), pixels);
@@ -91,7 +92,7 @@ void TestAlgolLayout::labelTextsFitTheirBoxes_data()
 void TestAlgolLayout::labelTextsFitTheirBoxes()
 {
     QFETCH(QString, control);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto *label = window.findChild<toolkit::Label *>(control);
     QVERIFY(label);
     const QFontMetrics metrics(label->font());
@@ -112,7 +113,7 @@ void TestAlgolLayout::labelTextsFitTheirBoxes()
 
 void TestAlgolLayout::buttonAndCheckBoxTextsFit()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     for (const QPushButton *button : {window.Command2, window.Command3, window.Command4}) {
         const QFontMetrics metrics(button->font());
         const QString text = QString(button->text()).remove(QLatin1Char('&'));
@@ -129,7 +130,7 @@ void TestAlgolLayout::buttonAndCheckBoxTextsFit()
 
 void TestAlgolLayout::stateAtCreation()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     QCOMPARE(window.Text6->text(), QStringLiteral("1"));
     for (const QLineEdit *field : {window.Text1, window.Text2, window.Text3, window.Text4,
                                    window.Text5, window.Text7, window.Text8})
@@ -157,7 +158,7 @@ void TestAlgolLayout::stateAtCreation()
 
 void TestAlgolLayout::shapesAndLines()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     QCOMPARE(window.A->left(), 1350.0f);
     QCOMPARE(window.A->width(), 675.0f);
     QCOMPARE(window.B->height(), 540.0f);
@@ -175,7 +176,7 @@ void TestAlgolLayout::shapesAndLines()
 
 void TestAlgolLayout::stacking()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto indexOf = [&](const QWidget *w) { return window.children().indexOf(w); };
     // Front to back: a later child is painted over an earlier one.
     const QWidget *const frontToBack[] = {window.Command4, window.Command3, window.Picture2,
@@ -192,7 +193,7 @@ void TestAlgolLayout::stacking()
 
 void TestAlgolLayout::keyboardOrder()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), window.Command3);
@@ -219,7 +220,7 @@ void TestAlgolLayout::enterPressesTheDefaultButton()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy spy(window.Command3, &QPushButton::clicked);

@@ -7,7 +7,6 @@
 #include "fonts.h"
 #include "image.h"
 #include "label.h"
-#include "regional.h"
 #include "textfield.h"
 #include "timer.h"
 
@@ -48,6 +47,7 @@ class TestAlgolModes : public QObject
 
     QTemporaryDir m_config;
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0))};
+    const RegionalSettings m_regional = RegionalSettings::french();
 
     void startAt(Algol &window, const QDateTime &now)
     {
@@ -60,7 +60,6 @@ private slots:
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
         toolkit::registerBundledFonts();
-        toolkit::setRegionalSettings(RegionalSettings::french());
     }
 
     void ticksFollowTheClock();
@@ -81,7 +80,7 @@ private slots:
 
 void TestAlgolModes::ticksFollowTheClock()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     const double before = julianDayIn(window.Text2);
     m_clock.advanceMilliseconds(999);
@@ -99,7 +98,7 @@ void TestAlgolModes::ticksFollowTheClock()
 
 void TestAlgolModes::stopwatchSwitchesModes()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     QCOMPARE(window.Command1->icon().pixmap(32).toImage(),
              window.Image1->picture().toImage());
@@ -119,7 +118,7 @@ void TestAlgolModes::stopwatchSwitchesModes()
 
 void TestAlgolModes::twoPressesWithinASecond()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     m_clock.advanceMilliseconds(300);
     window.Command1_Click();
@@ -143,7 +142,7 @@ void TestAlgolModes::clickInAFieldWarnsInRealTime_data()
 void TestAlgolModes::clickInAFieldWarnsInRealTime()
 {
     QFETCH(QString, field);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     auto *target = window.findChild<toolkit::TextField *>(field);
     QTest::mouseClick(target, Qt::LeftButton);
@@ -160,7 +159,7 @@ void TestAlgolModes::clickInAFieldWarnsInRealTime()
 
 void TestAlgolModes::keyboardFocusDoesNotWarn()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.Command3->setFocus();
@@ -171,7 +170,7 @@ void TestAlgolModes::keyboardFocusDoesNotWarn()
 
 void TestAlgolModes::typingInRealTimeIsOverwritten()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     const QString instant = window.Text2->text();
     window.Text1->clear();
@@ -183,7 +182,7 @@ void TestAlgolModes::typingInRealTimeIsOverwritten()
 
 void TestAlgolModes::editModeRecomputesOnTyping()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     window.List1->clear();
@@ -206,7 +205,7 @@ void TestAlgolModes::editModeRecomputesOnTyping()
 
 void TestAlgolModes::invalidDateKeepsOutputsUntilValid()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     const QString instant = window.Text2->text();
@@ -229,7 +228,7 @@ void TestAlgolModes::invalidDateKeepsOutputsUntilValid()
 
 void TestAlgolModes::uncheckingLocalTimeInEditMode()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     const double local = julianDayIn(window.Text2);
@@ -240,7 +239,7 @@ void TestAlgolModes::uncheckingLocalTimeInEditMode()
 
 void TestAlgolModes::tickChecksLocalTimeAgainAndRebuildsListFirst()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     window.Text1->setText(QStringLiteral("10/07/2010"));
@@ -260,7 +259,7 @@ void TestAlgolModes::tickChecksLocalTimeAgainAndRebuildsListFirst()
 
 void TestAlgolModes::ticksDoNotRebuildTheList()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 31), QTime(23, 59, 59)));
     const QStringList march = itemsOf(window.List1);
     m_clock.advanceMilliseconds(1000);
@@ -283,7 +282,7 @@ void TestAlgolModes::offsetChangeRebuildsInBothModes()
 {
     QFETCH(bool, editMode);
     QFETCH(bool, emptyInstant);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     if (editMode)
         window.Command1_Click();

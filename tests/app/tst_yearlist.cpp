@@ -4,7 +4,6 @@
 #include "checkbox.h"
 #include "clock.h"
 #include "fonts.h"
-#include "regional.h"
 #include "textfield.h"
 
 #include <QDialogButtonBox>
@@ -88,6 +87,7 @@ private:
 constexpr char kChildVariable[] = "ALGOL_TEST_YEAR_LIST_CHILD";
 
 const QDateTime kMidnight(QDate(2009, 6, 20), QTime(0, 0, 0));
+const ephemeris::RegionalSettings kFrench = ephemeris::RegionalSettings::french();
 
 QString listPath(int year)
 {
@@ -113,9 +113,8 @@ void writeList(Algol &window, bool local, const QString &offset,
 int writeListAsChild()
 {
     toolkit::registerBundledFonts();
-    toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
     toolkit::ManualClock clock(kMidnight);
-    Algol window(clock);
+    Algol window(clock, kFrench);
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
     return 0;
 }
@@ -145,7 +144,6 @@ private slots:
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
         toolkit::registerBundledFonts();
-        toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
         QVERIFY(QFileInfo(Algol::yearListFolder()).isWritable());
     }
     void init()
@@ -186,7 +184,7 @@ void TestYearList::exactBytes()
     QFETCH(bool, local);
     QFETCH(QString, offset);
     QFETCH(QString, reference);
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, local, offset, {year});
     const QByteArray written = contentsOf(listPath(year.toInt()));
@@ -196,7 +194,7 @@ void TestYearList::exactBytes()
 
 void TestYearList::promptRefusals()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     PromptAnswerer *prompt = nullptr;
     writeList(window, false, QStringLiteral("1"),
@@ -219,7 +217,7 @@ void TestYearList::promptRefusals()
 
 void TestYearList::secondRunReplacesTheFile()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     {
         QFile file(listPath(2007));
@@ -235,7 +233,7 @@ void TestYearList::secondRunReplacesTheFile()
 
 void TestYearList::windowShowsFirstOfJanuary()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     const QString typedDate = window.Text1->text();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
@@ -259,7 +257,7 @@ void TestYearList::laterTimeOfDayStartsLater()
     QFETCH(QTime, clock);
     // At 12:00 the minimum of 02/01/2007 11:14:57 still follows 01/01 12:00 and stays first.
     m_clock.setNow(QDateTime(QDate(2009, 6, 20), clock));
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
     m_clock.setNow(QDateTime(QDate(2009, 6, 20), QTime(0, 0, 0)));
@@ -273,7 +271,7 @@ void TestYearList::laterTimeOfDayStartsLater()
 
 void TestYearList::lastYearThatCanComplete()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("9998")});
     const QList<QByteArray> lines = contentsOf(listPath(9998)).split('\n');

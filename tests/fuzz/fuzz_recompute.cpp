@@ -46,7 +46,8 @@ struct Harness
 {
     QTemporaryDir config; // the saved offset is read from here, never from the user's folder
     toolkit::ManualClock clock{QDateTime(QDate(2007, 3, 15), kTimeOfDay)};
-    Algol window{clock};
+    RegionalSettings regional = RegionalSettings::french(); // each input sets its own
+    Algol window{clock, regional};
 };
 
 Harness *harness = nullptr;
@@ -173,7 +174,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static char *argv[] = {name, nullptr};
     new QApplication(argc, argv);
     toolkit::registerBundledFonts();
-    toolkit::setRegionalSettings(RegionalSettings::french());
 
     harness = new Harness;
     // The window and the application end with the process, their folder and fonts released.
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         : regionLine == "en"
         ? RegionalSettings::english()
         : toolkit::regionalSettingsOf(QLocale(QString::fromStdString(regionLine)));
-    toolkit::setRegionalSettings(regional);
+    harness->regional = regional;
 
     Algol &w = harness->window;
     toolkit::TextField *const typed[] = {w.Text1, w.Text3, w.Text4, w.Text5, w.Text6};
