@@ -127,7 +127,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override; // Form_Unload
 
 private:
@@ -143,5 +142,4 @@ private:
     toolkit::Clock &m_clock;
     const ephemeris::RegionalSettings &m_regional;
     const ephemeris::Elements m_elements;
-    bool m_centred = false;
 };

@@ -49,6 +49,20 @@ void TestAlgolLayout::window()
     QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    // Centred on the screen when first shown, and left where it was put afterwards.
+    const QPoint centre = window.frameGeometry().center();
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("window centre %1, %2; screen centre %3, %4")
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
+    window.move(10, 20);
+    window.hide();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.pos(), QPoint(10, 20));
 }
 
 // Twips / 15 = pixels.
