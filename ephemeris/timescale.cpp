@@ -7,28 +7,16 @@ namespace ephemeris {
 
 std::optional<double> TimeScale::fromUniversal(double days) const
 {
-    switch (kind) {
-    case Kind::Universal:
-        return days;
-    case Kind::Local:
-        return days + offsetHours / kHoursPerDay;
-    case Kind::UnreadableOffset:
-        break;
-    }
-    return std::nullopt;
+    if (kind == Kind::UnreadableOffset)
+        return std::nullopt;
+    return kind == Kind::Local ? days + offsetHours / kHoursPerDay : days;
 }
 
 std::optional<double> TimeScale::toUniversal(double days) const
 {
-    switch (kind) {
-    case Kind::Universal:
-        return days;
-    case Kind::Local:
-        return days - offsetHours / kHoursPerDay;
-    case Kind::UnreadableOffset:
-        break;
-    }
-    return std::nullopt;
+    if (kind == Kind::UnreadableOffset)
+        return std::nullopt;
+    return kind == Kind::Local ? days - offsetHours / kHoursPerDay : days;
 }
 
 TimeScale timeScaleOf(bool localTime, std::string_view offsetText)
