@@ -1,6 +1,7 @@
 #include "algol.h"
 
 #include "button.h"
+#include "centring.h"
 #include "checkbox.h"
 #include "colours.h"
 #include "fonts.h"
@@ -17,13 +18,12 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
+using toolkit::comicLabel;
 using toolkit::commandButton;
 using toolkit::kNavy;
 using toolkit::kRed;
 using toolkit::kYellow;
-using toolkit::Label;
 using toolkit::PictureBox;
 using toolkit::TextField;
 
@@ -32,13 +32,6 @@ namespace {
 constexpr double kComicPoints = 8.25;
 
 constexpr int kStopwatchSize = 32;
-
-Label *comicLabel(QWidget *parent, double left, double top, double width, double height,
-                  const QString &text, const QColor &color = QColor())
-{
-    return new Label(parent, left, top, width, height, text, toolkit::comicFont(kComicPoints),
-                     color);
-}
 
 TextField *field(QWidget *parent, double left, double top, double width, double height,
                  const QString &text = QString())
@@ -60,31 +53,35 @@ TextField *buttonFaceField(QWidget *parent, double left, double top, double widt
 
 } // namespace
 
-Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget *parent)
+Algol::Algol(toolkit::Clock &clock, const ephemeris::RegionalSettings &regional,
+             const ephemeris::Elements &elements, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       LastMinimum(elements.epoch),
       Text1(field(this, 360, 120, 3225, 285)),
       Text3(field(this, 3855, 120, 390, 285)),
-      Label1(comicLabel(this, 4350, 210, 225, 315, QStringLiteral("h"))),
+      Label1(comicLabel(this, 4350, 210, 225, 315, QStringLiteral("h"), kComicPoints)),
       Text4(field(this, 4560, 120, 390, 285)),
-      Label2(comicLabel(this, 5070, 210, 180, 195, QStringLiteral("m"))),
+      Label2(comicLabel(this, 5070, 210, 180, 195, QStringLiteral("m"), kComicPoints)),
       Text5(field(this, 5310, 120, 390, 285)),
-      Label3(comicLabel(this, 5835, 210, 165, 180, QStringLiteral("s"))),
-      Label6(comicLabel(this, 360, 510, 915, 195, QStringLiteral("Jour Julien"))),
+      Label3(comicLabel(this, 5835, 210, 165, 180, QStringLiteral("s"), kComicPoints)),
+      Label6(comicLabel(this, 360, 510, 915, 195, QStringLiteral("Jour Julien"), kComicPoints)),
       Text2(buttonFaceField(this, 360, 720, 3180, 285)),
       Command1(commandButton(this, 3945, 630, 1455, 495, QString())),
-      Label4(comicLabel(this, 5595, 855, 780, 315, QStringLiteral("TU +"))),
+      Label4(comicLabel(this, 5595, 855, 780, 315, QStringLiteral("TU +"), kComicPoints)),
       Text6(field(this, 6060, 810, 360, 285, QStringLiteral("1"))),
-      Label5(comicLabel(this, 360, 1110, 1440, 195, QStringLiteral("Prochain minima"))),
+      Label5(comicLabel(this, 360, 1110, 1440, 195, QStringLiteral("Prochain minima"),
+                        kComicPoints)),
       Label11(comicLabel(this, 3975, 1170, 2460, 450,
-                         QStringLiteral("Position d'algol fournie en temps réel."), kNavy)),
+                         QStringLiteral("Position d'algol fournie en temps réel."), kComicPoints,
+                         kNavy)),
       Text7(field(this, 360, 1320, 3180, 285)),
-      Label7(comicLabel(this, 360, 1635, 435, 225, QStringLiteral("Phase"))),
+      Label7(comicLabel(this, 360, 1635, 435, 225, QStringLiteral("Phase"), kComicPoints)),
       Check1(new toolkit::CheckBox(this, 1995, 1710, 2055, 390,
                                    QStringLiteral("Valeurs et calcul en Temps local"),
                                    toolkit::comicFont(kComicPoints), kNavy)),
-      Label8(comicLabel(this, 4845, 1725, 1440, 195, QStringLiteral("Minima du mois"), kNavy)),
+      Label8(comicLabel(this, 4845, 1725, 1440, 195, QStringLiteral("Minima du mois"),
+                        kComicPoints, kNavy)),
       Text8(buttonFaceField(this, 360, 1845, 780, 285)),
       List1(new QListWidget(this)),
       Picture1(new PictureBox(this, 375, 2235, 2910, 2115, PictureBox::Border::Sunken)),
@@ -93,8 +90,8 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
       Label10(comicLabel(this, 3390, 2280, 1275, 1155,
                          QStringLiteral("Cliquer sur la vue d'Algol en 3D pour voir la courbe de "
                                         "luminosité."),
-                         kNavy)),
-      Label9(comicLabel(this, 195, 4410, 5490, 270, QStringLiteral("Algol"), kNavy)),
+                         kComicPoints, kNavy)),
+      Label9(comicLabel(this, 195, 4410, 5490, 270, QStringLiteral("Algol"), kComicPoints, kNavy)),
       Command4(commandButton(this, 5415, 4410, 1245, 270, QStringLiteral("Liste annuelle"))),
       Command3(commandButton(this, 420, 4800, 5355, 405, QStringLiteral("Informations sur Algol"))),
       Command2(commandButton(this, 5895, 4800, 765, 405, QStringLiteral("&Quitter"))),
@@ -109,6 +106,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
                                 assets::picture(assets::Picture::StopwatchStopped), false)),
       Timer1(new toolkit::Timer(clock, 1000, this)),
       m_clock(clock),
+      m_regional(regional),
       m_elements(elements)
 {
     setObjectName(QStringLiteral("Algol"));
@@ -128,6 +126,7 @@ Algol::Algol(toolkit::Clock &clock, const ephemeris::Elements &elements, QWidget
     setWindowIcon(assets::starIcon());
     setFixedSize(toolkit::pixelRectFromTwips(0, 0, 6735, 5235).size());
     setFont(toolkit::dialogFont());
+    toolkit::centreOnFirstShow(this);
 
     Text1->setAlignment(Qt::AlignCenter);
     Text2->setAlignment(Qt::AlignCenter);
@@ -194,17 +193,4 @@ void Algol::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void Algol::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
 }

@@ -9,6 +9,7 @@
 
 #include "elements.h"
 #include "regionalsettings.h"
+#include "timescale.h"
 
 #include <QWidget>
 
@@ -34,8 +35,12 @@ class Algol : public QWidget
     Q_OBJECT
 
 public:
-    explicit Algol(toolkit::Clock &clock, const ephemeris::Elements &elements = {},
-                   QWidget *parent = nullptr);
+    // The window reads the time from clock and converts texts with regional, both owned by the
+    // caller and kept alive as long as the window.
+    Algol(toolkit::Clock &clock, const ephemeris::RegionalSettings &regional,
+          const ephemeris::Elements &elements = {}, QWidget *parent = nullptr);
+    Algol(toolkit::Clock &, const ephemeris::RegionalSettings &&, const ephemeris::Elements & = {},
+          QWidget * = nullptr) = delete; // the window would keep a reference to a temporary
     ~Algol() override;
 
     // Start-up and shutdown.
@@ -122,19 +127,19 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override; // Form_Unload
 
 private:
     void applyStackingAndKeyboardOrder();
-    const ephemeris::RegionalSettings &regional() const;
-    std::optional<std::optional<double>> offsetForFields() const;
+    ephemeris::TimeScale fieldsTimeScale() const;
+    std::optional<ephemeris::JulianDay> instantOfFields(const ephemeris::TimeScale &scale) const;
+    std::optional<QString> shownInstant(ephemeris::JulianDay instant) const;
     void writeInstant(std::optional<ephemeris::JulianDay> instant);
 
     void setNowIntoFields();
     void connectModeHandlers();
 
     toolkit::Clock &m_clock;
+    const ephemeris::RegionalSettings &m_regional;
     const ephemeris::Elements m_elements;
-    bool m_centred = false;
 };

@@ -12,7 +12,6 @@
 #include "orbitview.h"
 #include "phasesentence.h"
 #include "picturebox.h"
-#include "regional.h"
 #include "textconversions.h"
 #include "textfield.h"
 
@@ -27,51 +26,57 @@ std::optional<double> leadingNumberOf(const QLineEdit *field)
 
 } // namespace
 
-const ephemeris::RegionalSettings &Algol::regional() const
+// UT, or local time with the offset of Text6, as Check1 says.
+ephemeris::TimeScale Algol::fieldsTimeScale() const
 {
-    return toolkit::regionalSettings();
+    return ephemeris::timeScaleOf(Check1->isChecked(), Text6->text().toStdString());
 }
 
-// The offset of local time when the fields are local time, none when they are UT. Empty optional
-// inside: Text6 holds a number beyond the double range.
-std::optional<std::optional<double>> Algol::offsetForFields() const
+// The instant of the date and time fields read in the given time. Empty when the date is not a
+// date, or a number or the result cannot be used.
+std::optional<ephemeris::JulianDay> Algol::instantOfFields(const ephemeris::TimeScale &scale) const
 {
-    if (!Check1->isChecked())
-        return std::optional<double>();
-    const std::optional<double> offset = leadingNumberOf(Text6);
-    if (!offset)
+    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), m_regional);
+    const auto hours = leadingNumberOf(Text3);
+    const auto minutes = leadingNumberOf(Text4);
+    const auto seconds = leadingNumberOf(Text5);
+    if (!day || !hours || !minutes || !seconds)
         return std::nullopt;
-    return offset;
+    return ephemeris::composeInstant(*day, *hours, *minutes, *seconds, scale);
+}
+
+// A UT instant in the instant format, in the time of the fields. Empty when it cannot be shown.
+std::optional<QString> Algol::shownInstant(ephemeris::JulianDay instant) const
+{
+    const auto shown = fieldsTimeScale().fromUniversal(instant - ephemeris::kJulianDayOffset);
+    if (!shown)
+        return std::nullopt;
+    const auto text = ephemeris::formatInstant(*shown, m_regional);
+    if (!text)
+        return std::nullopt;
+    return QString::fromStdString(*text);
 }
 
 void Algol::writeInstant(std::optional<ephemeris::JulianDay> instant)
 {
     if (instant)
-        Text2->setText(QString::fromStdString(ephemeris::formatRegionalNumber(*instant, regional())));
+        Text2->setText(QString::fromStdString(ephemeris::formatRegionalNumber(*instant, m_regional)));
 }
 
 void Algol::ComposeInstant()
 {
-    const std::optional<long long> day =
-        ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
-    const auto offset = offsetForFields();
-    const auto hours = leadingNumberOf(Text3);
-    const auto minutes = leadingNumberOf(Text4);
-    const auto seconds = leadingNumberOf(Text5);
     // A date that is not a date, or a number beyond the double range, leaves Text2 as it was.
-    if (day && offset && hours && minutes && seconds)
-        writeInstant(ephemeris::composeInstant(*day, *hours, *minutes, *seconds, *offset));
+    writeInstant(instantOfFields(fieldsTimeScale()));
     ComputeMinima();
 }
 
 ephemeris::JulianDay Algol::ComposeInstantAt(const ephemeris::SerialDate &date,
                                              const float &timeOfDay)
 {
-    const auto offset = offsetForFields();
     std::optional<ephemeris::JulianDay> instant;
-    if (offset && std::isfinite(date))
+    if (std::isfinite(date))
         instant = ephemeris::composeInstantAt(static_cast<long long>(std::floor(date)), timeOfDay,
-                                              *offset);
+                                              fieldsTimeScale());
     writeInstant(instant);
     ComputeMinima();
     return instant.value_or(std::nan(""));
@@ -86,7 +91,7 @@ void Algol::ComputeMinima()
         return;
     // Text2 that is not a number in the regional format, or an instant so far away that the
     // stepping could not end, is ignored like an instant below the valid range.
-    const std::optional<double> instant = ephemeris::parseRegionalNumber(instantText, regional());
+    const std::optional<double> instant = ephemeris::parseRegionalNumber(instantText, m_regional);
     if (!instant)
         return;
     const std::optional<double> last = ephemeris::lastMinimumAtOrBefore(*instant, m_elements);
@@ -94,20 +99,11 @@ void Algol::ComputeMinima()
         return;
     LastMinimum = *last;
 
-    const double next = LastMinimum + m_elements.period;
-    std::optional<double> shown = next - ephemeris::kJulianDayOffset;
-    if (Check1->isChecked()) {
-        const std::optional<double> offset = leadingNumberOf(Text6);
-        shown = offset ? std::optional<double>(*shown + *offset / ephemeris::kHoursPerDay)
-                       : std::nullopt;
-    }
-    if (shown) {
-        if (const auto text = ephemeris::formatInstant(*shown, regional()))
-            Text7->setText(QString::fromStdString(*text));
-    }
+    if (const auto next = shownInstant(LastMinimum + m_elements.period))
+        Text7->setText(*next);
 
     CurrentPhase = ephemeris::phaseOf(*instant, LastMinimum, m_elements);
-    Text8->setText(QString::fromStdString(ephemeris::formatPhase(CurrentPhase, regional())));
+    Text8->setText(QString::fromStdString(ephemeris::formatPhase(CurrentPhase, m_regional)));
 
     UpdateOrbitView();
     UpdateLightCurveCursor();

@@ -3,7 +3,6 @@
 
 #include "algol.h"
 
-#include "checkbox.h"
 #include "monthlist.h"
 #include "textconversions.h"
 #include "textfield.h"
@@ -12,13 +11,13 @@
 
 void Algol::FillMonthList()
 {
-    const auto date = ephemeris::parseDateText(Text1->text().toStdString(), regional());
+    const auto date = ephemeris::parseDateText(Text1->text().toStdString(), m_regional);
     if (!date)
         return;
     // A Text2 that is not a number in the regional format, or so far away that the stepping could
     // not end, leaves the list as it was.
     const QString instantText = Text2->text();
-    const auto instant = ephemeris::parseRegionalNumber(instantText.toStdString(), regional());
+    const auto instant = ephemeris::parseRegionalNumber(instantText.toStdString(), m_regional);
     if (!instant)
         return;
     const auto start = ephemeris::monthListStart(*instant, date->day, m_elements);
@@ -29,17 +28,9 @@ void Algol::FillMonthList()
     InstantText = instantText;
     LastMinimum = *start;
     for (int k = 0; k < ephemeris::kMonthListLength; ++k) {
-        const double minimum = ephemeris::monthListMinimum(LastMinimum, k, m_elements);
-        double shown = minimum - ephemeris::kJulianDayOffset;
-        if (Check1->isChecked()) {
-            const auto offset = ephemeris::leadingNumber(Text6->text().toStdString());
-            if (!offset)
-                continue;
-            shown = shown + *offset / ephemeris::kHoursPerDay;
-        }
-        // An item outside the calendar's range is left out; the next ones are still tried.
-        if (const auto text = ephemeris::formatInstant(shown, regional()))
-            List1->addItem(QString::fromStdString(*text));
+        // An item that cannot be shown is left out; the next ones are still tried.
+        if (const auto item = shownInstant(ephemeris::monthListMinimum(LastMinimum, k, m_elements)))
+            List1->addItem(*item);
     }
     ComputeMinima();
 }

@@ -6,11 +6,9 @@
 #include "clock.h"
 #include "graphics.h"
 #include "image.h"
-#include "instant.h"
 #include "orbitview.h"
 #include "picturebox.h"
 #include "pictures.h"
-#include "regional.h"
 #include "settingsstore.h"
 #include "textconversions.h"
 #include "textfield.h"
@@ -51,14 +49,8 @@ void Algol::Form_Load()
 
     setNowIntoFields();
 
-    // The fields hold local time: the offset is subtracted to obtain UT.
-    const auto day = ephemeris::dayNumberOfText(Text1->text().toStdString(), regional());
-    const auto hours = ephemeris::leadingNumber(Text3->text().toStdString());
-    const auto minutes = ephemeris::leadingNumber(Text4->text().toStdString());
-    const auto seconds = ephemeris::leadingNumber(Text5->text().toStdString());
-    const auto offset = ephemeris::leadingNumber(Text6->text().toStdString());
-    if (day && hours && minutes && seconds && offset)
-        writeInstant(ephemeris::composeInstant(*day, *hours, *minutes, *seconds, *offset));
+    // The clock gives local time, whatever Check1 says.
+    writeInstant(instantOfFields(ephemeris::timeScaleOf(true, Text6->text().toStdString())));
 
     FillMonthList();
     DrawOrbitPath();
@@ -71,7 +63,7 @@ void Algol::setNowIntoFields()
     const QDate today = now.date();
     const QTime time = now.time();
     Text1->setText(QString::fromStdString(
-        ephemeris::formatDate({today.year(), today.month(), today.day()}, regional())));
+        ephemeris::formatDate({today.year(), today.month(), today.day()}, m_regional)));
     Text3->setText(twoDigits(time.hour()));
     Text4->setText(twoDigits(time.minute()));
     Text5->setText(twoDigits(time.second()));

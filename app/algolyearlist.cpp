@@ -4,17 +4,15 @@
 
 #include "appidentity.h"
 #include "calendar.h"
-#include "checkbox.h"
 #include "clock.h"
 #include "inputbox.h"
 #include "minima.h"
-#include "textconversions.h"
+#include "savefile.h"
 #include "textfield.h"
 #include "yearlist.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -74,19 +72,14 @@ void Algol::WriteYearList()
     if (const auto first = ephemeris::stepMinimum(LastMinimum, m_elements.period, start))
         LastMinimum = *first;
 
-    std::optional<double> offset;
-    if (Check1->isChecked()) {
-        offset = ephemeris::leadingNumber(Text6->text().toStdString());
-        if (!offset)
-            return; // an offset beyond the double range: no line can be built
-    }
+    const ephemeris::TimeScale scale = fieldsTimeScale();
+    if (scale.kind == ephemeris::TimeScale::Kind::UnreadableOffset)
+        return; // no line can be shown: no file
     const std::string text =
-        ephemeris::yearListText(LastMinimum, *year, offset, regional(), m_elements);
+        ephemeris::yearListText(LastMinimum, *year, scale, m_regional, m_elements);
 
     // Written whole or not at all: an existing list is never left truncated. Failures are silent.
-    QSaveFile file(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text.data(), qint64(text.size()));
-        file.commit();
-    }
+    const qint64 size = qint64(text.size());
+    toolkit::saveWhole(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)),
+                       [&](QIODevice &file) { return file.write(text.data(), size) == size; });
 }

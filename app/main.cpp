@@ -1,6 +1,7 @@
 #include "algol.h"
 #include "clock.h"
 #include "fonts.h"
+#include "regional.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     // set first, it also spares loading the system's default font at start.
     QApplication::setFont(toolkit::dialogFont());
     toolkit::SystemClock clock;
-    Algol window(clock);
+    Algol window(clock, toolkit::regionalSettings());
     window.Form_Load();
     return app.exec();
 }

@@ -79,7 +79,7 @@ void BM_YearListText9998(benchmark::State &state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(start);
         const auto first = ephemeris::stepMinimum(elements.epoch, elements.period, start);
-        auto text = ephemeris::yearListText(*first, ephemeris::kLastListYear, std::nullopt,
+        auto text = ephemeris::yearListText(*first, ephemeris::kLastListYear, {},
                                             regional, elements);
         benchmark::DoNotOptimize(text);
     }

@@ -4,7 +4,6 @@
 
 #include "algol.h"
 #include "clock.h"
-#include "regional.h"
 #include "textfield.h"
 
 #include <QApplication>
@@ -18,7 +17,8 @@ enum class Work { Instant, TypedDate };
 void recompute(benchmark::State &state, const char *date, Work work = Work::Instant)
 {
     toolkit::ManualClock clock(QDateTime(QDate(2007, 3, 15), QTime(14, 0)));
-    Algol window(clock);
+    const ephemeris::RegionalSettings regional = ephemeris::RegionalSettings::french();
+    Algol window(clock, regional);
     window.Text6->setText(QStringLiteral("1"));
     window.Text3->setText(QStringLiteral("23"));
     window.Text4->setText(QStringLiteral("00"));
@@ -63,7 +63,6 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

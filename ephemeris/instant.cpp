@@ -6,9 +6,9 @@ namespace ephemeris {
 
 namespace {
 
-std::optional<JulianDay> finiteOrEmpty(double value)
+std::optional<JulianDay> finiteOrEmpty(std::optional<double> value)
 {
-    if (!std::isfinite(value))
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }
@@ -16,7 +16,7 @@ std::optional<JulianDay> finiteOrEmpty(double value)
 } // namespace
 
 std::optional<JulianDay> composeInstant(long long dayNumber, double hours, double minutes,
-                                        double seconds, std::optional<double> offsetHours)
+                                        double seconds, const TimeScale &scale)
 {
     // One operation at a time, left to right: the instant must come out with the same bits as
     // the program has always written into the Julian Day field.
@@ -24,19 +24,15 @@ std::optional<JulianDay> composeInstant(long long dayNumber, double hours, doubl
     instant = instant + hours / kHoursPerDay;
     instant = instant + minutes / kMinutesPerDay;
     instant = instant + seconds / kSecondsPerDay;
-    if (offsetHours)
-        instant = instant - *offsetHours / kHoursPerDay;
-    return finiteOrEmpty(instant);
+    return finiteOrEmpty(scale.toUniversal(instant));
 }
 
 std::optional<JulianDay> composeInstantAt(long long dayNumber, float timeOfDay,
-                                          std::optional<double> offsetHours)
+                                          const TimeScale &scale)
 {
     double instant = static_cast<double>(dayNumber) + kJulianDayOffset;
     instant = instant + static_cast<double>(timeOfDay);
-    if (offsetHours)
-        instant = instant - *offsetHours / kHoursPerDay;
-    return finiteOrEmpty(instant);
+    return finiteOrEmpty(scale.toUniversal(instant));
 }
 
 } // namespace ephemeris

@@ -16,7 +16,7 @@ int yearOf(SerialDate date)
 
 } // namespace
 
-std::string yearListText(JulianDay firstMinimum, int year, std::optional<double> offsetHours,
+std::string yearListText(JulianDay firstMinimum, int year, const TimeScale &scale,
                          const RegionalSettings &regional, const Elements &elements)
 {
     std::string text;
@@ -25,9 +25,10 @@ std::string yearListText(JulianDay firstMinimum, int year, std::optional<double>
         const SerialDate date = minimum - kJulianDayOffset;
         if (!std::isfinite(date) || date > kLastSerialDay + 1 || yearOf(date) > year)
             break;
-        const SerialDate shown = offsetHours ? date + *offsetHours / kHoursPerDay : date;
-        if (const auto line = formatInstant(shown, regional))
-            text += *line;
+        if (const auto shown = scale.fromUniversal(date)) {
+            if (const auto line = formatInstant(*shown, regional))
+                text += *line;
+        }
         text += "\r\n";
     }
     text += "\r\n";

@@ -2,6 +2,7 @@
 
 #include "elements.h"
 #include "regionalsettings.h"
+#include "timescale.h"
 #include "timetypes.h"
 
 #include <optional>
@@ -16,9 +17,9 @@ inline constexpr int kLastListYear = 9998;
 
 // The text of the yearly minima file: from firstMinimum on, minimum k = firstMinimum + k * period,
 // one line per minimum while its UT date lies in the year or before it, each in the instant format
-// followed by CR LF, shifted by offsetHours when given (local time), then one more CR LF.
-// A line whose shifted instant cannot be shown is left empty.
-std::string yearListText(JulianDay firstMinimum, int year, std::optional<double> offsetHours,
+// in the given time followed by CR LF, then one more CR LF.
+// A line whose instant cannot be shown in that time is left empty.
+std::string yearListText(JulianDay firstMinimum, int year, const TimeScale &scale,
                          const RegionalSettings &regional, const Elements &elements = {});
 
 } // namespace ephemeris

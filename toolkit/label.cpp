@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "fonts.h"
 #include "twips.h"
 
 namespace toolkit {
@@ -46,6 +47,12 @@ void Label::setText(const QString &text)
     QLabel::setText(text);
     if (m_sizedToText)
         resize(sizeHint());
+}
+
+Label *comicLabel(QWidget *parent, double left, double top, double width, double height,
+                  const QString &text, double points, const QColor &color)
+{
+    return new Label(parent, left, top, width, height, text, comicFont(points), color);
 }
 
 } // namespace toolkit

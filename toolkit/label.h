@@ -23,4 +23,8 @@ private:
     bool m_sizedToText = false;
 };
 
+// A label in the layouts' Comic Sans stand-in of the given size.
+Label *comicLabel(QWidget *parent, double left, double top, double width, double height,
+                  const QString &text, double points, const QColor &color = QColor());
+
 } // namespace toolkit

@@ -1,16 +1,8 @@
 #include "regional.h"
 
-#include <optional>
-
 namespace toolkit {
 
 namespace {
-
-std::optional<ephemeris::RegionalSettings> &currentSettings()
-{
-    static std::optional<ephemeris::RegionalSettings> settings;
-    return settings;
-}
 
 // The first character of a format that is neither a pattern letter nor a quote: its separator.
 // Invisible format characters are passed over: Arabic short dates read "d<RLM>/M<RLM>/yyyy",
@@ -40,15 +32,8 @@ ephemeris::RegionalSettings regionalSettingsOf(const QLocale &locale)
 
 const ephemeris::RegionalSettings &regionalSettings()
 {
-    auto &settings = currentSettings();
-    if (!settings)
-        settings = regionalSettingsOf(QLocale::system());
-    return *settings;
-}
-
-void setRegionalSettings(const ephemeris::RegionalSettings &settings)
-{
-    currentSettings() = settings;
+    static const ephemeris::RegionalSettings settings = regionalSettingsOf(QLocale::system());
+    return settings;
 }
 
 } // namespace toolkit

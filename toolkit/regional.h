@@ -8,8 +8,7 @@ namespace toolkit {
 
 // The regional settings of a locale: decimal separator, date separator, time separator.
 ephemeris::RegionalSettings regionalSettingsOf(const QLocale &locale);
-// Those of the system, read once on first use; tests replace them with setRegionalSettings.
+// Those of the system, read once on first use.
 const ephemeris::RegionalSettings &regionalSettings();
-void setRegionalSettings(const ephemeris::RegionalSettings &settings);
 
 } // namespace toolkit

@@ -7,6 +7,7 @@
 // hold no time stamp.
 
 #include "drawings.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -23,15 +24,20 @@ struct Picture
     std::function<QImage()> draw;
 };
 
+// Whole or not at all: a picture that cannot be written leaves the older one as it was.
 bool writePng(const QImage &image, const QString &path)
 {
-    QImageWriter writer(path, "png");
-    if (!writer.write(image)) {
-        QTextStream(stderr) << "makepictures: cannot write " << path << ": " << writer.errorString()
-                            << '\n';
+    QString error = QStringLiteral("the disk is full or the folder cannot be written");
+    const bool written = toolkit::saveWhole(path, [&](QIODevice &file) {
+        QImageWriter writer(&file, "png");
+        if (writer.write(image))
+            return true;
+        error = writer.errorString();
         return false;
-    }
-    return true;
+    });
+    if (!written)
+        QTextStream(stderr) << "makepictures: cannot write " << path << ": " << error << '\n';
+    return written;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "appidentity.h"
+#include "centring.h"
 #include "clickablelabel.h"
 #include "colours.h"
 #include "fonts.h"
@@ -14,14 +15,13 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 using toolkit::ClickableLabel;
+using toolkit::comicLabel;
 using toolkit::kBlue;
 using toolkit::kPurple;
 using toolkit::kRed;
 using toolkit::kYellow;
-using toolkit::Label;
 using toolkit::PictureBox;
 
 namespace {
@@ -45,17 +45,17 @@ ClickableLabel *link(QWidget *parent, double left, double top, double width, dou
 About::About(std::function<void()> showInformation)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Label1_0(new Label(this, 308, 360, 6135, 1020,
-                         QStringLiteral("Certaines infos et images ont été pompées sur des sites "
-                                        "du oueb, merci les auteurs. "),
-                         toolkit::comicFont(14.25), kPurple)),
+      Label1_0(comicLabel(this, 308, 360, 6135, 1020,
+                          QStringLiteral("Certaines infos et images ont été pompées sur des "
+                                         "sites du oueb, merci les auteurs. "),
+                          14.25, kPurple)),
       Picture2(new PictureBox(this, 1920, 1575, 2910, 1380, PictureBox::Border::None)),
       B(Picture2->addCircle(840, 1155, 510, 540, kRed)),
       A(Picture2->addCircle(1350, 525, 675, 735, kYellow)), // in front of B
-      Label1_1(new Label(this, 308, 3105, 6135, 870,
-                         QStringLiteral("Ce programme est gratuit : vous pouvez le copier et le "
-                                        "distribuer librement, sans le vendre."),
-                         toolkit::comicFont(12))),
+      Label1_1(comicLabel(this, 308, 3105, 6135, 870,
+                          QStringLiteral("Ce programme est gratuit : vous pouvez le copier et le "
+                                         "distribuer librement, sans le vendre."),
+                          12)),
       Label2(link(this, 1860, 4080, 3120, 270, QStringLiteral("Envoyer un coucou à l'auteur..."))),
       Label3(link(this, 2025, 4545, 2655, 270, QStringLiteral("Visiter le site de l'auteur..."))),
       Command1(new QPushButton(QStringLiteral("Retour"), this)),
@@ -72,6 +72,7 @@ About::About(std::function<void()> showInformation)
     setAttribute(Qt::WA_QuitOnClose, false); // ending the program is the main window's business
     setFixedSize(toolkit::pixelRectFromTwips(0, 0, 6750, 5475).size());
     setFont(toolkit::dialogFont());
+    toolkit::centreOnFirstShow(this);
 
     // As designed the orbit picture has the window colour; Form_Load blends it into the window.
     Picture2->setBackgroundColor(palette().color(QPalette::Base));
@@ -133,19 +134,6 @@ void About::Command1_Click()
     unloadAbout();
     if (showInformation)
         showInformation();
-}
-
-void About::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
 }
 
 void About::closeEvent(QCloseEvent *event)

@@ -51,10 +51,8 @@ public:
     QPushButton *const Command1;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     const std::function<void()> m_showInformation;
-    bool m_centred = false;
 };

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+using toolkit::comicLabel;
 using toolkit::commandButton;
 using toolkit::Image;
 using toolkit::kDarkRed;
@@ -25,7 +26,6 @@ using toolkit::kNavy;
 using toolkit::kPurple;
 using toolkit::kRed;
 using toolkit::kYellow;
-using toolkit::Label;
 using toolkit::PictureBox;
 
 namespace {
@@ -62,12 +62,6 @@ QRect insideBox(const PictureBox &box, double left, double top, double width, do
     return toolkit::pixelRectFromTwips(left, top, width, height).translated(box.drawingOrigin());
 }
 
-Label *label(QWidget *parent, double left, double top, double width, double height,
-             const QString &text, double points, const QColor &color = QColor())
-{
-    return new Label(parent, left, top, width, height, text, toolkit::comicFont(points), color);
-}
-
 QString text(const char16_t *designText)
 {
     return QStringView(designText).toString();
@@ -78,18 +72,25 @@ QString text(const char16_t *designText)
 Description::Description(toolkit::Clock &clock, QWidget *mainWindow,
                          const DescriptionPictures &pictures)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      Label1(label(this, 60, 60, 1665, 360, QStringLiteral("Description"), 12, kNavy)),
-      Label2_0(label(this, 15, 555, 7725, 495, text(descriptiontexts::T1), kTextPoints, kNavy)),
-      Label2_1(label(this, 15, 1095, 7725, 765, text(descriptiontexts::T2), kTextPoints, kNavy)),
-      Label2_2(label(this, 15, 1815, 7725, 255, text(descriptiontexts::T3), kTextPoints, kNavy)),
-      Label2_3(label(this, 15, 2085, 7725, 555, text(descriptiontexts::T4), kTextPoints, kNavy)),
-      Label2_4(label(this, 15, 2715, 7725, 795, text(descriptiontexts::T5), kTextPoints, kNavy)),
-      Label2_5(label(this, 15, 3540, 7725, 1080, text(descriptiontexts::T6), kTextPoints, kNavy)),
-      Label3_0(label(this, 15, 4590, 3930, 300,
-                     QStringLiteral("- Almach (gamma Andromède)  (magnitude 2,1)."), kTextPoints,
-                     kNavy)),
-      Label3_3(label(this, 15, 4890, 3930, 300, QStringLiteral("- Alpha Triangle (magnitude 3,4)."),
-                     kTextPoints, kNavy)),
+      Label1(comicLabel(this, 60, 60, 1665, 360, QStringLiteral("Description"), 12, kNavy)),
+      Label2_0(comicLabel(this, 15, 555, 7725, 495, text(descriptiontexts::T1), kTextPoints,
+                          kNavy)),
+      Label2_1(comicLabel(this, 15, 1095, 7725, 765, text(descriptiontexts::T2), kTextPoints,
+                          kNavy)),
+      Label2_2(comicLabel(this, 15, 1815, 7725, 255, text(descriptiontexts::T3), kTextPoints,
+                          kNavy)),
+      Label2_3(comicLabel(this, 15, 2085, 7725, 555, text(descriptiontexts::T4), kTextPoints,
+                          kNavy)),
+      Label2_4(comicLabel(this, 15, 2715, 7725, 795, text(descriptiontexts::T5), kTextPoints,
+                          kNavy)),
+      Label2_5(comicLabel(this, 15, 3540, 7725, 1080, text(descriptiontexts::T6), kTextPoints,
+                          kNavy)),
+      Label3_0(comicLabel(this, 15, 4590, 3930, 300,
+                          QStringLiteral("- Almach (gamma Andromède)  (magnitude 2,1)."),
+                          kTextPoints, kNavy)),
+      Label3_3(comicLabel(this, 15, 4890, 3930, 300,
+                          QStringLiteral("- Alpha Triangle (magnitude 3,4)."), kTextPoints,
+                          kNavy)),
       Picture2(new PictureBox(this, 4695, 4890, 2910, 1380, PictureBox::Border::None)),
       A(Picture2->addCircle(1350, 525, 675, 735, kYellow)),
       B(Picture2->addCircle(840, 1155, 510, 540, kRed)), // in front of A
@@ -99,8 +100,8 @@ Description::Description(toolkit::Clock &clock, QWidget *mainWindow,
       Image3(new Image(this, 6975, 6960, 6030, 4035,
                        orPlaceholder(pictures.lightCurve, kLightCurveSize, QColor(255, 250, 225)),
                        true)),
-      Label5(label(this, 9510, 105, 1965, 240, QStringLiteral("Localiser Algol."),
-                   kRightTextPoints)),
+      Label5(comicLabel(this, 9510, 105, 1965, 240, QStringLiteral("Localiser Algol."),
+                        kRightTextPoints)),
       Image1(new Image(this, 8130, 360, 4545, 3405,
                        orPlaceholder(pictures.chartMagnitudes, kChartSize, QColor(40, 40, 60)),
                        true)),
@@ -108,17 +109,17 @@ Description::Description(toolkit::Clock &clock, QWidget *mainWindow,
                        orPlaceholder(pictures.chartSky, kChartSize, QColor(30, 40, 110)), true)),
       Image2(new Image(this, 86100, 3600, 5310, 4995,
                        orPlaceholder(pictures.chartNames, kChartSize, QColor(60, 40, 40)), true)),
-      Label4(label(this, 8445, 3780, 4095, 255,
-                   QStringLiteral("Cliquez sur la carte pour l'agrandir."), kRightTextPoints,
-                   kRed)),
-      Label7(label(this, 8055, 4380, 2115, 285, QStringLiteral("Moments des Tavrelo"),
-                   kRightTextPoints, kPurple)),
-      Label8(label(this, 8070, 4710, 4605, 2130, text(descriptiontexts::T7), kRightTextPoints,
-                   kPurple)),
-      Label6_0(label(this, 12855, 255, 1950, 3045, text(descriptiontexts::T8), kRightTextPoints,
-                     kPurple)),
-      Label6_1(label(this, 12765, 3450, 2265, 3000, text(descriptiontexts::T9), kRightTextPoints,
-                     kDarkRed)),
+      Label4(comicLabel(this, 8445, 3780, 4095, 255,
+                        QStringLiteral("Cliquez sur la carte pour l'agrandir."), kRightTextPoints,
+                        kRed)),
+      Label7(comicLabel(this, 8055, 4380, 2115, 285, QStringLiteral("Moments des Tavrelo"),
+                        kRightTextPoints, kPurple)),
+      Label8(comicLabel(this, 8070, 4710, 4605, 2130, text(descriptiontexts::T7),
+                        kRightTextPoints, kPurple)),
+      Label6_0(comicLabel(this, 12855, 255, 1950, 3045, text(descriptiontexts::T8),
+                          kRightTextPoints, kPurple)),
+      Label6_1(comicLabel(this, 12765, 3450, 2265, 3000, text(descriptiontexts::T9),
+                          kRightTextPoints, kDarkRed)),
       Command6(commandButton(this, 13515, 9120, 1575, 435, QStringLiteral("&Cartes"))),
       Command4(commandButton(this, 13515, 9705, 1575, 435, QStringLiteral("&A Propos"))),
       Command3(commandButton(this, 13515, 10350, 1575, 435, QStringLiteral("&Retour"))),

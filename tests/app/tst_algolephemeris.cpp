@@ -4,7 +4,7 @@
 #include "algol.h"
 #include "checkbox.h"
 #include "clock.h"
-#include "regional.h"
+#include "graphics.h"
 #include "textfield.h"
 
 #include <QtTest>
@@ -41,6 +41,8 @@ class TestAlgolEphemeris : public QObject
     Q_OBJECT
 
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0))};
+    const RegionalSettings m_french = RegionalSettings::french();
+    const RegionalSettings m_english = RegionalSettings::english();
 
 private slots:
     void composesWorkedExamples_data();
@@ -130,8 +132,7 @@ void TestAlgolEphemeris::composesWorkedExamples()
     QFETCH(QString, phase);
 
     const RegionalSettings regional = french ? RegionalSettings::french() : RegionalSettings::english();
-    toolkit::setRegionalSettings(regional);
-    Algol window(m_clock);
+    Algol window(m_clock, regional);
     fill(window, {date, hours, minutes, seconds, offset, local});
     window.ComposeInstant();
 
@@ -142,8 +143,7 @@ void TestAlgolEphemeris::composesWorkedExamples()
 
 void TestAlgolEphemeris::invalidDateKeepsInstantButRecomputes()
 {
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     fill(window, {"01/01/2000", "12", "0", "0", "1", false});
     window.ComposeInstant();
     QCOMPARE(window.Text2->text(), QStringLiteral("2451545"));
@@ -162,8 +162,7 @@ void TestAlgolEphemeris::invalidDateKeepsInstantButRecomputes()
 
 void TestAlgolEphemeris::localModeShiftsByOffset()
 {
-    toolkit::setRegionalSettings(RegionalSettings::english());
-    Algol window(m_clock);
+    Algol window(m_clock, m_english);
     fill(window, {"15/03/2007", "14", "0", "0", "1", false});
     window.ComposeInstant();
     const double ut = window.Text2->text().toDouble();
@@ -193,8 +192,7 @@ void TestAlgolEphemeris::ignoredInstants()
 {
     QFETCH(QString, instant);
     QFETCH(bool, computed);
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     window.Check1->setChecked(false);
     window.Text7->setText(QStringLiteral("before"));
     window.Text8->setText(QStringLiteral("before"));
@@ -217,14 +215,19 @@ void TestAlgolEphemeris::instantOnAMinimum_data()
     QTest::addColumn<QString>("instant");
     QTest::addColumn<QString>("nextMinimum");
     QTest::addColumn<QString>("phase");
+    // The light-curve cursor's x in twips, 1425 + (6420 - 1425) * phase in single precision
+    // (Python: the phase from the literal stepping, rounded through struct's "f").
+    QTest::addColumn<float>("cursor");
     // The first minimum after the epoch, 2441598.608 + 2.867315 = 2441601.475315 exactly as the
     // sum of the two doubles, typed into Text2: phase 0 and the following minimum.
-    QTest::newRow("on a minimum") << "2441601,475315" << "13/10/1972  20:13:23" << "0,000";
+    QTest::newRow("on a minimum") << "2441601,475315" << "13/10/1972  20:13:23" << "0,000"
+                                  << 1425.0f;
     // Under a millisecond before it: the phase rounds to 1,000 and Text7 shows that same minimum.
     QTest::newRow("a millisecond before") << "2441601,47531499" << "10/10/1972  23:24:27"
-                                          << "1,000";
+                                          << "1,000" << 6420.0f;
     // Before the epoch the phase is negative and the next minimum the one after the epoch.
-    QTest::newRow("before the epoch") << "2433282,5" << "10/10/1972  23:24:27" << "-2900,312";
+    QTest::newRow("before the epoch") << "2433282,5" << "10/10/1972  23:24:27" << "-2900,312"
+                                      << -14485633.0f;
 }
 
 void TestAlgolEphemeris::instantOnAMinimum()
@@ -232,19 +235,23 @@ void TestAlgolEphemeris::instantOnAMinimum()
     QFETCH(QString, instant);
     QFETCH(QString, nextMinimum);
     QFETCH(QString, phase);
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    QFETCH(float, cursor);
+    Algol window(m_clock, m_french);
     window.Check1->setChecked(false);
     window.Text2->setText(instant);
     window.ComputeMinima();
     QCOMPARE(window.Text7->text(), nextMinimum);
     QCOMPARE(window.Text8->text(), phase);
+    QVERIFY2(window.Magnitude->x1() == cursor && window.Magnitude->x2() == cursor,
+             qPrintable(QStringLiteral("the recomputation left the light-curve cursor at %1, "
+                                       "not at %2")
+                            .arg(double(window.Magnitude->x1()), 0, 'f', 1)
+                            .arg(double(cursor), 0, 'f', 1)));
 }
 
 void TestAlgolEphemeris::nextMinimumFollowsCheck1()
 {
-    toolkit::setRegionalSettings(RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_french);
     window.Text6->setText(QStringLiteral("2"));
     window.Text2->setText(QStringLiteral("2451545"));
     window.Check1->setChecked(false);
@@ -264,8 +271,7 @@ void TestAlgolEphemeris::nextMinimumFollowsCheck1()
 
 void TestAlgolEphemeris::composeInstantAtReturnsWrittenInstant()
 {
-    toolkit::setRegionalSettings(RegionalSettings::english());
-    Algol window(m_clock);
+    Algol window(m_clock, m_english);
     window.Check1->setChecked(false);
     const ephemeris::SerialDate firstOfJanuary2007 = 39083; // 01/01/2007
     const float midnight = 0.0f;
@@ -306,10 +312,9 @@ void TestAlgolEphemeris::anyTextInAnyField()
 {
     QFETCH(QString, text);
     for (const bool french : {true, false}) {
-        toolkit::setRegionalSettings(french ? RegionalSettings::french()
-                                            : RegionalSettings::english());
+        const RegionalSettings &regional = french ? m_french : m_english;
         for (const bool local : {false, true}) {
-            Algol window(m_clock);
+            Algol window(m_clock, regional);
             const Fields good{"01/01/2000", "12", "0", "0", "0", local};
             QLineEdit *const fields[] = {window.Text1, window.Text2, window.Text3, window.Text4,
                                          window.Text5, window.Text6};

@@ -20,6 +20,7 @@ class TestAlgolLayout : public QObject
     Q_OBJECT
 
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0))};
+    const ephemeris::RegionalSettings m_regional = ephemeris::RegionalSettings::french();
 
 private slots:
     void initTestCase() { toolkit::registerBundledFonts(); }
@@ -33,12 +34,13 @@ private slots:
     void shapesAndLines();
     void stacking();
     void keyboardOrder();
+    void enterPressesTheDefaultButton_data();
     void enterPressesTheDefaultButton();
 };
 
 void TestAlgolLayout::window()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tavrelo"));
@@ -47,6 +49,20 @@ void TestAlgolLayout::window()
     QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    // Centred on the screen when first shown, and left where it was put afterwards.
+    const QPoint centre = window.frameGeometry().center();
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("window centre %1, %2; screen centre %3, %4")
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
+    window.move(10, 20);
+    window.hide();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.pos(), QPoint(10, 20));
 }
 
 // Twips / 15 = pixels.
@@ -73,7 +89,7 @@ void TestAlgolLayout::geometry()
 {
     QFETCH(QString, control);
     QFETCH(QRect, pixels);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto *widget = window.findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     QCOMPARE(widget->geometry(), pixels);
@@ -90,7 +106,7 @@ void TestAlgolLayout::labelTextsFitTheirBoxes_data()
 void TestAlgolLayout::labelTextsFitTheirBoxes()
 {
     QFETCH(QString, control);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto *label = window.findChild<toolkit::Label *>(control);
     QVERIFY(label);
     const QFontMetrics metrics(label->font());
@@ -111,7 +127,7 @@ void TestAlgolLayout::labelTextsFitTheirBoxes()
 
 void TestAlgolLayout::buttonAndCheckBoxTextsFit()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     for (const QPushButton *button : {window.Command2, window.Command3, window.Command4}) {
         const QFontMetrics metrics(button->font());
         const QString text = QString(button->text()).remove(QLatin1Char('&'));
@@ -128,7 +144,7 @@ void TestAlgolLayout::buttonAndCheckBoxTextsFit()
 
 void TestAlgolLayout::stateAtCreation()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     QCOMPARE(window.Text6->text(), QStringLiteral("1"));
     for (const QLineEdit *field : {window.Text1, window.Text2, window.Text3, window.Text4,
                                    window.Text5, window.Text7, window.Text8})
@@ -156,7 +172,7 @@ void TestAlgolLayout::stateAtCreation()
 
 void TestAlgolLayout::shapesAndLines()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     QCOMPARE(window.A->left(), 1350.0f);
     QCOMPARE(window.A->width(), 675.0f);
     QCOMPARE(window.B->height(), 540.0f);
@@ -174,7 +190,7 @@ void TestAlgolLayout::shapesAndLines()
 
 void TestAlgolLayout::stacking()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     const auto indexOf = [&](const QWidget *w) { return window.children().indexOf(w); };
     // Front to back: a later child is painted over an earlier one.
     const QWidget *const frontToBack[] = {window.Command4, window.Command3, window.Picture2,
@@ -191,7 +207,7 @@ void TestAlgolLayout::stacking()
 
 void TestAlgolLayout::keyboardOrder()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), window.Command3);
@@ -206,15 +222,28 @@ void TestAlgolLayout::keyboardOrder()
     }
 }
 
+void TestAlgolLayout::enterPressesTheDefaultButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
 void TestAlgolLayout::enterPressesTheDefaultButton()
 {
-    Algol window(m_clock);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Algol window(m_clock, m_regional);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy spy(window.Command3, &QPushButton::clicked);
     window.Text5->setFocus();
-    QTest::keyClick(window.Text5, Qt::Key_Return);
-    QTRY_COMPARE(spy.count(), 1);
+    QTest::keyClick(window.Text5, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY2(spy.count() == 1,
+                 qPrintable(QStringLiteral("%1 in Text5 pressed the default button %2 times")
+                                .arg(QLatin1String(QTest::currentDataTag()))
+                                .arg(spy.count())));
 }
 
 QTEST_MAIN(TestAlgolLayout)

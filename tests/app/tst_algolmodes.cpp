@@ -7,7 +7,6 @@
 #include "fonts.h"
 #include "image.h"
 #include "label.h"
-#include "regional.h"
 #include "textfield.h"
 #include "timer.h"
 
@@ -48,6 +47,7 @@ class TestAlgolModes : public QObject
 
     QTemporaryDir m_config;
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0))};
+    const RegionalSettings m_regional = RegionalSettings::french();
 
     void startAt(Algol &window, const QDateTime &now)
     {
@@ -60,7 +60,6 @@ private slots:
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
         toolkit::registerBundledFonts();
-        toolkit::setRegionalSettings(RegionalSettings::french());
     }
 
     void ticksFollowTheClock();
@@ -75,12 +74,13 @@ private slots:
     void uncheckingLocalTimeInEditMode();
     void tickChecksLocalTimeAgainAndRebuildsListFirst();
     void ticksDoNotRebuildTheList();
+    void offsetChangeRebuildsInBothModes_data();
     void offsetChangeRebuildsInBothModes();
 };
 
 void TestAlgolModes::ticksFollowTheClock()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     const double before = julianDayIn(window.Text2);
     m_clock.advanceMilliseconds(999);
@@ -98,7 +98,7 @@ void TestAlgolModes::ticksFollowTheClock()
 
 void TestAlgolModes::stopwatchSwitchesModes()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     QCOMPARE(window.Command1->icon().pixmap(32).toImage(),
              window.Image1->picture().toImage());
@@ -118,7 +118,7 @@ void TestAlgolModes::stopwatchSwitchesModes()
 
 void TestAlgolModes::twoPressesWithinASecond()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     m_clock.advanceMilliseconds(300);
     window.Command1_Click();
@@ -142,7 +142,7 @@ void TestAlgolModes::clickInAFieldWarnsInRealTime_data()
 void TestAlgolModes::clickInAFieldWarnsInRealTime()
 {
     QFETCH(QString, field);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     auto *target = window.findChild<toolkit::TextField *>(field);
     QTest::mouseClick(target, Qt::LeftButton);
@@ -159,7 +159,7 @@ void TestAlgolModes::clickInAFieldWarnsInRealTime()
 
 void TestAlgolModes::keyboardFocusDoesNotWarn()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.Command3->setFocus();
@@ -170,7 +170,7 @@ void TestAlgolModes::keyboardFocusDoesNotWarn()
 
 void TestAlgolModes::typingInRealTimeIsOverwritten()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     const QString instant = window.Text2->text();
     window.Text1->clear();
@@ -182,7 +182,7 @@ void TestAlgolModes::typingInRealTimeIsOverwritten()
 
 void TestAlgolModes::editModeRecomputesOnTyping()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     window.List1->clear();
@@ -205,7 +205,7 @@ void TestAlgolModes::editModeRecomputesOnTyping()
 
 void TestAlgolModes::invalidDateKeepsOutputsUntilValid()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     const QString instant = window.Text2->text();
@@ -228,7 +228,7 @@ void TestAlgolModes::invalidDateKeepsOutputsUntilValid()
 
 void TestAlgolModes::uncheckingLocalTimeInEditMode()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     const double local = julianDayIn(window.Text2);
@@ -239,7 +239,7 @@ void TestAlgolModes::uncheckingLocalTimeInEditMode()
 
 void TestAlgolModes::tickChecksLocalTimeAgainAndRebuildsListFirst()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
     window.Command1_Click();
     window.Text1->setText(QStringLiteral("10/07/2010"));
@@ -259,7 +259,7 @@ void TestAlgolModes::tickChecksLocalTimeAgainAndRebuildsListFirst()
 
 void TestAlgolModes::ticksDoNotRebuildTheList()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     startAt(window, QDateTime(QDate(2007, 3, 31), QTime(23, 59, 59)));
     const QStringList march = itemsOf(window.List1);
     m_clock.advanceMilliseconds(1000);
@@ -267,19 +267,39 @@ void TestAlgolModes::ticksDoNotRebuildTheList()
     QCOMPARE(itemsOf(window.List1), march);
 }
 
+void TestAlgolModes::offsetChangeRebuildsInBothModes_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<bool>("emptyInstant"); // Text2 emptied first, as before the first computation
+    QTest::newRow("real-time") << false << false;
+    QTest::newRow("edit") << true << false;
+    // An empty Text2 makes the offset's change do nothing at all, in either mode.
+    QTest::newRow("real-time, Text2 empty") << false << true;
+    QTest::newRow("edit, Text2 empty") << true << true;
+}
+
 void TestAlgolModes::offsetChangeRebuildsInBothModes()
 {
-    for (const bool editMode : {false, true}) {
-        Algol window(m_clock);
-        startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
-        if (editMode)
-            window.Command1_Click();
-        const QStringList before = itemsOf(window.List1);
-        const double instant = julianDayIn(window.Text2);
-        window.Text6->setText(QStringLiteral("3"));
-        QVERIFY(qAbs(julianDayIn(window.Text2) - (instant - 2.0 / 24)) < 1e-8);
-        QVERIFY(itemsOf(window.List1) != before);
+    QFETCH(bool, editMode);
+    QFETCH(bool, emptyInstant);
+    Algol window(m_clock, m_regional);
+    startAt(window, QDateTime(QDate(2007, 3, 15), QTime(14, 0, 0)));
+    if (editMode)
+        window.Command1_Click();
+    if (emptyInstant)
+        window.Text2->clear();
+    const QStringList before = itemsOf(window.List1);
+    const double instant = julianDayIn(window.Text2);
+    window.Text6->setText(QStringLiteral("3"));
+    if (emptyInstant) {
+        QVERIFY2(window.Text2->text().isEmpty() && itemsOf(window.List1) == before,
+                 qPrintable(QStringLiteral("the offset's change recomputed although Text2 was "
+                                           "empty: Text2 now holds \"%1\"")
+                                .arg(window.Text2->text())));
+        return;
     }
+    QVERIFY(qAbs(julianDayIn(window.Text2) - (instant - 2.0 / 24)) < 1e-8);
+    QVERIFY(itemsOf(window.List1) != before);
 }
 
 QTEST_MAIN(TestAlgolModes)

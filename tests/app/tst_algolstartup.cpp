@@ -9,7 +9,6 @@
 #include "informationwindows.h"
 #include "label.h"
 #include "picturebox.h"
-#include "regional.h"
 #include "textfield.h"
 
 #include <QListWidget>
@@ -22,8 +21,9 @@ using ephemeris::RegionalSettings;
 
 namespace {
 
-// 15/03/2007 14:00:00 local time is JD 2454175.0833333 before the offset is taken off.
-const QDateTime kNow(QDate(2007, 3, 15), QTime(14, 0, 0));
+// 15/03/2007 14:00:00 local time is JD 2454175.0833333 before the offset is taken off. The clock
+// stands three quarters of a second later: the fields and the instant take whole seconds.
+const QDateTime kNow(QDate(2007, 3, 15), QTime(14, 0, 0, 750));
 constexpr double kNowAsJulianDay = 2454174.5 + 14.0 / 24;
 
 QStringList itemsOf(const QListWidget *list)
@@ -42,6 +42,7 @@ class TestAlgolStartup : public QObject
 
     QTemporaryDir m_config;
     toolkit::ManualClock m_clock{kNow};
+    const RegionalSettings m_regional = RegionalSettings::french();
 
     QString settingsFile() const
     {
@@ -69,7 +70,6 @@ private slots:
     void init()
     {
         QFile::remove(settingsFile());
-        toolkit::setRegionalSettings(RegionalSettings::french());
     }
 
     void loadsSavedOffset_data();
@@ -110,7 +110,7 @@ void TestAlgolStartup::loadsSavedOffset()
     QFETCH(double, hours);
     if (!file.isEmpty())
         store(file);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     QCOMPARE(window.Text6->text(), offset);
     const double instant = window.Text2->text().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
@@ -119,7 +119,7 @@ void TestAlgolStartup::loadsSavedOffset()
 
 void TestAlgolStartup::fillsEveryFieldBeforeShowing()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     QVERIFY(window.isVisible());
     QCOMPARE(window.Text1->text(), QStringLiteral("15/03/2007"));
@@ -153,7 +153,7 @@ void TestAlgolStartup::quitSavesTheOffset()
 {
     QFETCH(QString, typed);
     QFETCH(QString, saved);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     window.Text6->setText(typed);
     QTest::mouseClick(window.Command2, Qt::LeftButton);
@@ -164,7 +164,7 @@ void TestAlgolStartup::quitSavesTheOffset()
 void TestAlgolStartup::closeButtonSavesNothing()
 {
     store("[Donn%U00E9e]\nTU=3\n");
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     window.Text6->setText(QStringLiteral("-7"));
     window.close();
@@ -174,12 +174,12 @@ void TestAlgolStartup::closeButtonSavesNothing()
 void TestAlgolStartup::savedOffsetSurvivesRestart()
 {
     {
-        Algol first(m_clock);
+        Algol first(m_clock, m_regional);
         first.Form_Load();
         first.Text6->setText(QStringLiteral("-2.25"));
         first.Command2_Click();
     }
-    Algol second(m_clock);
+    Algol second(m_clock, m_regional);
     second.Form_Load();
     QCOMPARE(second.Text6->text(), QStringLiteral("-2.25"));
 }
@@ -227,8 +227,9 @@ void TestAlgolStartup::monthList()
     QFETCH(QString, second);
     QFETCH(QString, eleventh);
     for (const bool french : {true, false}) {
-        toolkit::setRegionalSettings(french ? RegionalSettings::french() : RegionalSettings::english());
-        Algol window(m_clock);
+        const RegionalSettings regional = french ? RegionalSettings::french()
+                                                 : RegionalSettings::english();
+        Algol window(m_clock, regional);
         window.Check1->setChecked(local);
         window.Text6->setText(QStringLiteral("1"));
         window.Text1->setText(date);
@@ -252,7 +253,7 @@ void TestAlgolStartup::monthList()
 
 void TestAlgolStartup::monthListKeptForInvalidDateOrInstant()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     const QStringList before = itemsOf(window.List1);
     QCOMPARE(before.size(), 11);
@@ -272,7 +273,7 @@ void TestAlgolStartup::monthListKeptForInvalidDateOrInstant()
 
 void TestAlgolStartup::lightCurvePanelClicks()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
@@ -286,7 +287,7 @@ void TestAlgolStartup::lightCurvePanelClicks()
 
 void TestAlgolStartup::informationButtonOpensOneWindow()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     QVERIFY(!loadedDescription());
     QTest::mouseClick(window.Command3, Qt::LeftButton);

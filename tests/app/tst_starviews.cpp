@@ -5,7 +5,6 @@
 #include "graphics.h"
 #include "label.h"
 #include "picturebox.h"
-#include "regional.h"
 
 #include <QtTest>
 
@@ -32,6 +31,7 @@ class TestStarViews : public QObject
     Q_OBJECT
 
     toolkit::ManualClock m_clock{QDateTime(QDate(2007, 3, 15), QTime(14, 0))};
+    const ephemeris::RegionalSettings m_regional = ephemeris::RegionalSettings::french();
 
 private slots:
     void companionPlace_data();
@@ -70,7 +70,7 @@ void TestStarViews::companionPlace()
     QFETCH(double, centreX);
     QFETCH(double, centreY);
     QFETCH(bool, primaryInFront);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.CurrentPhase = phase;
     window.UpdateOrbitView();
     // pi is taken as 3.14159265, so the places are exact only to a few millionths of a twip.
@@ -109,7 +109,7 @@ void TestStarViews::sentence()
 {
     QFETCH(double, phase);
     QFETCH(QString, sentence);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.CurrentPhase = phase;
     window.UpdateOrbitView();
     QCOMPARE(window.Label9->text(), sentence);
@@ -131,7 +131,7 @@ void TestStarViews::cursor()
 {
     QFETCH(double, phase);
     QFETCH(float, x);
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.CurrentPhase = phase;
     window.UpdateLightCurveCursor();
     QCOMPARE(window.Magnitude->x1(), x);
@@ -142,7 +142,7 @@ void TestStarViews::cursor()
 
 void TestStarViews::orbitPathAndCentredPrimary()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.DrawOrbitPath();
     // A (675 x 735) centred on (1455, 1057.5).
     QCOMPARE(window.A->left(), 1117.5f);
@@ -165,8 +165,7 @@ void TestStarViews::orbitPathAndCentredPrimary()
 
 void TestStarViews::whatTheUserSees()
 {
-    toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
-    Algol window(m_clock);
+    Algol window(m_clock, m_regional);
     window.Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.CurrentPhase = 0.25;

@@ -4,22 +4,26 @@
 #include "checkbox.h"
 #include "clock.h"
 #include "fonts.h"
-#include "regional.h"
 #include "textfield.h"
 
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <deque>
+
+#include <sys/resource.h>
 
 namespace {
 
-// Answers the year prompt each time it appears: a text to accept, or nothing for Cancel.
+// Answers the year prompt each time it appears: a text to accept, or nothing for Cancel. A prompt
+// that comes back after the last answer would wait for ever: the test ends at once, saying why.
 class PromptAnswerer : public QObject
 {
 public:
@@ -28,6 +32,7 @@ public:
     {
         poll();
     }
+    void stop() { m_stopped = true; } // the command has returned; later prompts are not its own
     int promptsSeen() const { return m_prompts; }
     QStringList defaults() const { return m_defaults; }
     QStringList buttonTexts() const { return m_buttons; }
@@ -38,8 +43,15 @@ private:
     void poll()
     {
         QTimer::singleShot(5, this, [this] {
+            if (m_stopped)
+                return;
             auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            if (dialog && dialog->isVisible() && !m_answers.empty()) {
+            if (dialog && dialog->isVisible() && m_answers.empty()) {
+                qFatal("The year prompt came back after its last answer \"%s\": that year was "
+                       "refused",
+                       qPrintable(m_lastAnswer.value_or(QStringLiteral("(Cancel)"))));
+            }
+            if (dialog && dialog->isVisible()) {
                 ++m_prompts;
                 m_defaults << dialog->textValue();
                 m_title = dialog->windowTitle();
@@ -49,6 +61,7 @@ private:
                     m_buttons << button->text();
                 const std::optional<QString> answer = m_answers.front();
                 m_answers.pop_front();
+                m_lastAnswer = answer;
                 if (answer) {
                     dialog->setTextValue(*answer);
                     dialog->accept();
@@ -56,18 +69,55 @@ private:
                     dialog->reject();
                 }
             }
-            if (!m_answers.empty())
-                poll();
+            poll();
         });
     }
 
     std::deque<std::optional<QString>> m_answers;
+    std::optional<QString> m_lastAnswer;
+    bool m_stopped = false;
     int m_prompts = 0;
     QStringList m_defaults;
     QStringList m_buttons;
     QString m_title;
     QString m_label;
 };
+
+// Set in the environment of the child that writes a list under a file-size limit.
+constexpr char kChildVariable[] = "ALGOL_TEST_YEAR_LIST_CHILD";
+
+const QDateTime kMidnight(QDate(2009, 6, 20), QTime(0, 0, 0));
+const ephemeris::RegionalSettings kFrench = ephemeris::RegionalSettings::french();
+
+QString listPath(int year)
+{
+    return QDir(Algol::yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(year));
+}
+
+// Runs the command in UT or local time, with the given answers to the prompt.
+void writeList(Algol &window, bool local, const QString &offset,
+               std::deque<std::optional<QString>> answers, PromptAnswerer **answerer = nullptr)
+{
+    window.Command1_Click(); // edit mode, so that no tick changes the fields meanwhile
+    window.Text6->setText(offset);
+    window.Check1->setChecked(local);
+    auto *prompt = new PromptAnswerer(std::move(answers));
+    prompt->setParent(&window);
+    window.Command4->click();
+    prompt->stop();
+    if (answerer)
+        *answerer = prompt;
+}
+
+// The child's whole work: the 2007 list in UT, as "Liste annuelle" writes it.
+int writeListAsChild()
+{
+    toolkit::registerBundledFonts();
+    toolkit::ManualClock clock(kMidnight);
+    Algol window(clock, kFrench);
+    writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
+    return 0;
+}
 
 QByteArray contentsOf(const QString &path)
 {
@@ -87,33 +137,13 @@ class TestYearList : public QObject
     Q_OBJECT
 
     QTemporaryDir m_config;
-    toolkit::ManualClock m_clock{QDateTime(QDate(2009, 6, 20), QTime(0, 0, 0))};
-
-    QString listPath(int year) const
-    {
-        return QDir(Algol::yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(year));
-    }
-
-    // Runs the command in UT or local time, with the given answers to the prompt.
-    void writeList(Algol &window, bool local, const QString &offset,
-                   std::deque<std::optional<QString>> answers, PromptAnswerer **answerer = nullptr)
-    {
-        window.Command1_Click(); // edit mode, so that no tick changes the fields meanwhile
-        window.Text6->setText(offset);
-        window.Check1->setChecked(local);
-        auto *prompt = new PromptAnswerer(std::move(answers));
-        prompt->setParent(&window);
-        window.Command4->click();
-        if (answerer)
-            *answerer = prompt;
-    }
+    toolkit::ManualClock m_clock{kMidnight};
 
 private slots:
     void initTestCase()
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
         toolkit::registerBundledFonts();
-        toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
         QVERIFY(QFileInfo(Algol::yearListFolder()).isWritable());
     }
     void init()
@@ -127,8 +157,11 @@ private slots:
     void promptRefusals();
     void secondRunReplacesTheFile();
     void windowShowsFirstOfJanuary();
+    void laterTimeOfDayStartsLater_data();
     void laterTimeOfDayStartsLater();
     void lastYearThatCanComplete();
+    void fullDiskLeavesTheFolderAsItWas_data();
+    void fullDiskLeavesTheFolderAsItWas();
 };
 
 void TestYearList::exactBytes_data()
@@ -151,7 +184,7 @@ void TestYearList::exactBytes()
     QFETCH(bool, local);
     QFETCH(QString, offset);
     QFETCH(QString, reference);
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, local, offset, {year});
     const QByteArray written = contentsOf(listPath(year.toInt()));
@@ -161,7 +194,7 @@ void TestYearList::exactBytes()
 
 void TestYearList::promptRefusals()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     PromptAnswerer *prompt = nullptr;
     writeList(window, false, QStringLiteral("1"),
@@ -184,7 +217,7 @@ void TestYearList::promptRefusals()
 
 void TestYearList::secondRunReplacesTheFile()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     {
         QFile file(listPath(2007));
@@ -200,7 +233,7 @@ void TestYearList::secondRunReplacesTheFile()
 
 void TestYearList::windowShowsFirstOfJanuary()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     const QString typedDate = window.Text1->text();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
@@ -211,21 +244,34 @@ void TestYearList::windowShowsFirstOfJanuary()
     QVERIFY(window.LastMinimum > 2454101.5 && window.LastMinimum < 2454101.5 + 2.867315);
 }
 
+void TestYearList::laterTimeOfDayStartsLater_data()
+{
+    QTest::addColumn<QTime>("clock");
+    QTest::newRow("12:00:00") << QTime(12, 0, 0);
+    // The time of day is taken in whole seconds.
+    QTest::newRow("12:00:00.500") << QTime(12, 0, 0, 500);
+}
+
 void TestYearList::laterTimeOfDayStartsLater()
 {
+    QFETCH(QTime, clock);
     // At 12:00 the minimum of 02/01/2007 11:14:57 still follows 01/01 12:00 and stays first.
-    m_clock.setNow(QDateTime(QDate(2009, 6, 20), QTime(12, 0, 0)));
-    Algol window(m_clock);
+    m_clock.setNow(QDateTime(QDate(2009, 6, 20), clock));
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("2007")});
     m_clock.setNow(QDateTime(QDate(2009, 6, 20), QTime(0, 0, 0)));
     QCOMPARE(contentsOf(listPath(2007)), reference("Algol2007-UT.txt"));
-    QCOMPARE(window.Text2->text(), QStringLiteral("2454102"));
+    QVERIFY2(window.Text2->text() == QStringLiteral("2454102"),
+             qPrintable(QStringLiteral("1 January 2007 at the clock's %1 made the instant %2, "
+                                       "not 2454102 (12:00:00)")
+                            .arg(clock.toString(QStringLiteral("hh:mm:ss.zzz")),
+                                 window.Text2->text())));
 }
 
 void TestYearList::lastYearThatCanComplete()
 {
-    Algol window(m_clock);
+    Algol window(m_clock, kFrench);
     window.Form_Load();
     writeList(window, false, QStringLiteral("1"), {QStringLiteral("9998")});
     const QList<QByteArray> lines = contentsOf(listPath(9998)).split('\n');
@@ -235,5 +281,63 @@ void TestYearList::lastYearThatCanComplete()
     QCOMPARE(lines.at(126), QByteArray("31/12/9998  00:36:35\r"));
 }
 
-QTEST_MAIN(TestYearList)
+void TestYearList::fullDiskLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no list yet
+    QTest::newRow("an existing list stays byte for byte") << QByteArray("an older list\r\n\r\n");
+    QTest::newRow("no list appears where there was none") << QByteArray();
+}
+
+// The disk fills up while the list is written: the child runs the command with a file-size limit
+// below the list's 2794 bytes, so that its writes fail with EFBIG as they would with ENOSPC.
+void TestYearList::fullDiskLeavesTheFolderAsItWas()
+{
+    QFETCH(QByteArray, before);
+    const QDir folder(Algol::yearListFolder());
+    if (!before.isNull()) {
+        QFile file(listPath(2007));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(before), before.size());
+    }
+    const QStringList namesBefore = folder.entryList({QStringLiteral("Algol2007*")}, QDir::Files);
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kChildVariable), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the process
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY2(child.waitForFinished(60000), "the child writing the list did not end");
+    const QByteArray errors = child.readAllStandardError();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             errors.constData());
+
+    const QStringList namesAfter = folder.entryList({QStringLiteral("Algol2007*")}, QDir::Files);
+    QVERIFY2(namesAfter == namesBefore,
+             qPrintable(QStringLiteral("on a full disk the folder went from [%1] to [%2]")
+                            .arg(namesBefore.join(QLatin1Char(' ')),
+                                 namesAfter.join(QLatin1Char(' ')))));
+    if (!before.isNull()) {
+        const QByteArray after = contentsOf(listPath(2007));
+        QVERIFY2(after == before,
+                 qPrintable(QStringLiteral("on a full disk the old list was replaced by %1 bytes")
+                                .arg(after.size())));
+    }
+}
+
+// The test runs itself as the child of fullDiskLeavesTheFolderAsItWas.
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet(kChildVariable))
+        return writeListAsChild();
+    TestYearList test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_yearlist.moc"

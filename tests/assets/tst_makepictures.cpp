@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 const QStringList kPictures = {
@@ -40,17 +44,29 @@ private slots:
     void sameAsCommitted_data();
     void sameAsCommitted();
     void refusesMissingFolderArgument();
+    void fullDiskLeavesTheFolderAsItWas_data();
+    void fullDiskLeavesTheFolderAsItWas();
 
 private:
-    bool runGenerator(const QStringList &arguments, QString *errors = nullptr);
+    bool runGenerator(const QStringList &arguments, QString *errors = nullptr,
+                      qint64 fileSizeLimit = -1);
 
     QTemporaryDir m_first;
     QTemporaryDir m_second;
 };
 
-bool TestMakePictures::runGenerator(const QStringList &arguments, QString *errors)
+// fileSizeLimit, when given, makes every write beyond that size fail as on a full disk.
+bool TestMakePictures::runGenerator(const QStringList &arguments, QString *errors,
+                                    qint64 fileSizeLimit)
 {
     QProcess generator;
+    if (fileSizeLimit >= 0) {
+        generator.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the process
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     generator.start(QStringLiteral(MAKEPICTURES), arguments);
     if (!generator.waitForFinished(60000))
         return false;
@@ -103,6 +119,43 @@ void TestMakePictures::sameAsCommitted()
 void TestMakePictures::refusesMissingFolderArgument()
 {
     QVERIFY(!runGenerator({}));
+}
+
+void TestMakePictures::fullDiskLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<bool>("filled"); // the folder holds older pictures
+    QTest::newRow("older pictures stay byte for byte") << true;
+    QTest::newRow("no picture appears in an empty folder") << false;
+}
+
+// Every picture is larger than 1000 bytes: with that file-size limit each write fails.
+void TestMakePictures::fullDiskLeavesTheFolderAsItWas()
+{
+    QFETCH(bool, filled);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QByteArray older("an older picture");
+    if (filled) {
+        for (const QString &name : kPictures) {
+            QFile file(QDir(folder.path()).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(older), older.size());
+        }
+    }
+    QString errors;
+    QVERIFY2(!runGenerator({folder.path()}, &errors, 1000),
+             "the generator reported success on a full disk");
+    QVERIFY2(errors.contains(QStringLiteral("cannot write")), qPrintable(errors));
+    QStringList expected = filled ? kPictures : QStringList();
+    expected.sort();
+    const QStringList names = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
+    QVERIFY2(names == expected,
+             qPrintable(QStringLiteral("on a full disk the folder holds [%1]")
+                            .arg(names.join(QLatin1Char(' ')))));
+    for (const QString &name : names) {
+        QVERIFY2(contents(QDir(folder.path()).filePath(name)) == older,
+                 qPrintable(name + QStringLiteral(" was replaced on a full disk")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMakePictures)

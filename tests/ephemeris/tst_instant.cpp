@@ -21,6 +21,13 @@ QByteArray shown(std::optional<double> value)
     return value ? QByteArray::number(*value, 'g', 17) : QByteArray("(empty)");
 }
 
+ephemeris::TimeScale timeScale(bool local, double offset)
+{
+    if (!local)
+        return {};
+    return {ephemeris::TimeScale::Kind::Local, offset};
+}
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -104,7 +111,7 @@ void TestInstant::composeInstant()
     QFETCH(double, instant);
 
     const std::optional<double> actual = ephemeris::composeInstant(
-        dayNumber, hours, minutes, seconds, local ? std::optional<double>(offset) : std::nullopt);
+        dayNumber, hours, minutes, seconds, timeScale(local, offset));
     QVERIFY2(actual.has_value() == ok, shown(actual));
     if (ok)
         QVERIFY2(sameBits(*actual, instant), shown(actual) + " instead of " + shown(instant));
@@ -145,8 +152,8 @@ void TestInstant::composeInstantAt()
     QFETCH(bool, ok);
     QFETCH(double, instant);
 
-    const std::optional<double> actual = ephemeris::composeInstantAt(
-        dayNumber, timeOfDay, local ? std::optional<double>(offset) : std::nullopt);
+    const std::optional<double> actual =
+        ephemeris::composeInstantAt(dayNumber, timeOfDay, timeScale(local, offset));
     QVERIFY2(actual.has_value() == ok, shown(actual));
     if (ok)
         QVERIFY2(sameBits(*actual, instant), shown(actual) + " instead of " + shown(instant));
@@ -158,8 +165,9 @@ void TestInstant::localModeMovesByTheOffset()
 {
     const double offsets[] = {1.0, 2.0, -5.0, 5.5, 0.0};
     for (const double offset : offsets) {
-        const auto ut = ephemeris::composeInstant(39156, 14.0, 23.0, 17.0, std::nullopt);
-        const auto local = ephemeris::composeInstant(39156, 14.0, 23.0, 17.0, offset);
+        const auto ut = ephemeris::composeInstant(39156, 14.0, 23.0, 17.0, timeScale(false, 0));
+        const auto local =
+            ephemeris::composeInstant(39156, 14.0, 23.0, 17.0, timeScale(true, offset));
         QVERIFY(ut && local);
         QVERIFY2(*local == *ut - offset / 24.0, QByteArray::number(offset));
     }

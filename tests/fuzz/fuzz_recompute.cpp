@@ -23,6 +23,7 @@
 #include "minima.h"
 #include "monthlist.h"
 #include "textconversions.h"
+#include "timescale.h"
 #include "yearlist.h"
 
 #include <QApplication>
@@ -45,7 +46,8 @@ struct Harness
 {
     QTemporaryDir config; // the saved offset is read from here, never from the user's folder
     toolkit::ManualClock clock{QDateTime(QDate(2007, 3, 15), kTimeOfDay)};
-    Algol window{clock};
+    RegionalSettings regional = RegionalSettings::french(); // each input sets its own
+    Algol window{clock, regional};
 };
 
 Harness *harness = nullptr;
@@ -72,15 +74,10 @@ void checkInstant(const Algol &w, const RegionalSettings &regional)
     const auto hours = leadingNumber(textOf(w.Text3));
     const auto minutes = leadingNumber(textOf(w.Text4));
     const auto seconds = leadingNumber(textOf(w.Text5));
-    std::optional<double> offset;
-    if (w.Check1->isChecked()) {
-        offset = leadingNumber(textOf(w.Text6));
-        if (!offset)
-            return;
-    }
     if (!day || !hours || !minutes || !seconds)
         return;
-    const auto instant = composeInstant(*day, *hours, *minutes, *seconds, offset);
+    const auto instant = composeInstant(*day, *hours, *minutes, *seconds,
+                                        timeScaleOf(w.Check1->isChecked(), textOf(w.Text6)));
     if (!instant)
         return;
     FUZZ_CHECK(textOf(w.Text2) == formatRegionalNumber(*instant, regional), fieldsContext(w));
@@ -139,19 +136,17 @@ void checkYearList(const Algol &w, const std::string &yearText, const RegionalSe
     const auto year = listYear(yearText);
     if (!year)
         return;
-    std::optional<double> offset;
-    if (w.Check1->isChecked()) {
-        offset = leadingNumber(textOf(w.Text6));
-        if (!offset || std::fabs(*offset) > 366 * kHoursPerDay)
-            return;
-    }
+    const TimeScale scale = timeScaleOf(w.Check1->isChecked(), textOf(w.Text6));
+    if (scale.kind == TimeScale::Kind::UnreadableOffset
+        || std::fabs(scale.offsetHours) > 366 * kHoursPerDay)
+        return;
     const Elements elements;
     const float timeOfDay = float(kTimeOfDay.msecsSinceStartOfDay() / 1000 / 86400.0);
-    const auto start = composeInstantAt(dayNumberOf({*year, 1, 1}), timeOfDay, offset);
+    const auto start = composeInstantAt(dayNumberOf({*year, 1, 1}), timeOfDay, scale);
     FUZZ_CHECK(start, "year " + std::to_string(*year));
     const double first =
         stepMinimum(elements.epoch, elements.period, *start).value_or(elements.epoch);
-    const std::string text = yearListText(first, *year, offset, regional, elements);
+    const std::string text = yearListText(first, *year, scale, regional, elements);
 
     const std::string context = "year " + std::to_string(*year) + " offset "
         + fuzz::quoted(textOf(w.Text6)) + " Check1=" + (w.Check1->isChecked() ? "1" : "0");
@@ -179,7 +174,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static char *argv[] = {name, nullptr};
     new QApplication(argc, argv);
     toolkit::registerBundledFonts();
-    toolkit::setRegionalSettings(RegionalSettings::french());
 
     harness = new Harness;
     // The window and the application end with the process, their folder and fonts released.
@@ -202,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         : regionLine == "en"
         ? RegionalSettings::english()
         : toolkit::regionalSettingsOf(QLocale(QString::fromStdString(regionLine)));
-    toolkit::setRegionalSettings(regional);
+    harness->regional = regional;
 
     Algol &w = harness->window;
     toolkit::TextField *const typed[] = {w.Text1, w.Text3, w.Text4, w.Text5, w.Text6};

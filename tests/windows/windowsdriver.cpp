@@ -13,6 +13,7 @@
 #include "fonts.h"
 #include "informationwindows.h"
 #include "picturebox.h"
+#include "regional.h"
 
 #ifdef ALGOL_DRIVER_PICTURES
 #include "pictures.h"
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     toolkit::SystemClock clock;
-    Algol mainWindow(clock);
+    Algol mainWindow(clock, toolkit::regionalSettings());
     mainWindow.Form_Load();
 
     // "Informations sur Algol", "&A Propos", then "Informations sur Algol" again: all three open.
