@@ -1,11 +1,10 @@
 #include "output.h"
 
+#include "savefile.h"
 #include "texts.h"
 
 #include <QFile>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <cstdio>
 
 namespace cli {
@@ -33,20 +32,11 @@ std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty() || path == QLatin1String("-"))
         return writeStandardOutput(bytes);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    // commit() may rename a file whose last buffered bytes never reached the disk: every write
-    // and the flush are checked first, and a failure throws the temporary file away. Qt reports
-    // a failed flush as "Unknown error"; the system's own reason is kept instead.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
-        file.cancelWriting();
+    QString reason;
+    const bool written = toolkit::saveWhole(
+        path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }, &reason);
+    if (!written)
         return failure(path, reason);
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
     return std::nullopt;
 }
 

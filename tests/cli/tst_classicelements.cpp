@@ -36,6 +36,7 @@ class TestClassicElements : public QObject
     Q_OBJECT
 
     QTemporaryDir m_config;
+    const ephemeris::RegionalSettings m_regional = ephemeris::RegionalSettings::french();
     toolkit::ManualClock m_clock{QDateTime(QDate(2026, 12, 8), QTime(21, 30))};
 
 private slots:
@@ -43,7 +44,6 @@ private slots:
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
         toolkit::registerBundledFonts();
-        toolkit::setRegionalSettings(ephemeris::RegionalSettings::french());
     }
 
     void monthListAgrees_data()
@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(int, offsetHours);
-        Algol window(m_clock);
+        Algol window(m_clock, m_regional);
         window.Form_Load();
         window.Command1_Click(); // edit mode
         window.Check1->setChecked(offsetHours != 0);
