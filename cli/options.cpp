@@ -92,7 +92,7 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
                       const QTimeZone &zone, bool endOfDay)
 {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?([Zz]|[+-]\d{2}:?\d{2})?)?$)"));
+        R"(^([0-9]{4})-([0-9]{2})-([0-9]{2})(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2}))?([Zz]|[+-][0-9]{2}:?[0-9]{2})?)?$)"));
     const QString text = parser.value(option).trimmed();
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
@@ -124,8 +124,9 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
     return QDateTime(date, time, Qt::UTC).addSecs(-offsetSeconds);
 }
 
-// An IANA name ("Europe/Paris", "Etc/GMT-2", "UTC") or Qt's "UTC+02:00". Only the characters
-// of such names, and no "..", so that a name never reaches a file outside the zone database.
+// An IANA name ("Europe/Paris", "Etc/GMT-2", "UTC"), also those that zone.tab leaves out. Only
+// the characters of such names, and no "..", so that a name never reaches a file outside the
+// zone database.
 QTimeZone readZone(const QCommandLineParser &parser, const QString &option)
 {
     static const QRegularExpression name(QStringLiteral(R"(^[A-Za-z0-9_+\-]+(/[A-Za-z0-9_+\-]+)*$)"));
