@@ -10,6 +10,41 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr qint64 kSecondsPerDay = 86400;
 
+// value as exactly `width` decimal digits (value is never negative here, and fits).
+void appendDigits(QString &text, int value, int width)
+{
+    QChar digits[8];
+    for (int i = width - 1; i >= 0; --i) {
+        digits[i] = QChar(u'0' + value % 10);
+        value /= 10;
+    }
+    text.append(digits, width);
+}
+
+void appendDate(QString &text, QDate date, bool separated)
+{
+    appendDigits(text, date.year(), 4);
+    if (separated)
+        text += QLatin1Char('-');
+    appendDigits(text, date.month(), 2);
+    if (separated)
+        text += QLatin1Char('-');
+    appendDigits(text, date.day(), 2);
+}
+
+void appendClock(QString &text, QTime time, bool separated, bool withSeconds)
+{
+    appendDigits(text, time.hour(), 2);
+    if (separated)
+        text += QLatin1Char(':');
+    appendDigits(text, time.minute(), 2);
+    if (!withSeconds)
+        return;
+    if (separated)
+        text += QLatin1Char(':');
+    appendDigits(text, time.second(), 2);
+}
+
 } // namespace
 
 QDateTime resolveLocalTime(QDate date, QTime time, const QTimeZone &zone)
@@ -63,45 +98,6 @@ QString offsetText(int offsetSeconds)
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
-
-namespace {
-
-// value as exactly `width` decimal digits (value is never negative here, and fits).
-void appendDigits(QString &text, int value, int width)
-{
-    QChar digits[8];
-    for (int i = width - 1; i >= 0; --i) {
-        digits[i] = QChar(u'0' + value % 10);
-        value /= 10;
-    }
-    text.append(digits, width);
-}
-
-void appendDate(QString &text, QDate date, bool separated)
-{
-    appendDigits(text, date.year(), 4);
-    if (separated)
-        text += QLatin1Char('-');
-    appendDigits(text, date.month(), 2);
-    if (separated)
-        text += QLatin1Char('-');
-    appendDigits(text, date.day(), 2);
-}
-
-void appendClock(QString &text, QTime time, bool separated, bool withSeconds)
-{
-    appendDigits(text, time.hour(), 2);
-    if (separated)
-        text += QLatin1Char(':');
-    appendDigits(text, time.minute(), 2);
-    if (!withSeconds)
-        return;
-    if (separated)
-        text += QLatin1Char(':');
-    appendDigits(text, time.second(), 2);
-}
-
-} // namespace
 
 QString isoDateText(QDate date)
 {

@@ -62,4 +62,9 @@ EarthState EarthTrack::at(const TwoPartDate &tt)
     return state;
 }
 
+EarthState earthAt(const TwoPartDate &tt, EarthTrack *track)
+{
+    return track ? track->at(tt) : earthAt(tt);
+}
+
 } // namespace sky

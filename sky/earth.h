@@ -34,4 +34,7 @@ private:
     EarthState m_nodes[2];
 };
 
+// From the track when there is one, from eraEpv00 itself otherwise.
+EarthState earthAt(const TwoPartDate &tt, EarthTrack *track);
+
 } // namespace sky

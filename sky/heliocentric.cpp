@@ -16,13 +16,12 @@ namespace {
 // by about 10,000: from 8 minutes to 0.05 s, then to a few microseconds.
 constexpr int kIterations = 2;
 
-// The Earth from eraEpv00 itself, or from a track for a run of instants.
 double correctionDays(double jdUtc, EarthTrack *track)
 {
     const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
     if (std::isnan(tt.whole))
         return tt.whole;
-    EarthState earth = track ? track->at(tt) : earthAt(tt);
+    EarthState earth = earthAt(tt, track);
     double towardsAlgol[3];
     eraS2c(algol::kRightAscensionDeg * ERFA_DD2R, algol::kDeclinationDeg * ERFA_DD2R,
            towardsAlgol);

@@ -19,13 +19,6 @@ constexpr double kHeliocentricMarginDays = 0.01;
 // Bounds the work for elements of a caller's own making: 100 years of minima every 0.365 day.
 constexpr double kMostMinima = 100000;
 
-bool isValid(const std::optional<Site> &site)
-{
-    return !site
-        || (std::isfinite(site->latitudeDeg) && std::fabs(site->latitudeDeg) <= 90
-            && std::isfinite(site->longitudeDeg) && std::isfinite(site->heightM));
-}
-
 PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
                            const std::optional<Site> &site, const Conditions &conditions,
                            EarthTrack &track)
@@ -62,7 +55,7 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
                                             const Conditions &conditions)
 {
     if (!std::isfinite(fromJdUtc) || !std::isfinite(toJdUtc) || !(fromJdUtc < toJdUtc)
-        || toJdUtc - fromJdUtc > kLongestPredictionDays || !isValid(site))
+        || toJdUtc - fromJdUtc > kLongestPredictionDays || (site && !isValidSite(*site)))
         return {};
     const bool heliocentric = set.reference == TimeReference::Heliocentric;
     const double margin = heliocentric ? kHeliocentricMarginDays : 0;

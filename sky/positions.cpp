@@ -29,18 +29,12 @@ struct ObserverAtInstant
     Vector observerGeocentric;
 };
 
-bool isValid(const Site &site)
-{
-    return std::isfinite(site.latitudeDeg) && std::fabs(site.latitudeDeg) <= 90
-        && std::isfinite(site.longitudeDeg) && std::isfinite(site.heightM);
-}
-
 // What eraApco13 does, with the IAU 2000B nutation of eraXys00b in place of the full 2006/2000A
 // one (a tenth of the time, within a milliarcsecond this century). The Earth comes from eraEpv00
 // itself, or from a track for a run of instants.
 std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc, EarthTrack *track)
 {
-    if (!isValid(site))
+    if (!isValidSite(site))
         return std::nullopt;
     ObserverAtInstant observer;
     observer.tt = terrestrialTimeFromUtc(jdUtc);
@@ -49,7 +43,7 @@ std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc, Eart
     const double tt1 = observer.tt.whole;
     const double tt2 = observer.tt.fraction;
 
-    EarthState earth = track ? track->at(observer.tt) : earthAt(observer.tt);
+    EarthState earth = earthAt(observer.tt, track);
     double x = 0;
     double y = 0;
     double s = 0;
