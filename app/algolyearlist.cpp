@@ -80,6 +80,6 @@ void Algol::WriteYearList()
 
     // Written whole or not at all: an existing list is never left truncated. Failures are silent.
     const qint64 size = qint64(text.size());
-    toolkit::saveWhole(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)),
+    listing::saveWhole(QDir(yearListFolder()).filePath(QStringLiteral("Algol%1.txt").arg(*year)),
                        [&](QIODevice &file) { return file.write(text.data(), size) == size; });
 }

@@ -8,16 +8,15 @@
 
 namespace {
 
-cli::MinimaOptions parisOptions(int days, cli::OutputFormat format)
+listing::Request parisRequest(int days)
 {
-    cli::MinimaOptions options;
+    listing::Request options;
     options.from = QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC);
     options.to = options.from.addDays(days);
     options.site = sky::Site{48.85, 2.35, 35};
     options.zone = QTimeZone("Europe/Paris");
     options.elements = sky::currentElements();
     options.all = true; // every minimum, the worst case
-    options.format = format;
     return options;
 }
 
@@ -25,26 +24,26 @@ const QDateTime kGenerated(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
 
 void BM_YearReport(benchmark::State &state)
 {
-    const cli::MinimaOptions options = parisOptions(365, cli::OutputFormat::Table);
+    const listing::Request options = parisRequest(365);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cli::makeReport(options, kGenerated));
+        benchmark::DoNotOptimize(listing::makeReport(options, kGenerated));
 }
 BENCHMARK(BM_YearReport)->Unit(benchmark::kMillisecond);
 
 void BM_YearTable(benchmark::State &state)
 {
-    const cli::MinimaOptions options = parisOptions(365, cli::OutputFormat::Table);
+    const listing::Request options = parisRequest(365);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cli::tableText(cli::makeReport(options, kGenerated), QLocale::c()));
+        benchmark::DoNotOptimize(listing::tableText(listing::makeReport(options, kGenerated), QLocale::c()));
 }
 BENCHMARK(BM_YearTable)->Unit(benchmark::kMillisecond);
 
 void BM_TenYearsIcs(benchmark::State &state)
 {
-    const cli::MinimaOptions options = parisOptions(3652, cli::OutputFormat::Ics);
+    const listing::Request options = parisRequest(3652);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const QByteArray ics = cli::icsText(cli::makeReport(options, kGenerated));
+        const QByteArray ics = listing::icsText(listing::makeReport(options, kGenerated));
         bytes = std::size_t(ics.size());
         benchmark::DoNotOptimize(ics.data());
     }
@@ -55,9 +54,9 @@ BENCHMARK(BM_TenYearsIcs)->Unit(benchmark::kMillisecond);
 // The text alone, from a report made once.
 void BM_TenYearsIcsFormatting(benchmark::State &state)
 {
-    const cli::Report report = cli::makeReport(parisOptions(3652, cli::OutputFormat::Ics), kGenerated);
+    const listing::Report report = listing::makeReport(parisRequest(3652), kGenerated);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cli::icsText(report));
+        benchmark::DoNotOptimize(listing::icsText(report));
 }
 BENCHMARK(BM_TenYearsIcsFormatting)->Unit(benchmark::kMillisecond);
 

@@ -2,10 +2,10 @@
 // clock, the zone, the locale), parses, calls and prints; everything else is in the library.
 
 #include "formats.h"
+#include "listingtexts.h"
 #include "options.h"
 #include "output.h"
 #include "report.h"
-#include "texts.h"
 #include "wording.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("algol-minima"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));
     const QLocale locale = QLocale::system();
-    cli::installTranslations(locale);
+    listing::installTranslations(locale, QStringLiteral("algol-minima"));
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const cli::ParsedCommandLine parsed =
@@ -61,11 +61,11 @@ int main(int argc, char *argv[])
         return write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
 
     const cli::MinimaOptions &options = std::get<cli::MinimaOptions>(parsed);
-    const cli::Report report = cli::makeReport(options, generationTime(now));
+    const listing::Report report = listing::makeReport(options, generationTime(now));
     if (report.extrapolated)
-        printError(cli::extrapolationWarning());
+        printError(listing::extrapolationWarning());
     // The table says why it is empty; the other formats stay data only.
     if (report.rows.isEmpty() && options.format != cli::OutputFormat::Table)
-        printError(cli::emptyListSentence(report, locale));
-    return write(options.output, cli::formattedReport(report, locale));
+        printError(listing::emptyListSentence(report, locale));
+    return write(options.output, listing::formattedReport(report, options.format, locale));
 }

@@ -104,14 +104,14 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
         refuse(option, AlgolMinima::tr("%1: the year must lie between 1000 and 2999").arg(text.left(10)));
     if (match.captured(4).isEmpty()) {
         // A date alone is the start of that day, or for the end of the period its last moment.
-        return resolveLocalTime(endOfDay ? date.addDays(1) : date, QTime(0, 0), zone);
+        return listing::resolveLocalTime(endOfDay ? date.addDays(1) : date, QTime(0, 0), zone);
     }
     const QTime time(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt());
     if (!time.isValid())
         refuse(option, AlgolMinima::tr("%1 is not a time of day").arg(text.mid(11)));
     const QString zoneText = match.captured(7);
     if (zoneText.isEmpty())
-        return resolveLocalTime(date, time, zone);
+        return listing::resolveLocalTime(date, time, zone);
     int offsetSeconds = 0;
     if (zoneText.compare(QLatin1String("Z"), Qt::CaseInsensitive) != 0) {
         const QString digits = QString(zoneText).remove(QLatin1Char(':'));

@@ -3,31 +3,22 @@
 // The options of algol-minima as one plain value, and the one function that reads them from the
 // command line. Nothing here computes a minimum or writes a file.
 
-#include "elementsets.h"
-#include "observability.h"
-#include "site.h"
+#include "request.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
 
-#include <optional>
 #include <variant>
 
 namespace cli {
 
-enum class OutputFormat { Table, Csv, Json, Ics };
+using listing::OutputFormat;
 
-struct MinimaOptions
+// What to list, and how and where to write it.
+struct MinimaOptions : listing::Request
 {
-    QDateTime from; // UTC, exclusive
-    QDateTime to;   // UTC, inclusive
-    std::optional<sky::Site> site;
-    QTimeZone zone;
-    sky::ElementSet elements;
-    sky::Conditions conditions;
-    bool all = false;
     OutputFormat format = OutputFormat::Table;
     QString output; // empty or "-": standard output
 };

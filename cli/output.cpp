@@ -33,7 +33,7 @@ std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes)
     if (path.isEmpty() || path == QLatin1String("-"))
         return writeStandardOutput(bytes);
     QString reason;
-    const bool written = toolkit::saveWhole(
+    const bool written = listing::saveWhole(
         path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }, &reason);
     if (!written)
         return failure(path, reason);

@@ -28,7 +28,7 @@ struct Picture
 bool writePng(const QImage &image, const QString &path)
 {
     QString error = QStringLiteral("the disk is full or the folder cannot be written");
-    const bool written = toolkit::saveWhole(path, [&](QIODevice &file) {
+    const bool written = listing::saveWhole(path, [&](QIODevice &file) {
         QImageWriter writer(&file, "png");
         if (writer.write(image))
             return true;

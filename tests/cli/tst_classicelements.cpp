@@ -73,15 +73,15 @@ private slots:
         const int offsetSeconds = offsetHours * 3600;
         const QString first = window.List1->item(0)->text();
         const QString last = window.List1->item(10)->text();
-        cli::MinimaOptions options;
+        listing::Request options;
         options.elements = sky::classicElements();
         options.zone = QTimeZone(offsetSeconds);
         options.from = fromWindowText(first).addSecs(-offsetSeconds - 60);
         options.to = fromWindowText(last).addSecs(-offsetSeconds + 60);
-        const cli::Report report = cli::makeReport(options, QDateTime::currentDateTimeUtc());
+        const listing::Report report = listing::makeReport(options, QDateTime::currentDateTimeUtc());
 
         QStringList listed;
-        for (const cli::ReportRow &row : report.rows)
+        for (const listing::ReportRow &row : report.rows)
             listed << windowText(offsetHours != 0 ? row.local.local : row.utc);
         QStringList shown;
         for (int i = 0; i < window.List1->count(); ++i)

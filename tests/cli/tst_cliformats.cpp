@@ -4,11 +4,11 @@
 // and elements).
 
 #include "formats.h"
-#include "texts.h"
+#include "listingtexts.h"
 
 #include <QtTest>
 
-using namespace cli;
+using namespace listing;
 
 namespace {
 
@@ -30,16 +30,15 @@ ReportRow row(long long cycle, const QDateTime &utc, std::optional<double> uncer
 
 // Three minima across the change to summer time in Paris, seen from Paris, listed with --all:
 // one observable, one in twilight, one by day with Algol low.
-Report parisReport(OutputFormat format)
+Report parisReport()
 {
     Report report;
-    report.options.site = sky::Site{48.85, 2.35, 35};
-    report.options.zone = kParis;
-    report.options.elements = sky::currentElements();
-    report.options.all = true;
-    report.options.format = format;
-    report.options.from = QDateTime(QDate(2026, 3, 27), QTime(12, 0), Qt::UTC);
-    report.options.to = QDateTime(QDate(2026, 4, 3), QTime(12, 0), Qt::UTC);
+    report.request.site = sky::Site{48.85, 2.35, 35};
+    report.request.zone = kParis;
+    report.request.elements = sky::currentElements();
+    report.request.all = true;
+    report.request.from = QDateTime(QDate(2026, 3, 27), QTime(12, 0), Qt::UTC);
+    report.request.to = QDateTime(QDate(2026, 4, 3), QTime(12, 0), Qt::UTC);
     report.generated = QDateTime(QDate(2026, 12, 8), QTime(15, 0, 42), Qt::UTC);
     report.minimaInPeriod = 3;
     report.observableCount = 1;
@@ -53,12 +52,11 @@ Report parisReport(OutputFormat format)
 }
 
 // Custom elements, no site, one minimum.
-Report plainReport(OutputFormat format)
+Report plainReport()
 {
     Report report;
-    report.options.zone = kParis;
-    report.options.elements = *sky::parseElementSet("2455528.105:2.867326:jd");
-    report.options.format = format;
+    report.request.zone = kParis;
+    report.request.elements = *sky::parseElementSet("2455528.105:2.867326:jd");
     report.minimaInPeriod = 1;
     report.observableCount = 1;
     report.rows << row(-3, QDateTime(QDate(2010, 11, 15), QTime(23, 30, 0), Qt::UTC), std::nullopt);
@@ -96,16 +94,16 @@ private slots:
         QTest::addColumn<QByteArray>("produced");
         QTest::addColumn<QByteArray>("expected");
 
-        QTest::newRow("CSV with a site") << csvText(parisReport(OutputFormat::Csv)) << QByteArray(
+        QTest::newRow("CSV with a site") << csvText(parisReport()) << QByteArray(
             "cycle,utc,local,zone,algol_altitude,algol_azimuth,sun_altitude,moon_altitude,moon_illumination,observable,reason,uncertainty_minutes\n"
             "5660,2026-03-27T20:14:05Z,2026-03-27T21:14:05+01:00,CET,62.3,95.3,-45.1,12.3,0.54,true,,15\n"
             "5661,2026-03-30T17:02:51Z,2026-03-30T19:02:51+02:00,CEST,25.0,60.0,0.0,-5.6,1.00,false,sky_bright,15\n"
             "5662,2026-04-02T13:51:37Z,2026-04-02T15:51:37+02:00,CEST,5.0,0.0,40.0,30.0,0.00,false,algol_low sky_bright,17\n");
-        QTest::newRow("CSV without a site") << csvText(plainReport(OutputFormat::Csv)) << QByteArray(
+        QTest::newRow("CSV without a site") << csvText(plainReport()) << QByteArray(
             "cycle,utc,local,zone,uncertainty_minutes\n"
             "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,\n");
         QTest::newRow("CSV of nothing") << csvText(Report{}) << QByteArray("cycle,utc,local,zone,uncertainty_minutes\n");
-        QTest::newRow("JSON with a site") << jsonText(parisReport(OutputFormat::Json)) << QByteArray(
+        QTest::newRow("JSON with a site") << jsonText(parisReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": 5660, \"utc\": \"2026-03-27T20:14:05Z\", \"local\": \"2026-03-27T21:14:05+01:00\", \"zone\": \"CET\", "
             "\"algol_altitude\": 62.3, \"algol_azimuth\": 95.3, \"sun_altitude\": -45.1, \"moon_altitude\": 12.3, "
@@ -117,7 +115,7 @@ private slots:
             "\"algol_altitude\": 5.0, \"algol_azimuth\": 0.0, \"sun_altitude\": 40.0, \"moon_altitude\": 30.0, "
             "\"moon_illumination\": 0.00, \"observable\": false, \"reason\": \"algol_low sky_bright\", \"uncertainty_minutes\": 17}\n"
             "]\n");
-        QTest::newRow("JSON without a site") << jsonText(plainReport(OutputFormat::Json)) << QByteArray(
+        QTest::newRow("JSON without a site") << jsonText(plainReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
             "\"uncertainty_minutes\": null}\n"
@@ -133,7 +131,7 @@ private slots:
 
     void table()
     {
-        const QStringList lines = QString::fromUtf8(tableText(parisReport(OutputFormat::Table), QLocale::c()))
+        const QStringList lines = QString::fromUtf8(tableText(parisReport(), QLocale::c()))
                                       .split(QLatin1Char('\n'));
         QCOMPARE(lines.value(0), QStringLiteral("Minima of Algol seen from 48.85° N, 2.35° E, 35 m, time zone Europe/Paris"));
         QCOMPARE(lines.value(1), QStringLiteral("From Fri 2026-03-27 13:00 CET to Fri 2026-04-03 14:00 CEST"));
@@ -165,7 +163,7 @@ private slots:
 
     void tableWithoutSite()
     {
-        const QString text = QString::fromUtf8(tableText(plainReport(OutputFormat::Table), QLocale::c()));
+        const QString text = QString::fromUtf8(tableText(plainReport(), QLocale::c()));
         QVERIFY2(text.contains(QStringLiteral("No site given (--lat and --lon)")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("your own, Min I = JD 2455528.105 + 2.867326 E")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Tue 2010-11-16 00:30:00 CET +01:00  2010-11-15 23:30:00  unknown\n")), qPrintable(text));
@@ -189,7 +187,7 @@ private slots:
     {
         QFETCH(int, why);
         QFETCH(QString, sentence);
-        Report report = parisReport(OutputFormat::Table);
+        Report report = parisReport();
         report.rows.clear();
         report.observableCount = 0;
         report.none = sky::NoneObservable(why);
@@ -229,7 +227,7 @@ private slots:
 
     void icsFoldingAndEscaping()
     {
-        const QByteArray ics = icsText(parisReport(OutputFormat::Ics));
+        const QByteArray ics = icsText(parisReport());
         for (const QByteArray &line : icsLines(ics)) {
             QVERIFY2(line.endsWith('\r'), line.constData());
             QVERIFY2(line.size() - 1 <= 75, line.constData());
@@ -260,27 +258,27 @@ private slots:
                     found << line;
             return found;
         };
-        Report paris = parisReport(OutputFormat::Ics);
+        Report paris = parisReport();
         const QStringList first = uids(paris);
         QCOMPARE(first.size(), 3);
         QCOMPARE(QSet<QString>(first.begin(), first.end()).size(), 3);
         // Another site, another day of making, a shorter period: the same minima keep their UIDs.
         Report elsewhere = paris;
-        elsewhere.options.site = sky::Site{-33.9, 18.4, 0};
+        elsewhere.request.site = sky::Site{-33.9, 18.4, 0};
         elsewhere.generated = elsewhere.generated.addDays(40);
         elsewhere.rows.removeFirst();
         QCOMPARE(uids(elsewhere), first.mid(1));
         // Other elements: other events.
         Report classic = paris;
-        classic.options.elements = sky::classicElements();
+        classic.request.elements = sky::classicElements();
         for (const QString &uid : uids(classic))
             QVERIFY2(!first.contains(uid), qPrintable(uid));
         Report custom = paris;
-        custom.options.elements = *sky::parseElementSet("2455528.105:2.867326");
+        custom.request.elements = *sky::parseElementSet("2455528.105:2.867326");
         const QStringList customUids = uids(custom);
         for (const QString &uid : customUids)
             QVERIFY2(!first.contains(uid), qPrintable(uid));
-        custom.options.elements = *sky::parseElementSet("2455528.105:2.867327");
+        custom.request.elements = *sky::parseElementSet("2455528.105:2.867327");
         QVERIFY(uids(custom) != customUids);
     }
 
@@ -288,13 +286,13 @@ private slots:
     void french()
     {
         installTranslations(QLocale(QLocale::French, QLocale::France));
-        const QString text = QString::fromUtf8(tableText(parisReport(OutputFormat::Table), QLocale(QLocale::French, QLocale::France)));
+        const QString text = QString::fromUtf8(tableText(parisReport(), QLocale(QLocale::French, QLocale::France)));
         QVERIFY2(text.startsWith(QStringLiteral("Minima d'Algol vus depuis 48,85° N, 2,35° E, 35 m, fuseau horaire Europe/Paris\n"
                                                 "Du ven. 2026-03-27 13:00 CET au ven. 2026-04-03 14:00 CEST\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("62,3°")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("non : Algol trop basse, ciel trop clair\n")), qPrintable(text));
         // The calendar's texts are French too, its numbers keep their decimal point.
-        const QStringList ics = unfolded(icsText(parisReport(OutputFormat::Ics)));
+        const QStringList ics = unfolded(icsText(parisReport()));
         QVERIFY(ics.contains(QStringLiteral("SUMMARY:Minimum d'Algol à 21:14 CET")));
         QVERIFY(ics.contains(QStringLiteral("X-WR-CALNAME:Minima d'Algol")));
         const auto description = std::find_if(ics.begin(), ics.end(), [](const QString &line) {
@@ -302,8 +300,8 @@ private slots:
         });
         QVERIFY2(description->contains(QStringLiteral("Algol à 62.3° de hauteur\\, azimut 95.3°")), qPrintable(*description));
         // CSV stays the same whatever the language.
-        QCOMPARE(csvText(parisReport(OutputFormat::Csv)).left(6), QByteArray("cycle,"));
-        QVERIFY(csvText(parisReport(OutputFormat::Csv)).contains(",62.3,"));
+        QCOMPARE(csvText(parisReport()).left(6), QByteArray("cycle,"));
+        QVERIFY(csvText(parisReport()).contains(",62.3,"));
     }
 };
 

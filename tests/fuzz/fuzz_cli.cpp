@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 
 using namespace cli;
+using namespace listing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace toolkit {
+namespace listing {
 
 namespace {
 
@@ -35,4 +35,4 @@ bool saveWhole(const QString &path, const std::function<bool(QIODevice &device)>
     return file.commit() || failed(file.errorString(), reason);
 }
 
-} // namespace toolkit
+} // namespace listing

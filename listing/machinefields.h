@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-namespace cli {
+namespace listing {
 
 struct MachineField
 {
@@ -23,4 +23,4 @@ QList<MachineField> machineFields(const ReportRow &row, bool withSite);
 // The names of those fields, in the same order.
 QStringList machineFieldNames(bool withSite);
 
-} // namespace cli
+} // namespace listing

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace cli {
+namespace listing {
 
 // A wall-clock date and time in a zone as one instant. A time skipped when the clocks go forward
 // is read with the offset in force before the change (02:30 on a spring-forward night in Paris is
@@ -41,4 +41,4 @@ QString isoDateText(QDate date);
 QString clockText(QTime time, bool withSeconds = true);
 QString icsUtcText(const QDateTime &utc);
 
-} // namespace cli
+} // namespace listing

@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QLocale>
 
-namespace cli {
+namespace listing {
 
 // For people: a header that says what was computed, then aligned columns, in the user's language
 // and regional number format.
@@ -24,6 +24,6 @@ QByteArray icsText(const Report &report);
 QString icsEscaped(QString text);
 QByteArray icsContentLine(const QString &line);
 
-QByteArray formattedReport(const Report &report, const QLocale &locale);
+QByteArray formattedReport(const Report &report, OutputFormat format, const QLocale &locale);
 
-} // namespace cli
+} // namespace listing

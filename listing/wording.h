@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace cli {
+namespace listing {
 
 // The shortest decimal text that reads back as the same double, "." as separator.
 QString shortest(double value);
@@ -34,4 +34,4 @@ QString extrapolationWarning();
 // A stable name for the elements, for identifiers: "current", "classic", or the custom numbers.
 QString elementsKey(const sky::ElementSet &set);
 
-} // namespace cli
+} // namespace listing

@@ -2,7 +2,7 @@
 
 #include "wording.h"
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -64,4 +64,4 @@ QStringList machineFieldNames(bool withSite)
     return names;
 }
 
-} // namespace cli
+} // namespace listing

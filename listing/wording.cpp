@@ -1,10 +1,10 @@
 #include "wording.h"
 
-#include "texts.h"
+#include "listingtexts.h"
 
 #include <cmath>
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -49,22 +49,22 @@ QString elementsDescription(const sky::ElementSet &set)
                                 .arg(scale, shortest(set.elements.epoch), shortest(set.elements.period));
     switch (set.kind) {
     case sky::ElementSetKind::Current:
-        return AlgolMinima::tr("current (O-C gateway), %1").arg(formula);
+        return Listing::tr("current (O-C gateway), %1").arg(formula);
     case sky::ElementSetKind::Classic:
-        return AlgolMinima::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
+        return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
     case sky::ElementSetKind::Custom:
         break;
     }
-    return AlgolMinima::tr("your own, %1").arg(formula);
+    return Listing::tr("your own, %1").arg(formula);
 }
 
 QString siteDescription(const sky::Site &site, const QLocale &locale)
 {
-    return AlgolMinima::tr("%1° %2, %3° %4, %5 m")
+    return Listing::tr("%1° %2, %3° %4, %5 m")
         .arg(fixedNumber(std::fabs(site.latitudeDeg), 2, locale),
-             site.latitudeDeg < 0 ? AlgolMinima::tr("S") : AlgolMinima::tr("N"),
+             site.latitudeDeg < 0 ? Listing::tr("S") : Listing::tr("N"),
              fixedNumber(std::fabs(site.longitudeDeg), 2, locale),
-             site.longitudeDeg < 0 ? AlgolMinima::tr("W") : AlgolMinima::tr("E"),
+             site.longitudeDeg < 0 ? Listing::tr("W") : Listing::tr("E"),
              fixedNumber(site.heightM, 0, locale));
 }
 
@@ -72,39 +72,39 @@ QString hindranceText(const sky::PredictedMinimum &minimum)
 {
     QStringList reasons;
     if (!minimum.algolHighEnough)
-        reasons << AlgolMinima::tr("Algol too low");
+        reasons << Listing::tr("Algol too low");
     if (!minimum.skyDarkEnough)
-        reasons << AlgolMinima::tr("sky too bright");
+        reasons << Listing::tr("sky too bright");
     return reasons.join(QStringLiteral(", "));
 }
 
 QString emptyListSentence(const Report &report, const QLocale &locale)
 {
-    const sky::Conditions &conditions = report.options.conditions;
+    const sky::Conditions &conditions = report.request.conditions;
     switch (report.none) {
     case sky::NoneObservable::NotNone:
         return {};
     case sky::NoneObservable::NoMinimum:
-        return AlgolMinima::tr("There is no minimum of Algol in this period.");
+        return Listing::tr("There is no minimum of Algol in this period.");
     case sky::NoneObservable::AlgolNeverHighEnough:
-        return AlgolMinima::tr("Algol never climbs %1° above the horizon at latitude %2°: "
+        return Listing::tr("Algol never climbs %1° above the horizon at latitude %2°: "
                                "no minimum can be seen from this site.")
             .arg(fixedNumber(conditions.minAlgolAltitudeDeg, 1, locale),
-                 fixedNumber(report.options.site->latitudeDeg, 2, locale));
+                 fixedNumber(report.request.site->latitudeDeg, 2, locale));
     case sky::NoneObservable::SkyNeverDarkEnough:
-        return AlgolMinima::tr("The Sun never goes below %1° on the days of these minima: "
+        return Listing::tr("The Sun never goes below %1° on the days of these minima: "
                                "the sky is never dark enough here.")
             .arg(fixedNumber(conditions.maxSunAltitudeDeg, 1, locale));
     case sky::NoneObservable::NoneThisTime:
         break;
     }
-    return AlgolMinima::tr("None of the %n minima of this period can be seen: at each of them Algol "
+    return Listing::tr("None of the %n minima of this period can be seen: at each of them Algol "
                            "is too low or the sky too bright.", nullptr, report.minimaInPeriod);
 }
 
 QString extrapolationWarning()
 {
-    return AlgolMinima::tr("warning: the current elements are extrapolated outside 2000-2040; the "
+    return Listing::tr("warning: the current elements are extrapolated outside 2000-2040; the "
                            "times may be off by more than the uncertainty shown");
 }
 
@@ -124,4 +124,4 @@ QString elementsKey(const sky::ElementSet &set)
                                                                : QStringLiteral("jd"));
 }
 
-} // namespace cli
+} // namespace listing

@@ -6,7 +6,7 @@
 
 class QIODevice;
 
-namespace toolkit {
+namespace listing {
 
 // Replaces the file at path with what write puts into the device, whole or not at all. The bytes
 // go to a temporary file that takes the file's place only when write reports success and the last
@@ -16,4 +16,4 @@ namespace toolkit {
 bool saveWhole(const QString &path, const std::function<bool(QIODevice &device)> &write,
                QString *reason = nullptr);
 
-} // namespace toolkit
+} // namespace listing

@@ -1,16 +1,16 @@
 #pragma once
 
-// What algol-minima lists, computed once and handed to each output format: the minima of the
+// What is listed, computed once and handed to each output format: the minima of the
 // period with their times in UTC and in the observer's zone, and what the header says.
 
 #include "observability.h"
-#include "options.h"
+#include "request.h"
 #include "zonetime.h"
 
 #include <QDateTime>
 #include <QList>
 
-namespace cli {
+namespace listing {
 
 struct ReportRow
 {
@@ -21,8 +21,8 @@ struct ReportRow
 
 struct Report
 {
-    MinimaOptions options;
-    QList<ReportRow> rows;  // the listed minima: the observable ones, or all with --all
+    Request request;
+    QList<ReportRow> rows;  // the listed minima: the observable ones, or all when asked
     int minimaInPeriod = 0; // before leaving out those that cannot be seen
     int observableCount = 0;
     sky::NoneObservable none = sky::NoneObservable::NotNone;
@@ -30,6 +30,6 @@ struct Report
     QDateTime generated;       // when the report was made (UTC), for the calendar's time stamps
 };
 
-Report makeReport(const MinimaOptions &options, const QDateTime &generated);
+Report makeReport(const Request &request, const QDateTime &generated);
 
-} // namespace cli
+} // namespace listing

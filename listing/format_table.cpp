@@ -1,9 +1,9 @@
 #include "formats.h"
 
-#include "texts.h"
+#include "listingtexts.h"
 #include "wording.h"
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -59,33 +59,33 @@ QString alignedColumns(const QList<Column> &columns)
 
 QString headerText(const Report &report, const QLocale &locale)
 {
-    const MinimaOptions &options = report.options;
+    const Request &options = report.request;
     QString text;
     if (options.site) {
-        text += AlgolMinima::tr("Minima of Algol seen from %1, time zone %2")
+        text += Listing::tr("Minima of Algol seen from %1, time zone %2")
                     .arg(siteDescription(*options.site, locale), QString::fromUtf8(options.zone.id()));
     } else {
-        text += AlgolMinima::tr("Minima of Algol, time zone %1").arg(QString::fromUtf8(options.zone.id()));
+        text += Listing::tr("Minima of Algol, time zone %1").arg(QString::fromUtf8(options.zone.id()));
     }
     text += QLatin1Char('\n');
     const LocalTime from = localTimeOf(options.from, options.zone);
     const LocalTime to = localTimeOf(options.to, options.zone);
-    text += AlgolMinima::tr("From %1 %2 to %3 %4")
+    text += Listing::tr("From %1 %2 to %3 %4")
                 .arg(dateTimeText(from.local, locale, false), from.abbreviation,
                      dateTimeText(to.local, locale, false), to.abbreviation)
         + QLatin1Char('\n');
-    text += AlgolMinima::tr("Elements: %1").arg(elementsDescription(options.elements));
+    text += Listing::tr("Elements: %1").arg(elementsDescription(options.elements));
     if (options.elements.kind == sky::ElementSetKind::Current)
-        text += AlgolMinima::tr("; uncertainty ±15 minutes in 2015-2030");
+        text += Listing::tr("; uncertainty ±15 minutes in 2015-2030");
     text += QLatin1Char('\n');
     if (options.site) {
-        text += AlgolMinima::tr("Observable when Algol stands at least %1 high and the Sun at most %2: "
+        text += Listing::tr("Observable when Algol stands at least %1 high and the Sun at most %2: "
                                 "%3 of %n minima", nullptr, report.minimaInPeriod)
                     .arg(degrees(options.conditions.minAlgolAltitudeDeg, locale),
                          degrees(options.conditions.maxSunAltitudeDeg, locale))
                     .arg(report.observableCount);
     } else {
-        text += AlgolMinima::tr("No site given (--lat and --lon): the minima are listed without "
+        text += Listing::tr("No site given (--lat and --lon): the minima are listed without "
                                 "their altitudes and visibility.");
     }
     text += QLatin1Char('\n');
@@ -103,25 +103,25 @@ QByteArray tableText(const Report &report, const QLocale &locale)
         return text.toUtf8();
     }
 
-    const bool site = report.options.site.has_value();
-    Column cycle(AlgolMinima::tr("Cycle"));
-    Column local(AlgolMinima::tr("Local time"), false);
-    Column utc(AlgolMinima::tr("UTC"), false);
-    Column algol(AlgolMinima::tr("Algol"));
-    Column azimuth(AlgolMinima::tr("Azimuth"));
-    Column sun(AlgolMinima::tr("Sun"));
-    Column moon(AlgolMinima::tr("Moon"));
-    Column lit(AlgolMinima::tr("Lit"));
-    Column uncertainty(AlgolMinima::tr("Uncertainty"), false);
-    Column observable(AlgolMinima::tr("Observable"), false);
+    const bool site = report.request.site.has_value();
+    Column cycle(Listing::tr("Cycle"));
+    Column local(Listing::tr("Local time"), false);
+    Column utc(Listing::tr("UTC"), false);
+    Column algol(Listing::tr("Algol"));
+    Column azimuth(Listing::tr("Azimuth"));
+    Column sun(Listing::tr("Sun"));
+    Column moon(Listing::tr("Moon"));
+    Column lit(Listing::tr("Lit"));
+    Column uncertainty(Listing::tr("Uncertainty"), false);
+    Column observable(Listing::tr("Observable"), false);
     for (const ReportRow &row : report.rows) {
         cycle.cells << QString::number(row.minimum.cycle);
         local.cells << dateTimeText(row.local.local, locale, true) + QLatin1Char(' ')
                 + row.local.abbreviation + QLatin1Char(' ') + offsetText(row.local.offsetSeconds);
         utc.cells << isoDateText(row.utc.date()) + QLatin1Char(' ') + clockText(row.utc.time());
         uncertainty.cells << (row.minimum.uncertaintyMinutes
-                                  ? AlgolMinima::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, 0, locale))
-                                  : AlgolMinima::tr("unknown"));
+                                  ? Listing::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, 0, locale))
+                                  : Listing::tr("unknown"));
         if (!site)
             continue;
         const sky::SkyAtInstant &at = *row.minimum.sky;
@@ -130,8 +130,8 @@ QByteArray tableText(const Report &report, const QLocale &locale)
         sun.cells << degrees(at.sun.altitudeDeg, locale);
         moon.cells << degrees(at.moon.altitudeDeg, locale);
         lit.cells << fixedNumber(at.moonIlluminatedFraction * 100, 0, locale) + QStringLiteral(" %");
-        observable.cells << (row.minimum.observable() ? AlgolMinima::tr("yes")
-                                                      : AlgolMinima::tr("no: %1").arg(hindranceText(row.minimum)));
+        observable.cells << (row.minimum.observable() ? Listing::tr("yes")
+                                                      : Listing::tr("no: %1").arg(hindranceText(row.minimum)));
     }
     QList<Column> columns{cycle, local, utc};
     if (site)
@@ -145,4 +145,4 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     return text.toUtf8();
 }
 
-} // namespace cli
+} // namespace listing

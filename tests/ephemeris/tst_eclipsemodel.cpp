@@ -33,6 +33,7 @@ private slots:
     void algolLevels_data();
     void algolLevels();
     void curveRepeatsEachPeriod();
+    void tableFollowsTheModel();
 };
 
 void TestEclipseModel::uniformDiscHidesItsOverlap_data()
@@ -111,6 +112,22 @@ void TestEclipseModel::curveRepeatsEachPeriod()
         QVERIFY(std::abs(eclipses::algolMagnitude(phase) - eclipses::algolMagnitude(-phase))
                 < 1e-9);
     }
+}
+
+// The tabulated curve against the model itself, at phases that fall between the table's nodes,
+// across both eclipses, their contacts and the level between them, and a period further on.
+void TestEclipseModel::tableFollowsTheModel()
+{
+    const double halfWidth = eclipses::primaryEclipseHalfWidth();
+    QVERIFY2(halfWidth > 4.5 / 68.8 && halfWidth < 5.5 / 68.8, qPrintable(QString::number(halfWidth)));
+    double worst = 0;
+    for (double phase = -0.6; phase <= 1.6; phase += 0.000713) {
+        const double error = std::abs(eclipses::algolMagnitudeFast(phase) - eclipses::algolMagnitude(phase));
+        QVERIFY2(error < 1e-4, qPrintable(QStringLiteral("phase %1: off by %2").arg(phase).arg(error)));
+        worst = std::max(worst, error);
+    }
+    QVERIFY(worst > 0); // the sweep did cross the eclipses
+    QVERIFY(std::isnan(eclipses::algolMagnitudeFast(std::nan(""))));
 }
 
 QTEST_APPLESS_MAIN(TestEclipseModel)

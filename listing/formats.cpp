@@ -1,10 +1,10 @@
 #include "formats.h"
 
-namespace cli {
+namespace listing {
 
-QByteArray formattedReport(const Report &report, const QLocale &locale)
+QByteArray formattedReport(const Report &report, OutputFormat format, const QLocale &locale)
 {
-    switch (report.options.format) {
+    switch (format) {
     case OutputFormat::Table:
         return tableText(report, locale);
     case OutputFormat::Csv:
@@ -17,4 +17,4 @@ QByteArray formattedReport(const Report &report, const QLocale &locale)
     return icsText(report);
 }
 
-} // namespace cli
+} // namespace listing

@@ -2,7 +2,7 @@
 
 #include "machinefields.h"
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -19,7 +19,7 @@ QString csvCell(const QString &text)
 
 QByteArray csvText(const Report &report)
 {
-    const bool withSite = report.options.site.has_value();
+    const bool withSite = report.request.site.has_value();
     QString text = machineFieldNames(withSite).join(QLatin1Char(',')) + QLatin1Char('\n');
     for (const ReportRow &row : report.rows) {
         QStringList cells;
@@ -30,4 +30,4 @@ QByteArray csvText(const Report &report)
     return text.toUtf8();
 }
 
-} // namespace cli
+} // namespace listing

@@ -1,11 +1,11 @@
 #include "formats.h"
 
-#include "texts.h"
+#include "listingtexts.h"
 #include "wording.h"
 
 #include <algorithm>
 
-namespace cli {
+namespace listing {
 
 QString icsEscaped(QString text)
 {
@@ -65,34 +65,34 @@ CalendarTexts calendarTexts(const Report &report)
 {
     CalendarTexts texts;
     texts.stamp = QStringLiteral("DTSTAMP:") + icsUtcText(report.generated);
-    texts.elements = AlgolMinima::tr("Elements: %1.").arg(elementsDescription(report.options.elements));
-    if (const auto &site = report.options.site) {
+    texts.elements = Listing::tr("Elements: %1.").arg(elementsDescription(report.request.elements));
+    if (const auto &site = report.request.site) {
         texts.site = siteDescription(*site, QLocale::c());
         texts.geo = QStringLiteral("GEO:%1;%2").arg(shortest(site->latitudeDeg), shortest(site->longitudeDeg));
     }
-    texts.uidSuffix = QLatin1Char('-') + elementsKey(report.options.elements) + QStringLiteral("@algol-minima");
+    texts.uidSuffix = QLatin1Char('-') + elementsKey(report.request.elements) + QStringLiteral("@algol-minima");
     return texts;
 }
 
 QString description(const ReportRow &row, const CalendarTexts &texts)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    QString text = AlgolMinima::tr("Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)")
+    QString text = Listing::tr("Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)")
                        .arg(QString::number(minimum.cycle), clockText(row.local.local.time()),
                             row.local.abbreviation, clockText(row.utc.time()));
     if (minimum.uncertaintyMinutes)
-        text += AlgolMinima::tr(", within ±%1 minutes").arg(fixedNumber(*minimum.uncertaintyMinutes, 0));
+        text += Listing::tr(", within ±%1 minutes").arg(fixedNumber(*minimum.uncertaintyMinutes, 0));
     text += QStringLiteral(".\n");
     if (minimum.sky) {
         const sky::SkyAtInstant &at = *minimum.sky;
-        text += AlgolMinima::tr("Algol %1° high, azimuth %2°. Sun %3°. Moon %4°, %5% lit.")
+        text += Listing::tr("Algol %1° high, azimuth %2°. Sun %3°. Moon %4°, %5% lit.")
                     .arg(fixedNumber(at.algol.altitudeDeg, 1), fixedNumber(azimuthForDisplay(at.algol.azimuthDeg), 1),
                          fixedNumber(at.sun.altitudeDeg, 1), fixedNumber(at.moon.altitudeDeg, 1),
                          fixedNumber(at.moonIlluminatedFraction * 100, 0))
             + QLatin1Char('\n');
         text += (minimum.observable()
-                     ? AlgolMinima::tr("Observable from %1.").arg(texts.site)
-                     : AlgolMinima::tr("Not observable from %1: %2.").arg(texts.site, hindranceText(minimum)))
+                     ? Listing::tr("Observable from %1.").arg(texts.site)
+                     : Listing::tr("Not observable from %1: %2.").arg(texts.site, hindranceText(minimum)))
             + QLatin1Char('\n');
     }
     return text + texts.elements;
@@ -101,10 +101,10 @@ QString description(const ReportRow &row, const CalendarTexts &texts)
 QByteArray event(const ReportRow &row, const CalendarTexts &texts)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    QString summary = AlgolMinima::tr("Algol minimum at %1 %2")
+    QString summary = Listing::tr("Algol minimum at %1 %2")
                           .arg(clockText(row.local.local.time(), false), row.local.abbreviation);
     if (!minimum.observable())
-        summary += AlgolMinima::tr(" (not observable)");
+        summary += Listing::tr(" (not observable)");
     QByteArray text = icsContentLine(QStringLiteral("BEGIN:VEVENT"));
     // The same minimum of the same elements keeps its identifier, so a new import updates it.
     text += icsContentLine(QStringLiteral("UID:algol-minimum-") + QString::number(minimum.cycle) + texts.uidSuffix);
@@ -127,10 +127,10 @@ QByteArray icsText(const Report &report)
     QByteArray text = icsContentLine(QStringLiteral("BEGIN:VCALENDAR"));
     text += icsContentLine(QStringLiteral("VERSION:2.0"));
     text += icsContentLine(QStringLiteral("PRODID:-//Algol//algol-minima %1//%2")
-                               .arg(QStringLiteral(ALGOL_VERSION), AlgolMinima::tr("EN")));
+                               .arg(QStringLiteral(ALGOL_VERSION), Listing::tr("EN")));
     text += icsContentLine(QStringLiteral("CALSCALE:GREGORIAN"));
     text += icsContentLine(QStringLiteral("METHOD:PUBLISH"));
-    text += icsContentLine(QStringLiteral("X-WR-CALNAME:") + icsEscaped(AlgolMinima::tr("Minima of Algol")));
+    text += icsContentLine(QStringLiteral("X-WR-CALNAME:") + icsEscaped(Listing::tr("Minima of Algol")));
     const CalendarTexts texts = calendarTexts(report);
     text.reserve(text.size() + report.rows.size() * 600);
     for (const ReportRow &row : report.rows)
@@ -139,4 +139,4 @@ QByteArray icsText(const Report &report)
     return text;
 }
 
-} // namespace cli
+} // namespace listing

@@ -2,7 +2,7 @@
 
 #include "machinefields.h"
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -40,7 +40,7 @@ QString jsonValue(const MachineField &field)
 // An array of objects, one per line, fields in a fixed order.
 QByteArray jsonText(const Report &report)
 {
-    const bool withSite = report.options.site.has_value();
+    const bool withSite = report.request.site.has_value();
     QStringList objects;
     for (const ReportRow &row : report.rows) {
         QStringList members;
@@ -53,4 +53,4 @@ QByteArray jsonText(const Report &report)
     return (QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n")).toUtf8();
 }
 
-} // namespace cli
+} // namespace listing

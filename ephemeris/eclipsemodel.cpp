@@ -1,6 +1,7 @@
 #include "eclipsemodel.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -79,25 +80,118 @@ double hiddenLight(const StarDisc &back, double frontRadius, double centreDistan
     return total > 0 ? hidden / total : 0;
 }
 
-double algolMagnitude(double phase)
+namespace {
+
+struct Discs
+{
+    StarDisc a;
+    StarDisc b;
+};
+
+Discs algolDiscs()
 {
     const double a = orbitRadiusSolar();
-    const StarDisc starA{kRadiusASolar / a, kLimbDarkeningA};
-    const StarDisc starB{kRadiusBSolar / a, kLimbDarkeningB};
+    return {{kRadiusASolar / a, kLimbDarkeningA}, {kRadiusBSolar / a, kLimbDarkeningB}};
+}
+
+// Distance between the centres on the sky, in units of the orbit's radius.
+double centreDistance(double phase)
+{
+    const double angle = 2 * std::numbers::pi * phase;
+    const double cosInclination = std::cos(kInclinationDegrees * std::numbers::pi / 180);
+    return std::hypot(std::sin(angle), cosInclination * std::cos(angle));
+}
+
+} // namespace
+
+double algolMagnitude(double phase)
+{
+    const auto [starA, starB] = algolDiscs();
     const double lightA = discLight(starA);
     const double lightB = discLight(starB) * kSurfaceBrightnessBToA;
     const double lightC = (lightA + lightB) * kThirdLightShare / (1.0 - kThirdLightShare);
 
-    // Distance between the centres on the sky; B is the nearer star around phase 0.
-    const double angle = 2 * std::numbers::pi * phase;
-    const double cosInclination = std::cos(kInclinationDegrees * std::numbers::pi / 180);
-    const double distance = std::hypot(std::sin(angle), cosInclination * std::cos(angle));
-    const bool bInFront = std::cos(angle) > 0;
+    // B is the nearer star around phase 0.
+    const double distance = centreDistance(phase);
+    const bool bInFront = std::cos(2 * std::numbers::pi * phase) > 0;
 
     double light = lightC;
     light += lightA * (bInFront ? 1.0 - hiddenLight(starA, starB.radius, distance) : 1.0);
     light += lightB * (bInFront ? 1.0 : 1.0 - hiddenLight(starB, starA.radius, distance));
     return kMaximumMagnitude - 2.5 * std::log10(light / (lightA + lightB + lightC));
+}
+
+double primaryEclipseHalfWidth()
+{
+    // The centres' distance grows from phase 0 to 0.25: bisect for the discs' sum of radii.
+    const auto [starA, starB] = algolDiscs();
+    double inside = 0;
+    double outside = 0.25;
+    for (int i = 0; i < 60; ++i) {
+        const double middle = (inside + outside) / 2;
+        (centreDistance(middle) < starA.radius + starB.radius ? inside : outside) = middle;
+    }
+    return outside;
+}
+
+namespace {
+
+// The curve is even about both minima (a circular orbit), so each eclipse is tabulated from its
+// middle out to first contact, on kNodes + 1 nodes, with one node beyond each end for the cubic.
+constexpr int kNodes = 256;
+
+class EclipseTable
+{
+public:
+    EclipseTable(double centre, double halfWidth) : m_centre(centre), m_step(halfWidth / kNodes)
+    {
+        for (int i = 0; i < kNodes + 3; ++i)
+            m_magnitudes[i] = algolMagnitude(centre + (i - 1) * m_step);
+    }
+
+    // offset: the distance from the eclipse's middle in phase, 0 to halfWidth.
+    double at(double offset) const
+    {
+        const double x = offset / m_step;
+        const int i = std::clamp(static_cast<int>(x), 0, kNodes - 1);
+        const double t = x - i;
+        // Catmull-Rom through the nodes i-1 .. i+2 (stored one place further on).
+        const double p0 = m_magnitudes[i];
+        const double p1 = m_magnitudes[i + 1];
+        const double p2 = m_magnitudes[i + 2];
+        const double p3 = m_magnitudes[i + 3];
+        return p1 + 0.5 * t * (p2 - p0 + t * (2 * p0 - 5 * p1 + 4 * p2 - p3 + t * (3 * (p1 - p2) + p3 - p0)));
+    }
+
+private:
+    double m_centre;
+    double m_step;
+    std::array<double, kNodes + 3> m_magnitudes{};
+};
+
+struct Curve
+{
+    double halfWidth = primaryEclipseHalfWidth();
+    double maximum = algolMagnitude(0.25);
+    EclipseTable primary{0.0, halfWidth};
+    EclipseTable secondary{0.5, halfWidth};
+};
+
+} // namespace
+
+double algolMagnitudeFast(double phase)
+{
+    static const Curve curve;
+    if (!std::isfinite(phase))
+        return phase;
+    double folded = phase - std::floor(phase); // 0 .. 1
+    if (folded > 0.5)
+        folded = 1 - folded; // 0 .. 0.5, the curve being even
+    if (folded <= curve.halfWidth)
+        return curve.primary.at(folded);
+    if (folded >= 0.5 - curve.halfWidth)
+        return curve.secondary.at(0.5 - folded);
+    return curve.maximum;
 }
 
 } // namespace eclipses

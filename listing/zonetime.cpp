@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace cli {
+namespace listing {
 
 namespace {
 
@@ -124,4 +124,4 @@ QString icsUtcText(const QDateTime &utc)
     return text;
 }
 
-} // namespace cli
+} // namespace listing

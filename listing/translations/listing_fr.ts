@@ -1,0 +1,191 @@
+<?xml version='1.0' encoding='utf-8'?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>Listing</name>
+    <message>
+        <source>Elements: %1.</source>
+        <translation>Éléments : %1.</translation>
+    </message>
+    <message>
+        <source>Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)</source>
+        <translation>Minimum d'Algol (cycle %1) à %2 %3 (%4 UTC)</translation>
+    </message>
+    <message>
+        <source>, within ±%1 minutes</source>
+        <translation>, à ±%1 minutes près</translation>
+    </message>
+    <message>
+        <source>Algol %1° high, azimuth %2°. Sun %3°. Moon %4°, %5% lit.</source>
+        <translation>Algol à %1° de hauteur, azimut %2°. Soleil %3°. Lune %4°, éclairée à %5 %.</translation>
+    </message>
+    <message>
+        <source>Observable from %1.</source>
+        <translation>Observable depuis %1.</translation>
+    </message>
+    <message>
+        <source>Not observable from %1: %2.</source>
+        <translation>Non observable depuis %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Algol minimum at %1 %2</source>
+        <translation>Minimum d'Algol à %1 %2</translation>
+    </message>
+    <message>
+        <source> (not observable)</source>
+        <translation> (non observable)</translation>
+    </message>
+    <message>
+        <source>EN</source>
+        <translation>FR</translation>
+    </message>
+    <message>
+        <source>Minima of Algol</source>
+        <translation>Minima d'Algol</translation>
+    </message>
+    <message>
+        <source>Minima of Algol seen from %1, time zone %2</source>
+        <translation>Minima d'Algol vus depuis %1, fuseau horaire %2</translation>
+    </message>
+    <message>
+        <source>Minima of Algol, time zone %1</source>
+        <translation>Minima d'Algol, fuseau horaire %1</translation>
+    </message>
+    <message>
+        <source>From %1 %2 to %3 %4</source>
+        <translation>Du %1 %2 au %3 %4</translation>
+    </message>
+    <message>
+        <source>Elements: %1</source>
+        <translation>Éléments : %1</translation>
+    </message>
+    <message>
+        <source>; uncertainty ±15 minutes in 2015-2030</source>
+        <translation> ; incertitude ±15 minutes en 2015-2030</translation>
+    </message>
+    <message numerus="yes">
+        <source>Observable when Algol stands at least %1 high and the Sun at most %2: %3 of %n minima</source>
+        <translation><numerusform>Observable quand Algol est à au moins %1 de hauteur et le Soleil à au plus %2 : %3 sur %n minimum</numerusform><numerusform>Observable quand Algol est à au moins %1 de hauteur et le Soleil à au plus %2 : %3 sur %n minima</numerusform></translation>
+    </message>
+    <message>
+        <source>No site given (--lat and --lon): the minima are listed without their altitudes and visibility.</source>
+        <translation>Aucun lieu donné (--lat et --lon) : les minima sont listés sans leurs hauteurs ni leur visibilité.</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Heure locale</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Algol</source>
+        <translation>Algol</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation>Éclairée</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incertitude</translation>
+    </message>
+    <message>
+        <source>Observable</source>
+        <translation>Observable</translation>
+    </message>
+    <message>
+        <source>±%1 min</source>
+        <translation>±%1 min</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>non : %1</translation>
+    </message>
+    <message>
+        <source>current (O-C gateway), %1</source>
+        <translation>actuels (O-C gateway), %1</translation>
+    </message>
+    <message>
+        <source>classic (the Algol window's), %1, no light-time correction</source>
+        <translation>classiques (ceux de la fenêtre Algol), %1, sans correction du temps de lumière</translation>
+    </message>
+    <message>
+        <source>your own, %1</source>
+        <translation>les vôtres, %1</translation>
+    </message>
+    <message>
+        <source>%1° %2, %3° %4, %5 m</source>
+        <translation>%1° %2, %3° %4, %5 m</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Algol too low</source>
+        <translation>Algol trop basse</translation>
+    </message>
+    <message>
+        <source>sky too bright</source>
+        <translation>ciel trop clair</translation>
+    </message>
+    <message>
+        <source>There is no minimum of Algol in this period.</source>
+        <translation>Il n'y a aucun minimum d'Algol dans cette période.</translation>
+    </message>
+    <message>
+        <source>Algol never climbs %1° above the horizon at latitude %2°: no minimum can be seen from this site.</source>
+        <translation>Algol ne monte jamais à %1° au-dessus de l'horizon à la latitude %2° : aucun minimum n'est visible depuis ce lieu.</translation>
+    </message>
+    <message>
+        <source>The Sun never goes below %1° on the days of these minima: the sky is never dark enough here.</source>
+        <translation>Le Soleil ne descend jamais sous %1° les jours de ces minima : le ciel n'est jamais assez noir ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n minima of this period can be seen: at each of them Algol is too low or the sky too bright.</source>
+        <translation><numerusform>Le minimum de cette période n'est pas visible : Algol y est trop basse ou le ciel trop clair.</numerusform><numerusform>Aucun des %n minima de cette période n'est visible : à chacun, Algol est trop basse ou le ciel trop clair.</numerusform></translation>
+    </message>
+    <message>
+        <source>warning: the current elements are extrapolated outside 2000-2040; the times may be off by more than the uncertainty shown</source>
+        <translation>attention : les éléments actuels sont extrapolés hors de 2000-2040 ; les heures peuvent s'écarter de plus que l'incertitude indiquée</translation>
+    </message>
+</context>
+</TS>
