@@ -12,29 +12,19 @@ struct EarthState
     double barycentric[2][3];
 };
 
-// ERFA's eraEpv00 itself.
+// ERFA's eraEpv00 itself (a few kilometres, about 40 microseconds a call), for times that must be
+// right to the second.
 EarthState earthAt(const TwoPartDate &tt);
 
-// eraEpv00 is the dearest call of the observing columns (about 40 microseconds, more than all the
-// rest of an instant). A run of instants in time order, such as the minima of a period, samples it
-// on a fixed grid of kEarthNodeDays and interpolates between the two nodes around each instant
-// (cubic Hermite on the positions and velocities): within 3e-6 au of eraEpv00 over 2000-2010
-// (1.5 ms of light-time, 0.6" on the Sun's direction), at a third of its cost for minima 2.87
-// days apart.
-inline constexpr double kEarthNodeDays = 8;
+// The Earth for the observing columns and Algol's light-time, at a fiftieth of that cost: the
+// Earth-Moon barycentre of eraPlan94, within 8e-5 au of eraEpv00 over 1900-2100 (0.035 s of
+// light-time, 0.004 degree on the Sun). Its barycentric state is taken as the heliocentric one:
+// the Sun's own motion about the barycentre is worth 0.4 mas of Algol's parallax and 0.01" of
+// aberration.
+EarthState approximateEarthAt(const TwoPartDate &tt);
 
-class EarthTrack
-{
-public:
-    EarthState at(const TwoPartDate &tt);
-
-private:
-    double m_firstNode = 0; // TT of the earlier node; the grid is m * kEarthNodeDays
-    bool m_valid = false;
-    EarthState m_nodes[2];
-};
-
-// From the track when there is one, from eraEpv00 itself otherwise.
-EarthState earthAt(const TwoPartDate &tt, EarthTrack *track);
+// The state carried along its velocity for a few minutes (within 1e-8 au over Algol's 8 minutes
+// of light-time): one Earth serves the light-time and the positions of a minimum.
+EarthState movedOn(const EarthState &earth, double days);
 
 } // namespace sky

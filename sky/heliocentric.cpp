@@ -7,51 +7,47 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <numeric>
 
 namespace sky {
 
 namespace {
 
-// The correction changes by at most about 1e-4 day per day, so each evaluation divides the error
-// by about 10,000: from 8 minutes to 0.05 s, then to a few microseconds.
-constexpr int kIterations = 2;
-
-double correctionDays(double jdUtc, EarthTrack *track)
+// The light-time from the Sun's place to the Earth's along Algol's direction, in days per au.
+double lightDaysTowardsAlgol(const double vector[3])
 {
-    const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
-    if (std::isnan(tt.whole))
-        return tt.whole;
-    EarthState earth = earthAt(tt, track);
     double towardsAlgol[3];
     eraS2c(algol::kRightAscensionDeg * ERFA_DD2R, algol::kDeclinationDeg * ERFA_DD2R,
            towardsAlgol);
-    // The light reaches the Earth first when the Earth lies towards the star.
-    return eraPdp(earth.heliocentric[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
-}
-
-double geocentricOf(double hjdUtc, EarthTrack *track)
-{
-    double jdUtc = hjdUtc;
-    for (int i = 0; i < kIterations; ++i)
-        jdUtc = hjdUtc - correctionDays(jdUtc, track);
-    return jdUtc;
+    return std::inner_product(vector, vector + 3, towardsAlgol, 0.0) * ERFA_AULT / ERFA_DAYSEC;
 }
 
 } // namespace
 
 double heliocentricCorrectionDays(double jdUtc)
 {
-    return correctionDays(jdUtc, nullptr);
+    const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
+    if (std::isnan(tt.whole))
+        return tt.whole;
+    // The light reaches the Earth first when the Earth lies towards the star.
+    return lightDaysTowardsAlgol(approximateEarthAt(tt).heliocentric[0]);
+}
+
+double geocentricMinusHeliocentricDays(const EarthState &earthAtHeliocentric)
+{
+    // The correction at the geocentric instant, the Earth having moved on for d = JD - HJD days,
+    // is c + c' d with c' its rate; d = -(c + c' d) then has the one solution -c / (1 + c').
+    const double correction = lightDaysTowardsAlgol(earthAtHeliocentric.heliocentric[0]);
+    const double rate = lightDaysTowardsAlgol(earthAtHeliocentric.heliocentric[1]);
+    return -correction / (1 + rate);
 }
 
 double geocentricFromHeliocentric(double hjdUtc)
 {
-    return geocentricOf(hjdUtc, nullptr);
-}
-
-double geocentricFromHeliocentric(double hjdUtc, EarthTrack &track)
-{
-    return geocentricOf(hjdUtc, &track);
+    const TwoPartDate tt = terrestrialTimeFromUtc(hjdUtc);
+    if (std::isnan(tt.whole))
+        return tt.whole;
+    return hjdUtc + geocentricMinusHeliocentricDays(approximateEarthAt(tt));
 }
 
 double heliocentricFromGeocentric(double jdUtc)

@@ -21,14 +21,14 @@ constexpr double kMostMinima = 100000;
 
 PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
                            const std::optional<Site> &site, const Conditions &conditions,
-                           EarthTrack &track)
+                           const EarthState &earth)
 {
     PredictedMinimum minimum;
     minimum.cycle = cycle;
     minimum.jdUtc = jdUtc;
     minimum.uncertaintyMinutes = uncertaintyMinutes(set, jdUtc);
     if (site) {
-        minimum.sky = skyAt(*site, jdUtc, track);
+        minimum.sky = skyAt(*site, jdUtc, earth);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;
         minimum.skyDarkEnough = minimum.sky->sun.altitudeDeg <= conditions.maxSunAltitudeDeg;
     }
@@ -68,15 +68,25 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
         return {};
 
     std::vector<PredictedMinimum> minima;
-    EarthTrack track;
     for (long long k = 0;; ++k) {
         // Each minimum from the first one, never from an accumulated sum.
         const double instant = first->instant + static_cast<double>(k) * period;
         if (!(instant <= toJdUtc + margin))
             break;
-        const double jdUtc = heliocentric ? geocentricFromHeliocentric(instant, track) : instant;
+        // One Earth for the minimum, at the instant of the elements, moved on to the geocentric
+        // instant for the positions.
+        const TwoPartDate tt = terrestrialTimeFromUtc(instant);
+        if (std::isnan(tt.whole))
+            continue;
+        EarthState earth = approximateEarthAt(tt);
+        double jdUtc = instant;
+        if (heliocentric) {
+            const double lightTimeDays = geocentricMinusHeliocentricDays(earth);
+            jdUtc += lightTimeDays;
+            earth = movedOn(earth, lightTimeDays);
+        }
         if (jdUtc > fromJdUtc && jdUtc <= toJdUtc)
-            minima.push_back(predicted(set, first->cycle + k, jdUtc, site, conditions, track));
+            minima.push_back(predicted(set, first->cycle + k, jdUtc, site, conditions, earth));
     }
     return minima;
 }

@@ -23,8 +23,8 @@ struct SkyAtInstant
 };
 
 SkyAtInstant skyAt(const Site &site, double jdUtc);
-// The same for one of a run of instants in time order, sharing the Earth's track.
-SkyAtInstant skyAt(const Site &site, double jdUtc, EarthTrack &track);
+// The same with the Earth's state at that instant already known.
+SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth);
 
 // One quantity at a time, for callers that need only that.
 Horizontal algolHorizontal(const Site &site, double jdUtc);
