@@ -129,6 +129,31 @@ std::optional<NumberedMinimum> firstMinimumAfter(double threshold, const Element
     return NumberedMinimum{-back, minimumBack(back)};
 }
 
+double linearMinimum(long long cycle, const Elements &elements)
+{
+    return std::fma(static_cast<double>(cycle), elements.period, elements.epoch);
+}
+
+std::optional<NumberedMinimum> firstLinearMinimumAfter(double threshold, const Elements &elements)
+{
+    if (!std::isfinite(threshold) || !std::isfinite(elements.epoch)
+        || !std::isfinite(elements.period) || !(elements.period > 0))
+        return std::nullopt;
+    const double periodsAway = (threshold - elements.epoch) / elements.period;
+    if (!(std::fabs(periodsAway) < 0x1p53))
+        return std::nullopt;
+    // The division may be off by a period either way, and a few corrections settle it.
+    const auto after = [&](long long cycle) { return linearMinimum(cycle, elements) > threshold; };
+    auto cycle = static_cast<long long>(std::floor(periodsAway)) + 1;
+    for (int i = 0; i < 4 && after(cycle - 1); ++i)
+        --cycle;
+    for (int i = 0; i < 4 && !after(cycle); ++i)
+        ++cycle;
+    if (!after(cycle) || after(cycle - 1))
+        return std::nullopt;
+    return NumberedMinimum{cycle, linearMinimum(cycle, elements)};
+}
+
 double phaseOf(JulianDay instant, JulianDay lastMinimum, const Elements &elements)
 {
     return (instant - lastMinimum) / elements.period;

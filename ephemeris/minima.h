@@ -38,6 +38,15 @@ struct NumberedMinimum
 // not positive).
 std::optional<NumberedMinimum> firstMinimumAfter(double threshold, const Elements &elements = {});
 
+// Minimum E of the linear elements themselves, epoch + E * period rounded once (no drift however
+// far from the epoch). E must lie within +-2^53.
+double linearMinimum(long long cycle, const Elements &elements);
+
+// The first linear minimum after threshold and its cycle number. Empty when more than 2^53
+// periods lie between the epoch and threshold, when neighbouring minima round to the same instant,
+// or when the threshold or the elements are not finite (or the period is not positive).
+std::optional<NumberedMinimum> firstLinearMinimumAfter(double threshold, const Elements &elements);
+
 // Phase: fraction of the period elapsed since lastMinimum.
 double phaseOf(JulianDay instant, JulianDay lastMinimum, const Elements &elements = {});
 

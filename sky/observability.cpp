@@ -62,15 +62,20 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
     const double period = set.elements.period;
     if (!((toJdUtc - fromJdUtc + 2 * margin) / period <= kMostMinima))
         return {};
-    const std::optional<ephemeris::NumberedMinimum> first =
-        ephemeris::firstMinimumAfter(fromJdUtc - margin, set.elements);
+    // The classic elements keep the main window's stepping; the others are exact.
+    const bool stepped = set.kind == ElementSetKind::Classic;
+    const double threshold = fromJdUtc - margin;
+    const std::optional<ephemeris::NumberedMinimum> first = stepped
+        ? ephemeris::firstMinimumAfter(threshold, set.elements)
+        : ephemeris::firstLinearMinimumAfter(threshold, set.elements);
     if (!first)
         return {};
 
     std::vector<PredictedMinimum> minima;
     for (long long k = 0;; ++k) {
         // Each minimum from the first one, never from an accumulated sum.
-        const double instant = first->instant + static_cast<double>(k) * period;
+        const double instant = stepped ? first->instant + static_cast<double>(k) * period
+                                       : ephemeris::linearMinimum(first->cycle + k, set.elements);
         if (!(instant <= toJdUtc + margin))
             break;
         // One Earth for the minimum, at the instant of the elements, moved on to the geocentric

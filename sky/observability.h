@@ -32,10 +32,11 @@ struct PredictedMinimum
 inline constexpr double kLongestPredictionDays = 36525;
 
 // Every minimum whose geocentric instant lies in (fromJdUtc, toJdUtc], in time order, with the
-// observing columns when a site is given. The minima come from the ephemeris stepping; heliocentric
-// elements are turned into geocentric instants. Empty when the period is not finite, reversed or
-// longer than kLongestPredictionDays, or when the site is not a place on the Earth (a coordinate
-// that is not finite, a latitude beyond +-90).
+// observing columns when a site is given. The classic elements' minima come from the main
+// window's stepping, the others from epoch + E * period itself; heliocentric elements are turned
+// into geocentric instants. Empty when the period is not finite, reversed or longer than
+// kLongestPredictionDays, or when the site is not a place on the Earth (a coordinate that is not
+// finite, a latitude beyond +-90).
 std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJdUtc,
                                             double toJdUtc, const std::optional<Site> &site,
                                             const Conditions &conditions);

@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -115,6 +116,8 @@ private slots:
     void minima_data();
     void minima();
     void hundredYearsOfMinima();
+    void linearMinimaFarFromTheEpoch_data();
+    void linearMinimaFarFromTheEpoch();
     void unusualInputs();
 };
 
@@ -491,6 +494,39 @@ void TestSky::hundredYearsOfMinima()
             }
         }
     }
+}
+
+void TestSky::linearMinimaFarFromTheEpoch_data()
+{
+    QTest::addColumn<QByteArray>("elements");
+    QTest::addColumn<long long>("cycle");
+    QTest::addColumn<double>("instant");
+
+    // epoch + E * period in exact decimals, by hand. Repeated additions from the epoch would be
+    // 0.78 s early at E = 40000.
+    QTest::newRow("current, E = 40000") << QByteArray("current") << 40000LL << 2570221.145;
+    QTest::newRow("custom JD, E = 20000") << QByteArray("2455528.105:2.867326:jd") << 20000LL
+                                          << 2512874.625;
+    QTest::newRow("custom JD, E = -30000") << QByteArray("2455528.105:2.867326:jd") << -30000LL
+                                           << 2369508.325;
+}
+
+void TestSky::linearMinimaFarFromTheEpoch()
+{
+    QFETCH(QByteArray, elements);
+    QFETCH(long long, cycle);
+    QFETCH(double, instant);
+    const ElementSet set = *sky::parseElementSet(elements.toStdString());
+    const auto minima = predictMinima(set, instant - 1, instant + 1, std::nullopt, {});
+    const auto found = std::find_if(minima.begin(), minima.end(), [&](const PredictedMinimum &m) {
+        return m.cycle == cycle;
+    });
+    QVERIFY2(found != minima.end(), elements);
+    const bool heliocentric = set.reference == TimeReference::Heliocentric;
+    const double seen = heliocentric ? heliocentricFromGeocentric(found->jdUtc) : found->jdUtc;
+    // Within the rounding of a double there (40 microseconds), and of the light-time's round trip.
+    QVERIFY2(std::fabs(seen - instant) < 1e-3 * kSecond,
+             elements + ": " + QByteArray::number((seen - instant) / kSecond) + " s");
 }
 
 void TestSky::unusualInputs()
