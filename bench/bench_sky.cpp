@@ -1,5 +1,6 @@
 // The observing library: one year of minima with every column for a site (the command-line
-// program's usual request), and its two costly parts alone.
+// program's usual request), and its two costly parts alone. The counter per_minimum is the time
+// of one minimum.
 
 #include "heliocentric.h"
 #include "observability.h"
@@ -9,6 +10,13 @@
 
 namespace {
 
+void countMinima(benchmark::State &state, std::size_t count)
+{
+    state.counters["per_minimum"] = benchmark::Counter(
+        static_cast<double>(count),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 constexpr double kNewYear2022 = 2459580.5;
 const sky::Site kParis{48.85, 2.35, 35};
 
@@ -16,22 +24,28 @@ void BM_YearOfMinimaAtParis(benchmark::State &state)
 {
     const sky::ElementSet set = sky::currentElements();
     double from = kNewYear2022;
+    std::size_t count = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(from);
         auto minima = sky::predictMinima(set, from, from + 365, kParis, sky::Conditions{});
+        count = minima.size();
         benchmark::DoNotOptimize(minima);
     }
+    countMinima(state, count);
 }
 
 void BM_YearOfMinimaWithoutSite(benchmark::State &state)
 {
     const sky::ElementSet set = sky::currentElements();
     double from = kNewYear2022;
+    std::size_t count = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(from);
         auto minima = sky::predictMinima(set, from, from + 365, std::nullopt, sky::Conditions{});
+        count = minima.size();
         benchmark::DoNotOptimize(minima);
     }
+    countMinima(state, count);
 }
 
 void BM_SkyAt(benchmark::State &state)
