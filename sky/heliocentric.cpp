@@ -13,7 +13,8 @@ namespace sky {
 
 namespace {
 
-// The light-time from the Sun's place to the Earth's along Algol's direction, in days per au.
+// A vector's part along Algol's direction in light-days: a position (au) gives days, a velocity
+// (au/day) days per day.
 double lightDaysTowardsAlgol(const double vector[3])
 {
     double towardsAlgol[3];

@@ -90,7 +90,8 @@ std::optional<ObserverAtInstant> observerAt(const Site &site, double jdUtc,
     return observer;
 }
 
-Horizontal horizontalOfCirs(double ri, double di, ObserverAtInstant &observer)
+// From a direction on the true equator and equinox of date (the frame of observer.astrom).
+Horizontal horizontalOfTrueOfDate(double ri, double di, ObserverAtInstant &observer)
 {
     double azimuth = 0;
     double zenithDistance = 0;
@@ -106,18 +107,18 @@ Horizontal horizontalOfCirs(double ri, double di, ObserverAtInstant &observer)
 }
 
 // A body of the solar system from its geocentric GCRS position: seen from the site (the parallax
-// matters for the Moon), turned to CIRS, then to the horizon. Light-time and annual aberration
-// are left out: 20" for the Sun, less for the Moon.
+// matters for the Moon), turned to the true equator and equinox, then to the horizon. Light-time
+// and annual aberration are left out: 20" for the Sun, less for the Moon.
 Horizontal horizontalOfGeocentric(Vector geocentric, ObserverAtInstant &observer)
 {
     Vector topocentric;
     eraPmp(geocentric.data(), observer.observerGeocentric.data(), topocentric.data());
-    double cirs[3];
-    eraRxp(observer.astrom.bpn, topocentric.data(), cirs);
+    double trueOfDate[3];
+    eraRxp(observer.astrom.bpn, topocentric.data(), trueOfDate);
     double ri = 0;
     double di = 0;
-    eraC2s(cirs, &ri, &di);
-    return horizontalOfCirs(ri, di, observer);
+    eraC2s(trueOfDate, &ri, &di);
+    return horizontalOfTrueOfDate(ri, di, observer);
 }
 
 Horizontal algolIn(ObserverAtInstant &observer)
@@ -131,7 +132,7 @@ Horizontal algolIn(ObserverAtInstant &observer)
     eraAtciq(algol::kRightAscensionDeg * ERFA_DD2R, declination, properMotionRa,
              algol::kProperMotionDecMasPerYear * ERFA_DMAS2R, algol::kParallaxMas / 1000.0,
              algol::kRadialVelocityKmPerS, &observer.astrom, &ri, &di);
-    return horizontalOfCirs(ri, di, observer);
+    return horizontalOfTrueOfDate(ri, di, observer);
 }
 
 Vector moonGeocentric(const TwoPartDate &tt)
