@@ -67,6 +67,12 @@ std::string_view lineErrorText(LineError error)
         return "the date type is not JD, HJD, BJD or EXCEL";
     case LineError::UnknownDelimiter:
         return "the delimiter is not one character, comma or tab";
+    case LineError::UnknownScale:
+        return "the scale is not JD_UTC, HJD_UTC or BJD_TDB";
+    case LineError::ZeroError:
+        return "the error is zero";
+    case LineError::MissingColumns:
+        return "no column for the time of minimum, its error or its scale";
     }
     return {};
 }

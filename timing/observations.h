@@ -38,6 +38,9 @@ enum class LineError {
     UnreadableError,
     UnknownDateType,
     UnknownDelimiter,
+    UnknownScale,
+    ZeroError,
+    MissingColumns,
 };
 
 // The reason as a short English sentence without a full stop.

@@ -1,5 +1,6 @@
 #include "textfields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -114,6 +115,27 @@ std::vector<std::string> splitQuotedFields(std::string_view line, char separator
     }
     fields.emplace_back(trimmed(field));
     return fields;
+}
+
+std::string fixedDecimals(double value, int decimals)
+{
+    char text[400]; // 309 digits before the point at most
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                      std::clamp(decimals, 0, 17));
+    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
+}
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
 }
 
 } // namespace timing

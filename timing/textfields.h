@@ -41,4 +41,10 @@ std::optional<double> parseNumber(std::string_view text);
 std::vector<std::string_view> splitFields(std::string_view line, char separator);
 std::vector<std::string> splitQuotedFields(std::string_view line, char separator);
 
+// The number with that many decimals, "." for the point (any finite double, however large).
+std::string fixedDecimals(double value, int decimals);
+
+// A field for a CSV line: in double quotes when it holds a comma, a quote or a line end.
+std::string csvField(std::string_view text);
+
 } // namespace timing
