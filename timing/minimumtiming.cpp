@@ -80,6 +80,34 @@ bool foldingSeesMinimum(const std::vector<double> &times, const std::vector<doub
 
 } // namespace
 
+std::string_view methodName(Method method)
+{
+    switch (method) {
+    case Method::KweeVanWoerden:
+        return "kvw";
+    case Method::Template:
+        return "template";
+    case Method::Auto:
+        break;
+    }
+    return "auto";
+}
+
+std::string_view untimedText(Untimed reason)
+{
+    switch (reason) {
+    case Untimed::OneSideMissing:
+        return "one side of the eclipse is missing";
+    case Untimed::TooFewPoints:
+        return "too few points";
+    case Untimed::GapAcrossMinimum:
+        return "a gap across the minimum";
+    case Untimed::NoDip:
+        return "no dip deeper than the noise";
+    }
+    return {};
+}
+
 std::vector<Eclipse> splitIntoEclipses(const std::vector<Observation> &observations,
                                        const ephemeris::Elements &elements, double windowHours)
 {

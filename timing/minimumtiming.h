@@ -11,11 +11,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace timing {
 
 enum class Method { KweeVanWoerden, Template, Auto };
+
+// "kvw", "template" or "auto", as the timings file and the command line name them.
+std::string_view methodName(Method method);
+// The reason as a short English sentence without a full stop.
+std::string_view untimedText(Untimed reason);
 
 struct TimingOptions
 {

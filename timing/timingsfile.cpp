@@ -108,7 +108,7 @@ TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
     record.minimum = timing.minimum;
     record.scale = scale;
     record.errorDays = timing.errorDays;
-    record.method = timing.method == Method::KweeVanWoerden ? "kvw" : "template";
+    record.method = methodName(timing.method);
     record.points = timing.points;
     record.pairs = timing.pairs;
     record.ocDays = timing.ocDays;

@@ -59,8 +59,10 @@ void checkTiming(const EclipseTiming &timing, const Eclipse &eclipse,
 {
     FUZZ_CHECK(timing.points == int(eclipse.points.size()) && timing.cycle == eclipse.cycle, context);
     FUZZ_CHECK(timing.method != Method::Auto, context);
-    if (timing.untimed)
+    if (timing.untimed) {
+        FUZZ_CHECK(!untimedText(*timing.untimed).empty(), context);
         return;
+    }
     FUZZ_CHECK(timing.minimum > eclipse.points.front().time
                    && timing.minimum < eclipse.points.back().time,
                context);
