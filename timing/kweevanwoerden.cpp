@@ -185,9 +185,9 @@ kweeVanWoerden(std::span<const double> times, std::span<const double> values,
     timing.error = std::sqrt(2 * timing.noise * timing.noise / a);
 
     // Both ends of the series must lie above the three deepest points by more than the noise.
-    std::vector<double> sorted = depths;
-    std::sort(sorted.begin(), sorted.end());
-    const double deepest = meanOf(std::span(sorted).last(3));
+    std::vector<double> deepestLast = depths;
+    std::nth_element(deepestLast.begin(), deepestLast.end() - 3, deepestLast.end());
+    const double deepest = meanOf(std::span(deepestLast).last(3));
     const double ends = std::max(meanOf(std::span(depths).first(3)),
                                  meanOf(std::span(depths).last(3)));
     if (!(deepest - ends > kDipInNoises * timing.noise))

@@ -27,12 +27,14 @@ std::optional<long long> nearestCycle(double time, const ephemeris::Elements &el
     return std::llround(cycles);
 }
 
-// Whether the time lies within the window of the nearest predicted minimum.
-bool isNearMinimum(double time, const ephemeris::Elements &elements, double windowDays)
+// The cycle of the nearest predicted minimum when the time lies within the window of it.
+std::optional<long long> cycleNear(double time, const ephemeris::Elements &elements,
+                                   double windowDays)
 {
     const std::optional<long long> cycle = nearestCycle(time, elements);
-    return cycle
-        && std::fabs(time - (elements.epoch + double(*cycle) * elements.period)) <= windowDays;
+    if (!cycle || !(std::fabs(time - (elements.epoch + double(*cycle) * elements.period)) <= windowDays))
+        return std::nullopt;
+    return cycle;
 }
 
 double median(std::vector<double> values)
@@ -70,11 +72,16 @@ double noiseOfSeries(const std::vector<double> &values)
 bool foldingSeesMinimum(const std::vector<double> &times, const std::vector<double> &values,
                         double periodDays, std::optional<double> noise)
 {
-    std::vector<double> sorted = values;
-    std::sort(sorted.begin(), sorted.end());
-    const double depth = sorted[sorted.size() * 19 / 20] - sorted[sorted.size() / 20];
+    std::vector<double> ordered = values;
+    const auto percentile = [&](std::size_t twentieths) {
+        const auto at = ordered.begin() + std::ptrdiff_t(ordered.size() * twentieths / 20);
+        std::nth_element(ordered.begin(), at, ordered.end());
+        return *at;
+    };
+    const double depth = percentile(19) - percentile(1);
     const double step = (times.back() - times.front()) / double(times.size() - 1);
-    const double halfEclipse = eclipses::primaryEclipseHalfWidth() * periodDays;
+    static const double halfWidth = eclipses::primaryEclipseHalfWidth();
+    const double halfEclipse = halfWidth * periodDays;
     return (noise ? *noise : noiseOfSeries(values)) < depth * step / halfEclipse;
 }
 
@@ -135,15 +142,18 @@ std::vector<Eclipse> splitIntoEclipses(const std::vector<Observation> &observati
     int lastRank = -1;
     for (std::size_t i = 0; i < observations.size(); ++i) {
         const Observation &o = observations[i];
-        if (!isNearMinimum(o.time, elements, windowDays))
+        const std::optional<long long> cycle = cycleNear(o.time, elements, windowDays);
+        if (!cycle)
             continue;
         if (lastRank < 0 || o.band != lastBand) {
             lastBand = o.band;
             lastRank = bandRanks[lastBand];
         }
-        keys.push_back({*nearestCycle(o.time, elements), lastRank, o.time, i});
+        keys.push_back({*cycle, lastRank, o.time, i});
     }
-    std::sort(keys.begin(), keys.end());
+    // Most files are in time order, and then so are the keys of one band.
+    if (!std::is_sorted(keys.begin(), keys.end()))
+        std::sort(keys.begin(), keys.end());
 
     std::vector<Eclipse> eclipses;
     for (std::size_t first = 0, last = 0; first < keys.size(); first = last) {
@@ -238,7 +248,7 @@ TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet
     // Only the observations near a minimum are worth the conversion.
     std::vector<Observation> near;
     for (const Observation &o : file.observations) {
-        if (!isNearMinimum(o.time, set.elements, windowDays + kLargestShiftDays))
+        if (!cycleNear(o.time, set.elements, windowDays + kLargestShiftDays))
             continue;
         near.push_back(o);
         near.back().time = sky::convertDate(o.time, o.scale, report.scale);

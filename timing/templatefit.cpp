@@ -157,7 +157,8 @@ std::variant<TemplateTiming, Untimed> fitTemplate(std::span<const double> times,
         return Untimed::NoDip;
 
     int before = 0, after = 0;
-    const double halfWidth = eclipses::primaryEclipseHalfWidth() * period;
+    static const double halfWidthInPhase = eclipses::primaryEclipseHalfWidth();
+    const double halfWidth = halfWidthInPhase * period;
     for (const double t : times) {
         before += t < minimum && t > minimum - halfWidth;
         after += t > minimum && t < minimum + halfWidth;
