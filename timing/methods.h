@@ -38,7 +38,9 @@ struct KweeVanWoerdenTiming
 // sqrt((4AC - B^2) / (4A^2 (Z - 1))); Deeg (2021, Galaxies 9, 1) gives sqrt(2 noise^2 / A) with
 // the noise given or estimated from the lowest S of the foldings, S = 2 noise^2 (Z - 1). Of
 // resampled points the noise of each value is carried through the interpolation to estimate the
-// noise of one observed point.
+// noise of one observed point. Not timed: fewer than 7 points, fewer than 3 pairs (the deepest
+// point near an end: one side missing), or no dip (S without a minimum, or an end of the series
+// less than 3 noises above its three deepest points).
 std::variant<KweeVanWoerdenTiming, Untimed>
 kweeVanWoerden(std::span<const double> times, std::span<const double> values,
                const KweeVanWoerdenSettings &settings);

@@ -28,7 +28,7 @@ struct TimingOptions
     Method method = Method::Auto;
     int folds = 5;                // Kwee and van Woerden's trial times: 3, 5 or 7
     double windowHours = 5;       // about the predicted minimum; Algol's eclipse lasts 10 hours
-    std::optional<double> noise;  // one point's noise, in the values' unit
+    std::optional<double> noise;  // one point's noise in the values' unit, for Kwee and van Woerden
 };
 
 // The points of one eclipse in one band, in time order.
@@ -51,9 +51,9 @@ struct EclipseTiming
     std::string band;
     std::vector<std::string> observers; // the codes in the eclipse, sorted, each once
     int points = 0;                     // N
-    std::optional<Untimed> untimed;     // why it could not be timed; the rest is then unset
-    Method method = Method::Auto;       // the one used
-    bool resampled = false;
+    Method method = Method::Auto;       // the one used (or tried)
+    std::optional<Untimed> untimed;     // why it could not be timed; the fields below are unset
+    bool resampled = false;             // by Kwee and van Woerden, the points being uneven
     double minimum = 0;                 // in the elements' scale
     double minimumJdUtc = 0;            // the same instant seen from the Earth, JD on UTC
     double errorDays = 0;
