@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 seconds=${1:-20}
-targets=(fuzz_textconversions fuzz_recompute fuzz_cli)
+targets=(fuzz_textconversions fuzz_recompute fuzz_cli fuzz_timing)
 jobs=$(nproc)
 build=build-fuzz
 

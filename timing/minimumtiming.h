@@ -1,0 +1,85 @@
+#pragma once
+
+// From observations to times of minimum: the points of each predicted eclipse, each eclipse timed
+// by the method that suits it, and its O-C against the elements.
+
+#include "methods.h"
+#include "observations.h"
+
+#include "elements.h"
+#include "elementsets.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace timing {
+
+enum class Method { KweeVanWoerden, Template, Auto };
+
+// "kvw", "template" or "auto", as the timings file and the command line name them.
+std::string_view methodName(Method method);
+// The reason as a short English sentence without a full stop.
+std::string_view untimedText(Untimed reason);
+
+struct TimingOptions
+{
+    Method method = Method::Auto;
+    int folds = 5;                // Kwee and van Woerden's trial times: 3, 5 or 7
+    double windowHours = 5;       // about the predicted minimum; Algol's eclipse lasts 10 hours
+    std::optional<double> noise;  // one point's noise in the values' unit, for Kwee and van Woerden
+};
+
+// The points of one eclipse in one band, in time order.
+struct Eclipse
+{
+    long long cycle = 0; // E, counted from the elements' epoch
+    std::string band;
+    std::vector<Observation> points;
+};
+
+// Each observation goes to the cycle of the nearest predicted minimum and is kept when it lies
+// within the window of it; the times must already be in the elements' scale. Eclipses come in
+// the order of their cycles, then bands.
+std::vector<Eclipse> splitIntoEclipses(const std::vector<Observation> &observations,
+                                       const ephemeris::Elements &elements, double windowHours);
+
+struct EclipseTiming
+{
+    long long cycle = 0;
+    std::string band;
+    std::vector<std::string> observers; // the codes in the eclipse, sorted, each once
+    int points = 0;                     // N
+    Method method = Method::Auto;       // the one used (or tried)
+    std::optional<Untimed> untimed;     // why it could not be timed; the fields below are unset
+    bool resampled = false;             // by Kwee and van Woerden, the points being uneven
+    double minimum = 0;                 // in the elements' scale
+    double minimumJdUtc = 0;            // the same instant seen from the Earth, JD on UTC
+    double errorDays = 0;
+    std::optional<double> kvwErrorDays; // Kwee and van Woerden's own error, when defined
+    int pairs = 0;                      // Z, for Kwee and van Woerden
+    double noise = 0;                   // the noise used by Kwee and van Woerden
+    bool noiseEstimated = false;
+    double ocDays = 0;                  // observed minus computed
+};
+
+// auto takes Kwee and van Woerden for 20 points or more without a gap (a step over three times
+// the median step and over 30 minutes) whose light changes from one point to the next by more
+// than the noise (given, or estimated from the points' second differences), the template
+// otherwise. A minimum found in a gap of the points longer than an hour is not trusted.
+EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &elements, bool flux,
+                          const TimingOptions &options);
+
+struct TimingReport
+{
+    sky::DateScale scale = sky::DateScale::HeliocentricUtc; // of the minima and the elements
+    std::vector<EclipseTiming> eclipses;
+    long long outsideWindows = 0; // observations far from any predicted minimum
+};
+
+// The observations in the elements' scale, split and timed; minimumJdUtc filled in.
+TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet &set,
+                              const TimingOptions &options);
+
+} // namespace timing

@@ -1,0 +1,50 @@
+#pragma once
+
+// The small text tools that every reader of this library shares. They work on bytes: any byte,
+// NUL and invalid UTF-8 included, passes through them without harm.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace timing {
+
+// The lines of a text, without their ends ("\n", "\r\n" or a lone "\r"); a UTF-8 byte order mark
+// at the start is left out. Line numbers count from 1.
+class Lines
+{
+public:
+    explicit Lines(std::string_view text);
+    // The next line into *line and its number into *number; false at the end of the text.
+    bool next(std::string_view *line, long long *number);
+
+private:
+    std::string_view m_rest;
+    long long m_number = 0;
+    bool m_done = false;
+};
+
+// The text without the blanks (spaces and tabs) around it.
+std::string_view trimmed(std::string_view text);
+
+// ASCII letters compared without case.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+std::string lowerAscii(std::string_view text);
+
+// A decimal number written with "." and an optional sign and exponent, nothing else around it but
+// blanks; empty for anything else, for infinities, NaN, and values beyond the double range.
+std::optional<double> parseNumber(std::string_view text);
+
+// The fields of a line separated by one character, blanks around each field left out. With
+// quoting, a field may be written in double quotes, "" standing for one quote inside them (CSV).
+std::vector<std::string_view> splitFields(std::string_view line, char separator);
+std::vector<std::string> splitQuotedFields(std::string_view line, char separator);
+
+// The number with that many decimals, "." for the point (any finite double, however large).
+std::string fixedDecimals(double value, int decimals);
+
+// A field for a CSV line: in double quotes when it holds a comma, a quote or a line end.
+std::string csvField(std::string_view text);
+
+} // namespace timing

@@ -1,0 +1,237 @@
+#include "timingsfile.h"
+
+#include "textfields.h"
+#include "timetypes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace timing {
+
+namespace {
+
+constexpr std::string_view kComment =
+    "# Times of minimum of Algol, one a row, kept by algol-minima time --append.\n"
+    "# cycle: E, counted from the epoch of the elements named in the elements column\n"
+    "# minimum: the time of minimum, a Julian Day in the scale: JD_UTC (seen from the Earth's\n"
+    "#   centre), HJD_UTC (heliocentric) or BJD_TDB (barycentric)\n"
+    "# error_days: its standard error; method: kvw (Kwee and van Woerden) or template\n"
+    "# points: N, the observations used; pairs: Z, the folded pairs of kvw (0 for template)\n"
+    "# oc_days: O-C, the minimum less the elements' prediction\n"
+    "# elements: current, classic or EPOCH:PERIOD:hjd|jd; observers: their codes, separated by\n"
+    "#   spaces; band: the filter; source: the file of observations\n";
+constexpr std::string_view kHeader =
+    "cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source\n";
+constexpr int kDecimals = 7;
+constexpr double kSmallestError = 1e-7; // the last decimal, so that no error is written as 0
+
+std::string fixed(double value)
+{
+    return fixedDecimals(value, kDecimals);
+}
+
+std::optional<sky::DateScale> scaleNamed(std::string_view name)
+{
+    for (const sky::DateScale scale : {sky::DateScale::JulianDayUtc, sky::DateScale::HeliocentricUtc,
+                                       sky::DateScale::BarycentricTdb}) {
+        const std::string_view full = scaleName(scale);
+        if (equalsIgnoringCase(name, full) || equalsIgnoringCase(name, full.substr(0, full.find('_'))))
+            return scale;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> columnNamed(const std::vector<std::string> &names,
+                                       std::initializer_list<std::string_view> wanted)
+{
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (const std::string_view name : wanted) {
+            if (equalsIgnoringCase(names[i], name))
+                return i;
+        }
+    }
+    return std::nullopt;
+}
+
+struct Columns
+{
+    std::size_t minimum = 0, error = 0;
+    double errorScale = 1; // to days
+    std::optional<std::size_t> scale;
+    std::optional<sky::DateScale> scaleOfTime; // from the time column's own name
+    std::optional<std::size_t> cycle, method, points, pairs, oc, elements, observers, band, source;
+};
+
+std::optional<Columns> columnsOf(const std::vector<std::string> &names)
+{
+    Columns columns;
+    const auto minimum = columnNamed(names, {"minimum", "time", "t0", "tmin", "hjd", "jd", "bjd"});
+    std::optional<std::size_t> error = columnNamed(names, {"error_days", "error", "err", "sigma"});
+    if (!error) {
+        error = columnNamed(names, {"error_minutes", "error_min"});
+        columns.errorScale = 1 / ephemeris::kMinutesPerDay;
+    }
+    columns.scale = columnNamed(names, {"scale"});
+    if (minimum)
+        columns.scaleOfTime = scaleNamed(names[*minimum]);
+    if (!minimum || !error || (!columns.scale && !columns.scaleOfTime))
+        return std::nullopt;
+    columns.minimum = *minimum;
+    columns.error = *error;
+    columns.cycle = columnNamed(names, {"cycle", "e"});
+    columns.method = columnNamed(names, {"method"});
+    columns.points = columnNamed(names, {"points", "n"});
+    columns.pairs = columnNamed(names, {"pairs", "z"});
+    columns.oc = columnNamed(names, {"oc_days"});
+    columns.elements = columnNamed(names, {"elements"});
+    columns.observers = columnNamed(names, {"observers"});
+    columns.band = columnNamed(names, {"band"});
+    columns.source = columnNamed(names, {"source"});
+    return columns;
+}
+
+// A whole number that fits; 0 for anything else in the optional columns.
+long long wholeNumber(std::string_view text)
+{
+    const std::optional<double> value = parseNumber(text);
+    return value && std::fabs(*value) < 1e15 ? std::llround(*value) : 0;
+}
+
+} // namespace
+
+TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
+                      std::string_view elements, std::string_view source)
+{
+    TimingRecord record;
+    record.cycle = timing.cycle;
+    record.minimum = timing.minimum;
+    record.scale = scale;
+    record.errorDays = timing.errorDays;
+    record.method = methodName(timing.method);
+    record.points = timing.points;
+    record.pairs = timing.pairs;
+    record.ocDays = timing.ocDays;
+    record.elements = elements;
+    for (const std::string &observer : timing.observers)
+        record.observers += (record.observers.empty() ? "" : " ") + observer;
+    record.band = timing.band;
+    record.source = source;
+    return record;
+}
+
+std::string_view scaleName(sky::DateScale scale)
+{
+    switch (scale) {
+    case sky::DateScale::JulianDayUtc:
+        return "JD_UTC";
+    case sky::DateScale::HeliocentricUtc:
+        return "HJD_UTC";
+    case sky::DateScale::BarycentricTdb:
+        return "BJD_TDB";
+    }
+    return {};
+}
+
+std::string timingsFileText(const std::vector<TimingRecord> &records)
+{
+    std::string text(kComment);
+    text += kHeader;
+    for (const TimingRecord &r : records) {
+        text += std::to_string(r.cycle) + ',' + fixed(r.minimum) + ',';
+        text += std::string(scaleName(r.scale)) + ',' + fixed(std::max(r.errorDays, kSmallestError));
+        text += ',' + csvField(r.method) + ',' + std::to_string(r.points) + ','
+            + std::to_string(r.pairs) + ',' + fixed(r.ocDays) + ',' + csvField(r.elements) + ','
+            + csvField(r.observers) + ',' + csvField(r.band) + ',' + csvField(r.source) + '\n';
+    }
+    return text;
+}
+
+TimingsFile readTimings(std::string_view text)
+{
+    TimingsFile file;
+    Lines lines(text);
+    std::string_view line;
+    long long number = 0;
+    std::optional<Columns> columns;
+    while (lines.next(&line, &number)) {
+        if (trimmed(line).empty() || trimmed(line)[0] == '#')
+            continue;
+        if (!columns) {
+            columns = columnsOf(splitQuotedFields(line, ','));
+            if (!columns) {
+                file.problems.push_back({number, LineError::MissingColumns});
+                return file;
+            }
+            continue;
+        }
+        const std::vector<std::string> fields = splitQuotedFields(line, ',');
+        const auto field = [&](std::optional<std::size_t> i) {
+            return i && *i < fields.size() ? std::string_view(fields[*i]) : std::string_view();
+        };
+        const auto fail = [&](LineError error) { file.problems.push_back({number, error}); };
+        TimingRecord record;
+        const std::optional<double> minimum = parseNumber(field(columns->minimum));
+        if (!minimum) {
+            fail(LineError::UnreadableTime);
+            continue;
+        }
+        if (!(*minimum >= kEarliestJd && *minimum <= kLatestJd)) {
+            fail(LineError::TimeOutOfRange);
+            continue;
+        }
+        const std::optional<double> error = parseNumber(field(columns->error));
+        if (!error || !(*error >= 0 && *error < 1e6)) {
+            fail(LineError::UnreadableError);
+            continue;
+        }
+        if (*error == 0) {
+            fail(LineError::ZeroError);
+            continue;
+        }
+        const std::optional<sky::DateScale> scale =
+            columns->scale ? scaleNamed(field(columns->scale)) : columns->scaleOfTime;
+        if (!scale) {
+            fail(LineError::UnknownScale);
+            continue;
+        }
+        record.minimum = *minimum;
+        record.errorDays = *error * columns->errorScale;
+        record.scale = *scale;
+        record.cycle = wholeNumber(field(columns->cycle));
+        record.method = field(columns->method);
+        record.points = int(std::clamp(wholeNumber(field(columns->points)), 0LL, 1LL << 30));
+        record.pairs = int(std::clamp(wholeNumber(field(columns->pairs)), 0LL, 1LL << 30));
+        record.ocDays = parseNumber(field(columns->oc)).value_or(0);
+        record.elements = field(columns->elements);
+        record.observers = field(columns->observers);
+        record.band = field(columns->band);
+        record.source = field(columns->source);
+        file.records.push_back(std::move(record));
+    }
+    return file;
+}
+
+Appended appendTimings(std::vector<TimingRecord> records, const std::vector<TimingRecord> &added,
+                       double periodDays)
+{
+    Appended result;
+    result.records = std::move(records);
+    for (const TimingRecord &record : added) {
+        bool known = false;
+        for (const TimingRecord &old : result.records) {
+            known = known
+                || (old.source == record.source && old.band == record.band
+                    && std::fabs(old.minimum - record.minimum) < periodDays / 2);
+        }
+        if (known) {
+            ++result.skipped;
+        } else {
+            result.records.push_back(record);
+            ++result.added;
+        }
+    }
+    return result;
+}
+
+} // namespace timing

@@ -1,0 +1,68 @@
+#pragma once
+
+// The timings file: one CSV row per time of minimum, kept from one run of the timing to the next
+// and read back by the fit. Its columns are explained in the comment lines at its top.
+
+#include "minimumtiming.h"
+#include "observations.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace timing {
+
+struct TimingRecord
+{
+    long long cycle = 0;  // E of the elements named below
+    double minimum = 0;   // a Julian Day in the scale
+    sky::DateScale scale = sky::DateScale::HeliocentricUtc;
+    double errorDays = 0; // the standard error, above 0
+    std::string method;   // "kvw" or "template"; what another file says
+    int points = 0;       // N
+    int pairs = 0;        // Z of Kwee and van Woerden
+    double ocDays = 0;    // against the elements
+    std::string elements; // as algol-minima names them: current, classic, EPOCH:PERIOD:hjd
+    std::string observers; // observer codes separated by spaces
+    std::string band;
+    std::string source;    // the file of observations
+};
+
+// The record of a timed eclipse.
+TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
+                      std::string_view elements, std::string_view source);
+
+// "JD_UTC", "HJD_UTC", "BJD_TDB".
+std::string_view scaleName(sky::DateScale scale);
+
+// The whole file: its comment lines, the header row, then a row per record. Times and errors
+// with 7 decimals (under 0.01 s); an error below the last decimal is written as 0.0000001.
+std::string timingsFileText(const std::vector<TimingRecord> &records);
+
+struct TimingsFile
+{
+    std::vector<TimingRecord> records;
+    std::vector<LineProblem> problems;
+};
+
+// The file above or any CSV whose header row (after "#" comment lines) names the time of
+// minimum (minimum, time, t0, tmin; or hjd, jd, bjd, which then also give the scale), its error in
+// days (error_days, error, err, sigma) or minutes (error_minutes, error_min), and, unless the time
+// column gives it, the scale (scale: JD_UTC, HJD_UTC, BJD_TDB, or JD, HJD, BJD), in any case.
+// The other columns above are read when present. A header without these is one problem on its
+// line and no record.
+TimingsFile readTimings(std::string_view text);
+
+struct Appended
+{
+    std::vector<TimingRecord> records;
+    int added = 0;
+    int skipped = 0; // already there
+};
+
+// The new records after the old ones, leaving out any whose minimum is already there: the same
+// source and band, and a time less than half a period away.
+Appended appendTimings(std::vector<TimingRecord> records, const std::vector<TimingRecord> &added,
+                       double periodDays);
+
+} // namespace timing
