@@ -143,7 +143,7 @@ constexpr int kNodes = 256;
 class EclipseTable
 {
 public:
-    EclipseTable(double centre, double halfWidth) : m_centre(centre), m_step(halfWidth / kNodes)
+    EclipseTable(double centre, double halfWidth) : m_step(halfWidth / kNodes)
     {
         for (int i = 0; i < kNodes + 3; ++i)
             m_magnitudes[i] = algolMagnitude(centre + (i - 1) * m_step);
@@ -164,7 +164,6 @@ public:
     }
 
 private:
-    double m_centre;
     double m_step;
     std::array<double, kNodes + 3> m_magnitudes{};
 };
