@@ -9,10 +9,11 @@
 #include "wording.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
+#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -21,18 +22,31 @@ void printError(const QString &message)
     std::fputs(qPrintable(QStringLiteral("algol-minima: ") + message + QLatin1Char('\n')), stderr);
 }
 
-// The time stamp of a calendar file: now, or SOURCE_DATE_EPOCH for reproducible output.
-QDateTime generationTime(const QDateTime &now)
+// The system's zone as Qt names it, found as Qt finds it but without opening the zone's file (Qt's
+// own QTimeZone::systemTimeZoneId() does): TZ, or the name in the zone database that
+// /etc/localtime links to, or the first line of /etc/timezone.
+QByteArray systemZoneId()
 {
-    bool ok = false;
-    const qint64 fixed = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    return ok ? QDateTime::fromSecsSinceEpoch(fixed, Qt::UTC) : now;
+    const QByteArray tz = qgetenv("TZ");
+    if (!tz.isEmpty() && tz != ":" && tz != ":/etc/localtime")
+        return tz;
+    QString path = QStringLiteral("/etc/localtime");
+    for (int links = 0; links < 40; ++links) {
+        path = QFile::symLinkTarget(path);
+        if (const qsizetype at = path.indexOf(QLatin1String("/zoneinfo/")); at >= 0)
+            return path.mid(at + 10).toUtf8();
+        if (path.isEmpty())
+            break;
+    }
+    QFile file(QStringLiteral("/etc/timezone"));
+    return file.open(QIODevice::ReadOnly) ? file.readLine(256).trimmed() : QByteArray();
 }
 
 int write(const QString &path, const QByteArray &bytes)
 {
     if (const auto error = cli::writeOutput(path, bytes)) {
-        printError(*error);
+        if (!error->isEmpty())
+            printError(*error);
         return 1;
     }
     return 0;
@@ -42,6 +56,8 @@ int write(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    // A reader that goes away (| head) is a failed write, not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("algol-minima"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));
@@ -50,7 +66,7 @@ int main(int argc, char *argv[])
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const cli::ParsedCommandLine parsed =
-        cli::parseCommandLine(QCoreApplication::arguments(), {now, QTimeZone::systemTimeZone()});
+        cli::parseCommandLine(QCoreApplication::arguments(), {now, systemZoneId()});
     if (const auto *error = std::get_if<cli::UsageError>(&parsed)) {
         printError(error->message);
         return 2;
@@ -61,7 +77,11 @@ int main(int argc, char *argv[])
         return write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
 
     const cli::MinimaOptions &options = std::get<cli::MinimaOptions>(parsed);
-    const listing::Report report = listing::makeReport(options, generationTime(now));
+    const cli::GenerationTime generated = cli::generationTime(qgetenv("SOURCE_DATE_EPOCH"), now);
+    // Only the calendar carries a time stamp.
+    if (options.format == cli::OutputFormat::Ics && !generated.warning.isEmpty())
+        printError(generated.warning);
+    const listing::Report report = listing::makeReport(options, generated.utc);
     if (report.extrapolated)
         printError(listing::extrapolationWarning());
     // The table says why it is empty; the other formats stay data only.
