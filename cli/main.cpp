@@ -12,8 +12,11 @@
 #include <QFile>
 #include <QLocale>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +45,17 @@ QByteArray systemZoneId()
     return file.open(QIODevice::ReadOnly) ? file.readLine(256).trimmed() : QByteArray();
 }
 
+// A standard stream that was closed (>&-) gets /dev/null before anything else opens a file, which
+// would take its number and receive the listing or the messages: read-only for the standard
+// output, so that writing to it still fails as writing to a closed one does.
+void fillClosedStandardStreams()
+{
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", stream == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+    }
+}
+
 int write(const QString &path, const QByteArray &bytes)
 {
     if (const auto error = cli::writeOutput(path, bytes)) {
@@ -56,6 +70,7 @@ int write(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    fillClosedStandardStreams();
     // A reader that goes away (| head) is a failed write, not a death by signal.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);

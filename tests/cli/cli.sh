@@ -42,6 +42,10 @@ done <<'CASES'
 --lat|--lat 91 --lon 2
 --lon|--lat 48 --lon -180.5
 --tz|--tz Mars/Olympus_Mons
+--tz|--tz Paris
+--tz|--tz XYZ+99
+--tz|--tz localtime
+--days|--from 2999-12-31 --days 36525
 --from|--from 2026-02-30
 --to|--from 2026-12-08 --to 2026-12-07
 --to|--from 2000-01-01 --to 2100-06-01
@@ -49,6 +53,74 @@ done <<'CASES'
 --format|--format pdf
 Unknown option|--colour
 CASES
+
+# A zone name of 131,000 letters is refused at once (it was read as a POSIX rule, and a long
+# period with it ran out of memory).
+run --tz "$(head -c 131000 /dev/zero | tr '\0' A)" --days 36525 -o refused.txt
+expect_status 2 "long zone name"
+one_line_naming "--tz: unknown time zone \"AAAA*\.\.\.\"" "long zone name"
+
+# The system's zone (TZ) is checked like --tz, and never opened outside the zone database: a
+# path out of it, the link to /etc/localtime and a pipe are refused; --version reads no zone.
+mkfifo zone.fifo
+for tz in ../../../../etc/passwd localtime "$PWD/zone.fifo"; do
+    TZ=$tz timeout 10 "$program" --days 3 >out 2>err
+    status=$?
+    expect_status 2 "TZ=$tz"
+    one_line_naming "(TZ)" "TZ=$tz"
+done
+TZ=$PWD/zone.fifo timeout 10 "$program" --version >out 2>err
+status=$?
+expect_status 0 "TZ naming a pipe, --version"
+rm zone.fifo
+TZ=/usr/share/zoneinfo/Asia/Tokyo run --from 2026-12-08 --days 3 --format csv
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,15$' out || fail "TZ as a path into the zone database: $(cat out err)"
+
+# Offsets of whole seconds (Africa/Monrovia until 1972: -0:44:30 in the zone database): the local
+# time and the UTC of each row are the same instant for Python's ISO 8601 reader.
+run --tz Africa/Monrovia --from 1970-01-01 --days 10 --format csv
+grep -qE '^-?[0-9]+,1970-[0-9-]+T[0-9:]+Z,1970-[0-9-]+T[0-9:]+-00:44:30,MMT,' out || fail "Monrovia: $(cat out)"
+/usr/bin/python3 -c '
+import csv, sys
+from datetime import datetime
+rows = list(csv.DictReader(open(sys.argv[1])))
+assert rows and all(datetime.fromisoformat(r["local"]) == datetime.fromisoformat(r["utc"].replace("Z", "+00:00")) for r in rows)
+' out || fail "Monrovia: local and utc differ: $(cat out)"
+run --tz Africa/Monrovia --from 1970-01-01 --days 3
+grep -qE ' MMT -00:44:30  1970-' out || fail "Monrovia table: $(cat out)"
+
+# SOURCE_DATE_EPOCH: as reproducible builds define it, or the current time with one warning.
+SOURCE_DATE_EPOCH=1796137200 run --from 2026-12-08 --days 3 --format ics
+grep -q $'^DTSTAMP:20261201T150000Z\r$' out && [ ! -s err ] || fail "SOURCE_DATE_EPOCH: $(grep DTSTAMP out) $(cat err)"
+for epoch in 99999999999 -1 1.5 abc; do
+    SOURCE_DATE_EPOCH=$epoch run --from 2026-12-08 --days 3 --format ics
+    expect_status 0 "SOURCE_DATE_EPOCH=$epoch"
+    one_line_naming "warning: SOURCE_DATE_EPOCH" "SOURCE_DATE_EPOCH=$epoch"
+    grep -q "^DTSTAMP:$(date -u +%Y%m%d)T[0-9]\{6\}Z" out || fail "SOURCE_DATE_EPOCH=$epoch: $(grep -m1 DTSTAMP out)"
+done
+
+# Whatever the user types, an error is one line, with control characters shown, not sent.
+refused_in_one_line() { # ARGUMENTS...
+    run "$@"
+    expect_status 2 "$(printf '%q ' "$@")"
+    [ "$(wc -l <err)" -eq 1 ] && ! grep -qP '[\x00-\x09\x0b-\x1f\x7f]' err \
+        || fail "$(printf '%q ' "$@"): stderr: $(cat -A err)"
+}
+refused_in_one_line --format $'pdf\nalgol-minima: fake'
+refused_in_one_line $'--col\nour'
+refused_in_one_line $'Paris\e[2J'
+refused_in_one_line --tz $'Europe/Paris\e]0;title\a'
+
+# A standard output that is closed, and a pipe whose reader has gone (as with | head): status 1,
+# the reason for the first, silence for the second, and no death by SIGPIPE.
+"$program" --version >&- 2>err
+status=$?
+expect_status 1 "closed standard output"
+one_line_naming "cannot write the standard output: it is closed" "closed standard output"
+"$program" --from 2001-01-01 --days 3650 --all --format ics 2>err | head -c 10 >/dev/null
+status=${PIPESTATUS[0]}
+expect_status 1 "broken pipe"
+[ -s err ] && fail "broken pipe: stderr: $(cat err)"
 
 # A folder that does not exist: status 1, the reason, no file.
 run "${paris[@]}" -o missing/minima.txt
@@ -72,6 +144,47 @@ if [ -w /dev/full ]; then
     status=$?
     expect_status 1 "/dev/full"
     one_line_naming "cannot write the standard output" "/dev/full"
+fi
+
+# Only regular files are replaced: a pipe, a device node (a copy of /dev/null, when this user
+# may make one) and a loop of symbolic links are refused and stay what they were.
+mkfifo out.fifo
+ln -s loop.b loop.a && ln -s loop.a loop.b
+targets=(out.fifo loop.a)
+mknod out.null c 1 3 2>/dev/null && targets+=(out.null)
+for target in "${targets[@]}"; do
+    before=$(stat -c %F "$target")
+    run --days 3 -o "$target"
+    expect_status 1 "-o $target"
+    one_line_naming "cannot write $target: " "-o $target"
+    [ "$(stat -c %F "$target")" = "$before" ] || fail "-o $target: became $(stat -c %F "$target")"
+done
+rm -f out.fifo out.null loop.a loop.b
+
+# Replacing a file keeps its mode and, for root, its owner; its other hard links keep the old text.
+printf 'old\n' >kept.csv
+chmod 640 kept.csv
+ln kept.csv kept-link.csv
+[ "$(id -u)" -eq 0 ] && chown nobody:nogroup kept.csv
+owner=$(stat -c '%U:%G %a' kept.csv)
+run --days 3 --format csv -o kept.csv
+expect_status 0 "replacing kept.csv"
+[ "$(stat -c '%U:%G %a' kept.csv)" = "$owner" ] || fail "replacing: $(stat -c '%U:%G %a' kept.csv), was $owner"
+grep -q '^cycle,' kept.csv && [ "$(cat kept-link.csv)" = old ] || fail "replacing: $(head -1 kept.csv), link: $(cat kept-link.csv)"
+rm -f kept.csv kept-link.csv
+
+# A termination signal between the link of the temporary file and its rename (sent by strace on
+# QSaveFile's second linkat, the one that names FILE.XXXXXX) waits for the rename: the whole new
+# file is in place and nothing else is left.
+if command -v strace >/dev/null; then
+    printf 'my own notes\n' >calendar.ics
+    (strace -o /dev/null -e trace=linkat -e inject=linkat:signal=TERM:when=2 \
+        "$program" "${paris[@]}" --from 2026-12-01 --to 2026-12-31 --all --format ics -o calendar.ics >out 2>err
+     echo $? >status) 2>/dev/null # the shell's own "Terminated" to /dev/null
+    status=$(cat status) && rm status
+    expect_status 143 "TERM before the rename"
+    [ "$(ls | grep -c '^calendar.ics.')" -eq 0 ] || fail "TERM before the rename: left $(ls)"
+    /usr/bin/python3 "$here/check-ics.py" calendar.ics 11 /dev/null || fail "TERM before the rename: calendar.ics"
 fi
 
 # A calendar file that an independent parser reads, whose events keep their UIDs from one export to
