@@ -71,6 +71,9 @@ int write(const QString &path, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     fillClosedStandardStreams();
+    // Each pattern is matched once or twice a run: compiling it to machine code, as Qt does by
+    // default, would cost more than it saves.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
     // A reader that goes away (| head) is a failed write, not a death by signal.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace cli {
@@ -152,9 +153,13 @@ QTimeZone systemZone(const QByteArray &id)
 }
 
 // Both ends of the period lie in the years 1000 to 2999 of the zone's calendar; the end may be
-// the very end of 2999 (--to 2999-12-31).
+// the very end of 2999 (--to 2999-12-31). A zone's offset is less than a day, so only an instant
+// within a day of those years' ends needs the zone's rules (far from today, the dearest to read).
 void checkInCalendar(const QString &option, const QDateTime &instant, const QTimeZone &zone, bool end)
 {
+    const QDate day = instant.toUTC().date();
+    if (day > QDate(1000, 1, 2) && day < QDate(2999, 12, 31))
+        return;
     const QDateTime first = listing::resolveLocalTime(QDate(1000, 1, 1), QTime(0, 0), zone);
     const QDateTime last = listing::resolveLocalTime(QDate(3000, 1, 1), QTime(0, 0), zone);
     if (end ? instant <= first || instant > last : instant < first || instant >= last)
@@ -314,11 +319,11 @@ GenerationTime generationTime(const QByteArray &sourceDateEpoch, const QDateTime
         return {now, {}};
     // The last second of 2999, the calendar's last year.
     constexpr qint64 kLastSecond = 32503679999;
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     const QString text = QString::fromLatin1(sourceDateEpoch);
+    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     bool ok = false;
     const qint64 seconds = text.toLongLong(&ok);
-    if (digits.match(text).hasMatch() && ok && seconds <= kLastSecond)
+    if (digits && ok && seconds <= kLastSecond)
         return {QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC), {}};
     return {now, AlgolMinima::tr("warning: SOURCE_DATE_EPOCH \"%1\" is not a number of seconds from 1970 "
                                  "to the end of 2999; the calendar is stamped with the current time")

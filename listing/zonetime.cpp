@@ -1,8 +1,8 @@
 #include "zonetime.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -78,9 +78,13 @@ bool isDatabaseName(const QByteArray &name)
 
 std::optional<QTimeZone> zoneNamed(const QString &name)
 {
-    // Names are ASCII letters, digits and "/_+-", never a "." (no "..", no "zone.tab").
-    static const QRegularExpression pattern(QStringLiteral(R"(^[A-Za-z0-9_+\-]+(/[A-Za-z0-9_+\-]+)*$)"));
-    if (name.size() > kLongestZoneName || !pattern.match(name).hasMatch())
+    // Names are ASCII letters, digits and "/_+-": never a "." (no "..", no "zone.tab"), nor a
+    // blank or a line end that would match across the fields of tzdata.zi.
+    const auto inName = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
+            || c == u'/' || c == u'_' || c == u'+' || c == u'-';
+    };
+    if (name.isEmpty() || name.size() > kLongestZoneName || !std::all_of(name.begin(), name.end(), inName))
         return std::nullopt;
     const QByteArray id = name.toLatin1();
     if (id != "UTC" && !isDatabaseName(id))
