@@ -15,7 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # run ARGS...: runs the program, keeps its status in $status, its output in out and err.
-run() { "$program" "$@" >out 2>err; status=$?; }
+run() { timeout 60 "$program" "$@" >out 2>err; status=$?; }
 expect_status() { [ "$status" -eq "$1" ] || fail "$2: status $status, expected $1; stderr: $(cat err)"; }
 one_line_naming() { # one line on standard error that starts with the program's name and names $1
     [ "$(wc -l <err)" -eq 1 ] && grep -q "^algol-minima: .*$1" err || fail "$2: stderr is not one line naming '$1': $(cat err)"
@@ -54,65 +54,56 @@ done <<'CASES'
 Unknown option|--colour
 CASES
 
-# A zone name of 131,000 letters is refused at once (it was read as a POSIX rule, and a long
-# period with it ran out of memory).
-run --tz "$(head -c 131000 /dev/zero | tr '\0' A)" --days 36525 -o refused.txt
+# A zone name of 131,000 letters, once read as a POSIX rule, is refused at once.
+run --tz "$(head -c 131000 /dev/zero | tr '\0' A)" --days 36525
 expect_status 2 "long zone name"
-one_line_naming "--tz: unknown time zone \"AAAA*\.\.\.\"" "long zone name"
 
-# The system's zone (TZ) is checked like --tz, and never opened outside the zone database: a
-# path out of it, the link to /etc/localtime and a pipe are refused; --version reads no zone.
+# TZ is read like --tz, never opened outside the zone database (a path out of it, the link to
+# /etc/localtime, a pipe that would hang), and not at all for --version. (Not through run: bash
+# itself would open a TZ given to a function.)
 mkfifo zone.fifo
-for tz in ../../../../etc/passwd localtime "$PWD/zone.fifo"; do
-    TZ=$tz timeout 10 "$program" --days 3 >out 2>err
+fifo=../../..$PWD/zone.fifo # from /usr/share/zoneinfo
+for tz in ../../../../etc/passwd localtime "$fifo" "$PWD/zone.fifo"; do
+    TZ=$tz timeout 20 "$program" --days 3 >out 2>err
     status=$?
     expect_status 2 "TZ=$tz"
     one_line_naming "(TZ)" "TZ=$tz"
 done
-TZ=$PWD/zone.fifo timeout 10 "$program" --version >out 2>err
+TZ=$fifo timeout 20 "$program" --version >out 2>err
 status=$?
 expect_status 0 "TZ naming a pipe, --version"
 rm zone.fifo
 TZ=/usr/share/zoneinfo/Asia/Tokyo run --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,15$' out || fail "TZ as a path into the zone database: $(cat out err)"
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,15$' out || fail "TZ as a path: $(cat out err)"
 
-# Offsets of whole seconds (Africa/Monrovia until 1972: -0:44:30 in the zone database): the local
-# time and the UTC of each row are the same instant for Python's ISO 8601 reader.
+# An offset of seconds (Africa/Monrovia, -0:44:30 until 1972): local and utc are the same instant
+# for Python's ISO 8601 reader, and the table shows it.
 run --tz Africa/Monrovia --from 1970-01-01 --days 10 --format csv
-grep -qE '^-?[0-9]+,1970-[0-9-]+T[0-9:]+Z,1970-[0-9-]+T[0-9:]+-00:44:30,MMT,' out || fail "Monrovia: $(cat out)"
-/usr/bin/python3 -c '
-import csv, sys
-from datetime import datetime
-rows = list(csv.DictReader(open(sys.argv[1])))
-assert rows and all(datetime.fromisoformat(r["local"]) == datetime.fromisoformat(r["utc"].replace("Z", "+00:00")) for r in rows)
-' out || fail "Monrovia: local and utc differ: $(cat out)"
+/usr/bin/python3 -c 'import csv, sys; from datetime import datetime as d; rows = list(csv.DictReader(open("out")))
+assert rows and all(r["local"].endswith("-00:44:30") and d.fromisoformat(r["local"]) == d.fromisoformat(r["utc"][:-1] + "+00:00") for r in rows)' \
+    || fail "Monrovia: $(cat out)"
 run --tz Africa/Monrovia --from 1970-01-01 --days 3
 grep -qE ' MMT -00:44:30  1970-' out || fail "Monrovia table: $(cat out)"
 
-# SOURCE_DATE_EPOCH: as reproducible builds define it, or the current time with one warning.
-SOURCE_DATE_EPOCH=1796137200 run --from 2026-12-08 --days 3 --format ics
-grep -q $'^DTSTAMP:20261201T150000Z\r$' out && [ ! -s err ] || fail "SOURCE_DATE_EPOCH: $(grep DTSTAMP out) $(cat err)"
-for epoch in 99999999999 -1 1.5 abc; do
+# SOURCE_DATE_EPOCH as reproducible builds define it, or the current time and one warning.
+SOURCE_DATE_EPOCH=32503679999 run --from 2026-12-08 --days 3 --format ics
+grep -q $'^DTSTAMP:29991231T235959Z\r$' out && [ ! -s err ] || fail "SOURCE_DATE_EPOCH: $(cat err)"
+for epoch in 32503680000 -1 1.5 abc; do
     SOURCE_DATE_EPOCH=$epoch run --from 2026-12-08 --days 3 --format ics
-    expect_status 0 "SOURCE_DATE_EPOCH=$epoch"
     one_line_naming "warning: SOURCE_DATE_EPOCH" "SOURCE_DATE_EPOCH=$epoch"
-    grep -q "^DTSTAMP:$(date -u +%Y%m%d)T[0-9]\{6\}Z" out || fail "SOURCE_DATE_EPOCH=$epoch: $(grep -m1 DTSTAMP out)"
+    grep -q "^DTSTAMP:$(date -u +%Y%m%d)T" out || fail "SOURCE_DATE_EPOCH=$epoch: $(grep DTSTAMP out)"
 done
 
-# Whatever the user types, an error is one line, with control characters shown, not sent.
-refused_in_one_line() { # ARGUMENTS...
-    run "$@"
-    expect_status 2 "$(printf '%q ' "$@")"
-    [ "$(wc -l <err)" -eq 1 ] && ! grep -qP '[\x00-\x09\x0b-\x1f\x7f]' err \
-        || fail "$(printf '%q ' "$@"): stderr: $(cat -A err)"
-}
-refused_in_one_line --format $'pdf\nalgol-minima: fake'
-refused_in_one_line $'--col\nour'
-refused_in_one_line $'Paris\e[2J'
-refused_in_one_line --tz $'Europe/Paris\e]0;title\a'
+# Whatever is typed, an error is one line with its control characters shown, not sent.
+for arguments in $'--format\tpdf\nalgol-minima: fake' $'--col\nour' $'Paris\e[2J' $'--tz\tEurope\e]0;title\a'; do
+    IFS=$'\t' read -r -d '' -a words <<<"$arguments"
+    run "${words[@]%$'\n'}"
+    [ "$status" -eq 2 ] && [ "$(wc -l <err)" -eq 1 ] && ! grep -qP '[\x00-\x09\x0b-\x1f\x7f]' err \
+        || fail "$(printf %q "$arguments"): status $status, stderr: $(cat -A err)"
+done
 
-# A standard output that is closed, and a pipe whose reader has gone (as with | head): status 1,
-# the reason for the first, silence for the second, and no death by SIGPIPE.
+# A closed standard output says so; a pipe whose reader has gone (| head) ends quietly; both
+# with status 1, not by SIGPIPE.
 "$program" --version >&- 2>err
 status=$?
 expect_status 1 "closed standard output"
@@ -146,36 +137,29 @@ if [ -w /dev/full ]; then
     one_line_naming "cannot write the standard output" "/dev/full"
 fi
 
-# Only regular files are replaced: a pipe, a device node (a copy of /dev/null, when this user
-# may make one) and a loop of symbolic links are refused and stay what they were.
-mkfifo out.fifo
-ln -s loop.b loop.a && ln -s loop.a loop.b
-targets=(out.fifo loop.a)
-mknod out.null c 1 3 2>/dev/null && targets+=(out.null)
-for target in "${targets[@]}"; do
+# Only regular files or new names are written: a pipe, a device node (a copy of /dev/null, if
+# this user may make one) and a loop of symbolic links are refused and stay what they were.
+mkfifo out.fifo && ln -s loop.b loop.a && ln -s loop.a loop.b && mknod out.null c 1 3 2>/dev/null
+for target in out.fifo loop.a out.null; do
+    [ -L "$target" ] || [ -e "$target" ] || continue
     before=$(stat -c %F "$target")
     run --days 3 -o "$target"
-    expect_status 1 "-o $target"
     one_line_naming "cannot write $target: " "-o $target"
-    [ "$(stat -c %F "$target")" = "$before" ] || fail "-o $target: became $(stat -c %F "$target")"
+    [ "$status" -eq 1 ] && [ "$(stat -c %F "$target")" = "$before" ] || fail "-o $target: $status, $(stat -c %F "$target")"
 done
 rm -f out.fifo out.null loop.a loop.b
 
 # Replacing a file keeps its mode and, for root, its owner; its other hard links keep the old text.
-printf 'old\n' >kept.csv
-chmod 640 kept.csv
-ln kept.csv kept-link.csv
+printf 'old\n' >kept.csv && chmod 640 kept.csv && ln kept.csv kept-link.csv
 [ "$(id -u)" -eq 0 ] && chown nobody:nogroup kept.csv
 owner=$(stat -c '%U:%G %a' kept.csv)
 run --days 3 --format csv -o kept.csv
-expect_status 0 "replacing kept.csv"
-[ "$(stat -c '%U:%G %a' kept.csv)" = "$owner" ] || fail "replacing: $(stat -c '%U:%G %a' kept.csv), was $owner"
-grep -q '^cycle,' kept.csv && [ "$(cat kept-link.csv)" = old ] || fail "replacing: $(head -1 kept.csv), link: $(cat kept-link.csv)"
+[ "$(stat -c '%U:%G %a' kept.csv)" = "$owner" ] && grep -q '^cycle,' kept.csv && [ "$(cat kept-link.csv)" = old ] \
+    || fail "replacing: $(stat -c '%U:%G %a' kept.csv), was $owner; link: $(cat kept-link.csv)"
 rm -f kept.csv kept-link.csv
 
-# A termination signal between the link of the temporary file and its rename (sent by strace on
-# QSaveFile's second linkat, the one that names FILE.XXXXXX) waits for the rename: the whole new
-# file is in place and nothing else is left.
+# SIGTERM between the temporary file's link and its rename (strace sends it at QSaveFile's second
+# linkat, the one that names FILE.XXXXXX) waits for the rename: the new file whole, nothing else.
 if command -v strace >/dev/null; then
     printf 'my own notes\n' >calendar.ics
     (strace -o /dev/null -e trace=linkat -e inject=linkat:signal=TERM:when=2 \

@@ -203,40 +203,6 @@ private slots:
                  described);
     }
 
-    // The system's zone, as Qt names it from TZ or /etc/localtime, is read like --tz.
-    void systemZone_data()
-    {
-        QTest::addColumn<QByteArray>("systemZone");
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("zone"); // empty: refused, naming TZ
-
-        QTest::newRow("a name") << QByteArray("America/New_York") << "" << "America/New_York";
-        QTest::newRow("a name after a colon") << QByteArray(":Asia/Tokyo") << "" << "Asia/Tokyo";
-        QTest::newRow("a path into the zone database") << QByteArray("/usr/share/zoneinfo/Asia/Tokyo") << "" << "Asia/Tokyo";
-        QTest::newRow("a path out of it") << QByteArray("../../../../etc/passwd") << "" << "";
-        QTest::newRow("an absolute path elsewhere") << QByteArray("/etc/passwd") << "" << "";
-        QTest::newRow("a path that climbs out of it") << QByteArray("/usr/share/zoneinfo/../../../etc/passwd") << "" << "";
-        QTest::newRow("the link to /etc/localtime") << QByteArray("localtime") << "" << "";
-        QTest::newRow("a POSIX rule") << QByteArray("CET-1CEST,M3.5.0,M10.5.0/3") << "" << "";
-        QTest::newRow("no name") << QByteArray() << "" << "";
-        QTest::newRow("not read when --tz is given") << QByteArray("/tmp/fifo") << "--tz UTC" << "UTC";
-    }
-    void systemZone()
-    {
-        QFETCH(QByteArray, systemZone);
-        QFETCH(QString, arguments);
-        QFETCH(QString, zone);
-        const ParsedCommandLine parsed = parse(arguments, systemZone);
-        if (zone.isEmpty()) {
-            const auto *error = std::get_if<UsageError>(&parsed);
-            QVERIFY2(error && error->message.contains(QStringLiteral("(TZ)")), systemZone.constData());
-        } else {
-            const auto *options = std::get_if<MinimaOptions>(&parsed);
-            QVERIFY2(options, systemZone.constData());
-            QCOMPARE(QString::fromUtf8(options->zone.id()), zone);
-        }
-    }
-
     // What the user typed is quoted with its control characters shown, so that an error stays one
     // line and sends nothing to the terminal.
     void messagesShowControlCharacters_data()
@@ -247,16 +213,11 @@ private slots:
         QTest::newRow("a line end in a value")
             << QStringList{"--format", "pdf\nalgol-minima: fake"}
             << "--format: unknown format \"pdf\\nalgol-minima: fake\" (table, csv, json or ics)";
-        QTest::newRow("a terminal escape in a zone")
-            << QStringList{"--tz", "\x1b[2JEurope"}
-            << "--tz: unknown time zone \"\\x1b[2JEurope\" (an IANA name such as Europe/Paris)";
-        QTest::newRow("a tab, a carriage return and a C1 control")
-            << QStringList{"--days", "3\t\r\u009b"}
-            << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\u009b\"";
+        QTest::newRow("a tab, a carriage return, an escape and a C1 control")
+            << QStringList{"--days", "3\t\r\x1b\u009b"}
+            << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\x1b\\u009b\"";
         QTest::newRow("a line separator in an argument")
             << QStringList{"Paris\u2028fake"} << "unexpected argument \"Paris\\u2028fake\"";
-        QTest::newRow("a line end in an unknown option")
-            << QStringList{"--col\nour"} << "Unknown option 'col\\nour'.";
         QTest::newRow("a long value cut at 100 characters")
             << QStringList{"--format", QString(150, QLatin1Char('x'))}
             << "--format: unknown format \"" + QString(100, QLatin1Char('x')) + "...\" (table, csv, json or ics)";
@@ -269,40 +230,6 @@ private slots:
         const auto *error = std::get_if<UsageError>(&parsed);
         QVERIFY(error);
         QCOMPARE(error->message, message);
-    }
-
-    // SOURCE_DATE_EPOCH as reproducible-builds.org defines it: the decimal seconds since 1970, as
-    // `date +%s` prints them. The instants were worked out with Python's datetime.fromtimestamp.
-    void generationTimes_data()
-    {
-        QTest::addColumn<QByteArray>("sourceDateEpoch");
-        QTest::addColumn<QString>("stamp"); // empty: now, with a warning
-
-        QTest::newRow("unset") << QByteArray() << "now";
-        QTest::newRow("a day of 2026") << QByteArray("1796137200") << "2026-12-01T15:00:00Z";
-        QTest::newRow("the epoch") << QByteArray("0") << "1970-01-01T00:00:00Z";
-        QTest::newRow("the last second of 2999") << QByteArray("32503679999") << "2999-12-31T23:59:59Z";
-        QTest::newRow("the first second of 3000") << QByteArray("32503680000") << "";
-        QTest::newRow("beyond 64 bits") << QByteArray("99999999999999999999") << "";
-        QTest::newRow("negative") << QByteArray("-1") << "";
-        QTest::newRow("with a plus sign") << QByteArray("+12") << "";
-        QTest::newRow("a fraction") << QByteArray("1796137200.5") << "";
-        QTest::newRow("an exponent") << QByteArray("1e9") << "";
-        QTest::newRow("a blank before") << QByteArray(" 12") << "";
-        QTest::newRow("not a number") << QByteArray("yesterday") << "";
-    }
-    void generationTimes()
-    {
-        QFETCH(QByteArray, sourceDateEpoch);
-        QFETCH(QString, stamp);
-        const GenerationTime generated = generationTime(sourceDateEpoch, kNow);
-        if (stamp.isEmpty()) {
-            QCOMPARE(generated.utc, kNow);
-            QVERIFY(generated.warning.startsWith(QStringLiteral("warning: SOURCE_DATE_EPOCH \"")));
-        } else {
-            QCOMPARE(generated.utc, stamp == QLatin1String("now") ? kNow : QDateTime::fromString(stamp, Qt::ISODate));
-            QCOMPARE(generated.warning, QString());
-        }
     }
 
     void helpAndVersion()
