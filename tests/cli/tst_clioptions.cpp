@@ -216,8 +216,6 @@ private slots:
         QTest::newRow("a tab, a carriage return, an escape and a C1 control")
             << QStringList{"--days", "3\t\r\x1b\u009b"}
             << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\x1b\\u009b\"";
-        QTest::newRow("a line separator in an argument")
-            << QStringList{"Paris\u2028fake"} << "unexpected argument \"Paris\\u2028fake\"";
         QTest::newRow("a long value cut at 100 characters")
             << QStringList{"--format", QString(150, QLatin1Char('x'))}
             << "--format: unknown format \"" + QString(100, QLatin1Char('x')) + "...\" (table, csv, json or ics)";
