@@ -27,7 +27,7 @@ bool failed(const QString &why, QString *reason)
     return false;
 }
 
-// The signals that end a program from the terminal or the system, held back while they are.
+// The signals that end a program from the terminal or the system, held back while this lives.
 class SignalsHeld
 {
 public:

@@ -19,7 +19,7 @@ inline constexpr qsizetype kLongestZoneName = 64;
 // The zone of a name of the zone database in /usr/share/zoneinfo, where Qt reads the zones: a zone
 // or a link of its tzdata.zi ("Europe/Paris", "Etc/GMT-2", "US/Eastern"), or "UTC". Anything else
 // (a POSIX rule such as "XYZ+99", a path, a file of that folder that is no zone such as "localtime"
-// or "zone.tab", a name longer than kLongestZoneName) gives nothing, without opening a file.
+// or "zone.tab", a name longer than kLongestZoneName) gives nothing, without opening its file.
 std::optional<QTimeZone> zoneNamed(const QString &name);
 
 // A wall-clock date and time in a zone as one instant. A time skipped when the clocks go forward
