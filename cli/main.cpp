@@ -9,10 +9,14 @@
 #include "wording.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,18 +25,42 @@ void printError(const QString &message)
     std::fputs(qPrintable(QStringLiteral("algol-minima: ") + message + QLatin1Char('\n')), stderr);
 }
 
-// The time stamp of a calendar file: now, or SOURCE_DATE_EPOCH for reproducible output.
-QDateTime generationTime(const QDateTime &now)
+// The system's zone as Qt names it, found as Qt finds it but without opening the zone's file (Qt's
+// own QTimeZone::systemTimeZoneId() does): TZ, or the name in the zone database that
+// /etc/localtime links to, or the first line of /etc/timezone.
+QByteArray systemZoneId()
 {
-    bool ok = false;
-    const qint64 fixed = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    return ok ? QDateTime::fromSecsSinceEpoch(fixed, Qt::UTC) : now;
+    const QByteArray tz = qgetenv("TZ");
+    if (!tz.isEmpty() && tz != ":" && tz != ":/etc/localtime")
+        return tz;
+    QString path = QStringLiteral("/etc/localtime");
+    for (int links = 0; links < 40; ++links) {
+        path = QFile::symLinkTarget(path);
+        if (const qsizetype at = path.indexOf(QLatin1String("/zoneinfo/")); at >= 0)
+            return path.mid(at + 10).toUtf8();
+        if (path.isEmpty())
+            break;
+    }
+    QFile file(QStringLiteral("/etc/timezone"));
+    return file.open(QIODevice::ReadOnly) ? file.readLine(256).trimmed() : QByteArray();
+}
+
+// A standard stream that was closed (>&-) gets /dev/null before anything else opens a file, which
+// would take its number and receive the listing or the messages: read-only for the standard
+// output, so that writing to it still fails as writing to a closed one does.
+void fillClosedStandardStreams()
+{
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", stream == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+    }
 }
 
 int write(const QString &path, const QByteArray &bytes)
 {
     if (const auto error = cli::writeOutput(path, bytes)) {
-        printError(*error);
+        if (!error->isEmpty())
+            printError(*error);
         return 1;
     }
     return 0;
@@ -42,6 +70,12 @@ int write(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    fillClosedStandardStreams();
+    // Each pattern is matched once or twice a run: compiling it to machine code, as Qt does by
+    // default, would cost more than it saves.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
+    // A reader that goes away (| head) is a failed write, not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("algol-minima"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));
@@ -50,7 +84,7 @@ int main(int argc, char *argv[])
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const cli::ParsedCommandLine parsed =
-        cli::parseCommandLine(QCoreApplication::arguments(), {now, QTimeZone::systemTimeZone()});
+        cli::parseCommandLine(QCoreApplication::arguments(), {now, systemZoneId()});
     if (const auto *error = std::get_if<cli::UsageError>(&parsed)) {
         printError(error->message);
         return 2;
@@ -61,7 +95,11 @@ int main(int argc, char *argv[])
         return write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
 
     const cli::MinimaOptions &options = std::get<cli::MinimaOptions>(parsed);
-    const listing::Report report = listing::makeReport(options, generationTime(now));
+    const cli::GenerationTime generated = cli::generationTime(qgetenv("SOURCE_DATE_EPOCH"), now);
+    // Only the calendar carries a time stamp.
+    if (options.format == cli::OutputFormat::Ics && !generated.warning.isEmpty())
+        printError(generated.warning);
+    const listing::Report report = listing::makeReport(options, generated.utc);
     if (report.extrapolated)
         printError(listing::extrapolationWarning());
     // The table says why it is empty; the other formats stay data only.

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace cli {
@@ -82,7 +83,7 @@ double readNumber(const QCommandLineParser &parser, const QString &option, doubl
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
-        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(text));
+        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(visible(text)));
     }
     return value;
 }
@@ -96,7 +97,7 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
     const QString text = parser.value(option).trimmed();
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
-        refuse(option, AlgolMinima::tr("\"%1\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)").arg(text));
+        refuse(option, AlgolMinima::tr("\"%1\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)").arg(visible(text)));
     const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     if (!date.isValid())
         refuse(option, AlgolMinima::tr("%1 is not a day of the calendar").arg(text.left(10)));
@@ -124,20 +125,46 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
     return QDateTime(date, time, Qt::UTC).addSecs(-offsetSeconds);
 }
 
-// An IANA name ("Europe/Paris", "Etc/GMT-2", "UTC"), also those that zone.tab leaves out. Only
-// the characters of such names, and no "..", so that a name never reaches a file outside the
-// zone database.
 QTimeZone readZone(const QCommandLineParser &parser, const QString &option)
 {
-    static const QRegularExpression name(QStringLiteral(R"(^[A-Za-z0-9_+\-]+(/[A-Za-z0-9_+\-]+)*$)"));
     const QString text = parser.value(option).trimmed();
-    QTimeZone zone;
-    if (name.match(text).hasMatch() && !text.contains(QLatin1String("..")))
-        zone = QTimeZone(text.toUtf8());
-    if (!zone.isValid())
+    const auto zone = listing::zoneNamed(text);
+    if (!zone)
         refuse(option, AlgolMinima::tr("unknown time zone \"%1\" (an IANA name such as Europe/Paris)")
-                           .arg(parser.value(option)));
-    return zone;
+                           .arg(visible(parser.value(option))));
+    return *zone;
+}
+
+// The system's zone as Qt names it, checked like --tz. TZ may also name a zone file by its path
+// in the zone database, or start with ":", as the C library allows.
+QTimeZone systemZone(const QByteArray &id)
+{
+    QString name = QString::fromLocal8Bit(id);
+    if (name.startsWith(QLatin1Char(':')))
+        name.remove(0, 1);
+    const QLatin1String database("/usr/share/zoneinfo/");
+    if (name.startsWith(database))
+        name.remove(0, database.size());
+    const auto zone = listing::zoneNamed(name);
+    if (!zone)
+        throw Refusal{AlgolMinima::tr("the system's time zone \"%1\" (TZ) is not an IANA name such as "
+                                      "Europe/Paris: give one with --tz").arg(visible(QString::fromLocal8Bit(id)))};
+    return *zone;
+}
+
+// Both ends of the period lie in the years 1000 to 2999 of the zone's calendar; the end may be
+// the very end of 2999 (--to 2999-12-31). A zone's offset is less than a day, so only an instant
+// within a day of those years' ends needs the zone's rules (far from today, the dearest to read).
+void checkInCalendar(const QString &option, const QDateTime &instant, const QTimeZone &zone, bool end)
+{
+    const QDate day = instant.toUTC().date();
+    if (day > QDate(1000, 1, 2) && day < QDate(2999, 12, 31))
+        return;
+    const QDateTime first = listing::resolveLocalTime(QDate(1000, 1, 1), QTime(0, 0), zone);
+    const QDateTime last = listing::resolveLocalTime(QDate(3000, 1, 1), QTime(0, 0), zone);
+    if (end ? instant <= first || instant > last : instant < first || instant >= last)
+        refuse(option, AlgolMinima::tr("the period reaches %1: its years must lie between 1000 and 2999")
+                           .arg(listing::isoDateText(listing::localTimeOf(instant, zone).local.date())));
 }
 
 OutputFormat readFormat(const QCommandLineParser &parser, const QString &option)
@@ -151,20 +178,18 @@ OutputFormat readFormat(const QCommandLineParser &parser, const QString &option)
         return OutputFormat::Json;
     if (name == QLatin1String("ics"))
         return OutputFormat::Ics;
-    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(parser.value(option)));
+    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(visible(parser.value(option))));
 }
 
 MinimaOptions readOptions(const Parser &p, const Environment &environment)
 {
     const QCommandLineParser &parser = p.parser;
     if (!parser.positionalArguments().isEmpty())
-        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(parser.positionalArguments().first())};
+        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(visible(parser.positionalArguments().first()))};
 
     MinimaOptions options;
     options.zone = parser.isSet(p.tz) ? readZone(parser, p.tz.names().first())
-                                      : environment.systemZone;
-    if (!options.zone.isValid())
-        options.zone = QTimeZone::utc();
+                                      : systemZone(environment.systemZoneId);
 
     if (parser.isSet(p.elements)) {
         const QString text = parser.value(p.elements).trimmed();
@@ -172,7 +197,7 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
         if (!set)
             refuse(QStringLiteral("elements"),
                    AlgolMinima::tr("\"%1\" is not current, classic or EPOCH:PERIOD[:hjd|jd] (an epoch between "
-                      "JD 2000000 and 2600000, a period between 0.5 and 10 days)").arg(text));
+                      "JD 2000000 and 2600000, a period between 0.5 and 10 days)").arg(visible(text)));
         options.elements = *set;
     } else {
         options.elements = sky::currentElements();
@@ -229,10 +254,13 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
             days = parser.value(p.days).trimmed().toLongLong(&ok);
             if (!ok || days < 1 || days > kLongestPeriodDays)
                 refuse(QStringLiteral("days"), AlgolMinima::tr("the number of days is a whole number from 1 to "
-                                                  "36525 (100 years), not \"%1\"").arg(parser.value(p.days)));
+                                                  "36525 (100 years), not \"%1\"").arg(visible(parser.value(p.days))));
         }
         options.to = options.from.addDays(days);
     }
+    checkInCalendar(QStringLiteral("from"), options.from, options.zone, false);
+    checkInCalendar(parser.isSet(p.to) ? QStringLiteral("to") : QStringLiteral("days"), options.to,
+                    options.zone, true);
     return options;
 }
 
@@ -242,7 +270,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
 {
     Parser p;
     if (!p.parser.parse(arguments))
-        return UsageError{p.parser.errorText()};
+        return UsageError{visible(p.parser.errorText())};
     if (p.parser.isSet(p.help))
         return ShowHelp{};
     if (p.parser.isSet(p.version))
@@ -257,6 +285,49 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
 QString helpText()
 {
     return Parser().parser.helpText();
+}
+
+QString visible(const QString &text)
+{
+    constexpr qsizetype kLongest = 100;
+    QString shown;
+    for (const QChar c : QStringView(text).first(std::min(text.size(), kLongest))) {
+        const auto category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Other_Format
+            && category != QChar::Separator_Line && category != QChar::Separator_Paragraph) {
+            shown += c;
+        } else if (c == u'\n') {
+            shown += QLatin1String("\\n");
+        } else if (c == u'\t') {
+            shown += QLatin1String("\\t");
+        } else if (c == u'\r') {
+            shown += QLatin1String("\\r");
+        } else if (c.unicode() < 0x80) {
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    if (text.size() > kLongest)
+        shown += QLatin1String("...");
+    return shown;
+}
+
+GenerationTime generationTime(const QByteArray &sourceDateEpoch, const QDateTime &now)
+{
+    if (sourceDateEpoch.isEmpty())
+        return {now, {}};
+    // The last second of 2999, the calendar's last year.
+    constexpr qint64 kLastSecond = 32503679999;
+    const QString text = QString::fromLatin1(sourceDateEpoch);
+    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool ok = false;
+    const qint64 seconds = text.toLongLong(&ok);
+    if (digits && ok && seconds <= kLastSecond)
+        return {QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC), {}};
+    return {now, AlgolMinima::tr("warning: SOURCE_DATE_EPOCH \"%1\" is not a number of seconds from 1970 "
+                                 "to the end of 2999; the calendar is stamped with the current time")
+                     .arg(visible(text))};
 }
 
 } // namespace cli

@@ -1,11 +1,13 @@
 #include "output.h"
 
+#include "options.h"
 #include "savefile.h"
 #include "texts.h"
 
-#include <QFile>
+#include <QIODevice>
 
-#include <cstdio>
+#include <cerrno>
+#include <unistd.h>
 
 namespace cli {
 
@@ -16,12 +18,22 @@ QString failure(const QString &path, const QString &reason)
     return AlgolMinima::tr("cannot write %1: %2").arg(path, reason);
 }
 
+// Straight to the descriptor: what the system says of each write is what the user is told.
 std::optional<QString> writeStandardOutput(const QByteArray &bytes)
 {
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)
-        || out.write(bytes) != bytes.size() || !out.flush()) {
-        return failure(AlgolMinima::tr("the standard output"), out.errorString());
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n >= 0) {
+            written += n;
+            continue;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno == EPIPE)
+            return QString();
+        const QString reason = errno == EBADF ? AlgolMinima::tr("it is closed") : qt_error_string(errno);
+        return failure(AlgolMinima::tr("the standard output"), reason);
     }
     return std::nullopt;
 }
@@ -36,7 +48,7 @@ std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes)
     const bool written = listing::saveWhole(
         path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }, &reason);
     if (!written)
-        return failure(path, reason);
+        return failure(visible(path), reason);
     return std::nullopt;
 }
 

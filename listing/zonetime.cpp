@@ -1,5 +1,8 @@
 #include "zonetime.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -45,7 +48,50 @@ void appendClock(QString &text, QTime time, bool separated, bool withSeconds)
     appendDigits(text, time.second(), 2);
 }
 
+// The zone database's list of its zones and links, read once.
+const QByteArray &databaseList()
+{
+    static const QByteArray list = [] {
+        QFile file(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    return list;
+}
+
+// Whether tzdata.zi has the line "Z NAME ..." (a zone) or "L TARGET NAME" (a link to one).
+bool isDatabaseName(const QByteArray &name)
+{
+    const QByteArray &list = databaseList();
+    if (list.contains("\nZ " + name + ' '))
+        return true;
+    const QByteArray linkEnd = ' ' + name + '\n';
+    for (qsizetype at = list.indexOf(linkEnd); at > 0; at = list.indexOf(linkEnd, at + 1)) {
+        const qsizetype lineStart = list.lastIndexOf('\n', at) + 1;
+        const QByteArrayView target = QByteArrayView(list).sliced(lineStart, at - lineStart);
+        if (target.startsWith("L ") && !target.sliced(2).contains(' '))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+std::optional<QTimeZone> zoneNamed(const QString &name)
+{
+    // Names are ASCII letters, digits and "/_+-": never a "." (no "..", no "zone.tab"), nor a
+    // blank or a line end that would match across the fields of tzdata.zi.
+    const auto inName = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
+            || c == u'/' || c == u'_' || c == u'+' || c == u'-';
+    };
+    if (name.isEmpty() || name.size() > kLongestZoneName || !std::all_of(name.begin(), name.end(), inName))
+        return std::nullopt;
+    const QByteArray id = name.toLatin1();
+    if (id != "UTC" && !isDatabaseName(id))
+        return std::nullopt;
+    const QTimeZone zone(id);
+    return zone.isValid() ? std::optional(zone) : std::nullopt;
+}
 
 QDateTime resolveLocalTime(QDate date, QTime time, const QTimeZone &zone)
 {
@@ -92,11 +138,17 @@ LocalTime localTimeOf(const QDateTime &instant, const QTimeZone &zone)
 
 QString offsetText(int offsetSeconds)
 {
-    const int minutes = std::abs(offsetSeconds) / 60;
-    return QStringLiteral("%1%2:%3")
-        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    // A zone's offset is less than a day, so the hours take two digits.
+    const int seconds = std::abs(offsetSeconds);
+    QString text(1, offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'));
+    appendDigits(text, seconds / 3600, 2);
+    text += QLatin1Char(':');
+    appendDigits(text, seconds / 60 % 60, 2);
+    if (seconds % 60 != 0) {
+        text += QLatin1Char(':');
+        appendDigits(text, seconds % 60, 2);
+    }
+    return text;
 }
 
 QString isoDateText(QDate date)

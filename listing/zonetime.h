@@ -1,6 +1,7 @@
 #pragma once
 
-// Instants between Julian Days, UTC and the observer's zone, with its summer time.
+// Instants between Julian Days, UTC and the observer's zone, with its summer time, and the zones
+// that a name may give.
 
 #include <QDate>
 #include <QDateTime>
@@ -11,6 +12,15 @@
 #include <optional>
 
 namespace listing {
+
+// The longest zone name read: the database's longest has 32 characters.
+inline constexpr qsizetype kLongestZoneName = 64;
+
+// The zone of a name of the zone database in /usr/share/zoneinfo, where Qt reads the zones: a zone
+// or a link of its tzdata.zi ("Europe/Paris", "Etc/GMT-2", "US/Eastern"), or "UTC". Anything else
+// (a POSIX rule such as "XYZ+99", a path, a file of that folder that is no zone such as "localtime"
+// or "zone.tab", a name longer than kLongestZoneName) gives nothing, without opening its file.
+std::optional<QTimeZone> zoneNamed(const QString &name);
 
 // A wall-clock date and time in a zone as one instant. A time skipped when the clocks go forward
 // is read with the offset in force before the change (02:30 on a spring-forward night in Paris is
@@ -32,7 +42,7 @@ struct LocalTime
 };
 LocalTime localTimeOf(const QDateTime &instant, const QTimeZone &zone);
 
-// "+01:00", "-03:30", "+00:00".
+// "+01:00", "-03:30", "+00:00", and with the seconds when there are some: "-00:44:30".
 QString offsetText(int offsetSeconds);
 
 // Fixed-width texts, written directly (QDateTime::toString parses its pattern at every call):

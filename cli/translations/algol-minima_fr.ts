@@ -155,5 +155,21 @@
         <source>the standard output</source>
         <translation>la sortie standard</translation>
     </message>
+    <message>
+        <source>the system's time zone "%1" (TZ) is not an IANA name such as Europe/Paris: give one with --tz</source>
+        <translation>le fuseau horaire du système « %1 » (TZ) n'est pas un nom IANA comme Europe/Paris : donnez-en un avec --tz</translation>
+    </message>
+    <message>
+        <source>the period reaches %1: its years must lie between 1000 and 2999</source>
+        <translation>la période atteint le %1 : ses années doivent être comprises entre 1000 et 2999</translation>
+    </message>
+    <message>
+        <source>warning: SOURCE_DATE_EPOCH "%1" is not a number of seconds from 1970 to the end of 2999; the calendar is stamped with the current time</source>
+        <translation>attention : SOURCE_DATE_EPOCH « %1 » n'est pas un nombre de secondes de 1970 à la fin de 2999 ; le calendrier est daté de l'heure actuelle</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>elle est fermée</translation>
+    </message>
 </context>
 </TS>

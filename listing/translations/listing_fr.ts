@@ -188,4 +188,11 @@
         <translation>attention : les éléments actuels sont extrapolés hors de 2000-2040 ; les heures peuvent s'écarter de plus que l'incertitude indiquée</translation>
     </message>
 </context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+</context>
 </TS>

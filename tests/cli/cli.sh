@@ -15,7 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # run ARGS...: runs the program, keeps its status in $status, its output in out and err.
-run() { "$program" "$@" >out 2>err; status=$?; }
+run() { timeout 60 "$program" "$@" >out 2>err; status=$?; }
 expect_status() { [ "$status" -eq "$1" ] || fail "$2: status $status, expected $1; stderr: $(cat err)"; }
 one_line_naming() { # one line on standard error that starts with the program's name and names $1
     [ "$(wc -l <err)" -eq 1 ] && grep -q "^algol-minima: .*$1" err || fail "$2: stderr is not one line naming '$1': $(cat err)"
@@ -42,6 +42,10 @@ done <<'CASES'
 --lat|--lat 91 --lon 2
 --lon|--lat 48 --lon -180.5
 --tz|--tz Mars/Olympus_Mons
+--tz|--tz Paris
+--tz|--tz XYZ+99
+--tz|--tz localtime
+--days|--from 2999-12-31 --days 36525
 --from|--from 2026-02-30
 --to|--from 2026-12-08 --to 2026-12-07
 --to|--from 2000-01-01 --to 2100-06-01
@@ -49,6 +53,65 @@ done <<'CASES'
 --format|--format pdf
 Unknown option|--colour
 CASES
+
+# A zone name of 131,000 letters, once read as a POSIX rule, is refused at once.
+run --tz "$(head -c 131000 /dev/zero | tr '\0' A)" --days 36525
+expect_status 2 "long zone name"
+
+# TZ is read like --tz, never opened outside the zone database (a path out of it, the link to
+# /etc/localtime, a pipe that would hang), and not at all for --version. (Not through run: bash
+# itself would open a TZ given to a function.)
+mkfifo zone.fifo
+fifo=../../..$PWD/zone.fifo # from /usr/share/zoneinfo
+for tz in ../../../../etc/passwd localtime "$fifo" "$PWD/zone.fifo"; do
+    TZ=$tz timeout 20 "$program" --days 3 >out 2>err
+    status=$?
+    expect_status 2 "TZ=$tz"
+    one_line_naming "(TZ)" "TZ=$tz"
+done
+TZ=$fifo timeout 20 "$program" --version >out 2>err
+status=$?
+expect_status 0 "TZ naming a pipe, --version"
+rm zone.fifo
+TZ=/usr/share/zoneinfo/Asia/Tokyo run --from 2026-12-08 --days 3 --format csv
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,15$' out || fail "TZ as a path: $(cat out err)"
+
+# An offset of seconds (Africa/Monrovia, -0:44:30 until 1972): local and utc are the same instant
+# for Python's ISO 8601 reader, and the table shows it.
+run --tz Africa/Monrovia --from 1970-01-01 --days 10 --format csv
+/usr/bin/python3 -c 'import csv, sys; from datetime import datetime as d; rows = list(csv.DictReader(open("out")))
+assert rows and all(r["local"].endswith("-00:44:30") and d.fromisoformat(r["local"]) == d.fromisoformat(r["utc"][:-1] + "+00:00") for r in rows)' \
+    || fail "Monrovia: $(cat out)"
+run --tz Africa/Monrovia --from 1970-01-01 --days 3
+grep -qE ' MMT -00:44:30  1970-' out || fail "Monrovia table: $(cat out)"
+
+# SOURCE_DATE_EPOCH as reproducible builds define it, or the current time and one warning.
+SOURCE_DATE_EPOCH=32503679999 run --from 2026-12-08 --days 3 --format ics
+grep -q $'^DTSTAMP:29991231T235959Z\r$' out && [ ! -s err ] || fail "SOURCE_DATE_EPOCH: $(cat err)"
+for epoch in 32503680000 -1 1.5 abc; do
+    SOURCE_DATE_EPOCH=$epoch run --from 2026-12-08 --days 3 --format ics
+    one_line_naming "warning: SOURCE_DATE_EPOCH" "SOURCE_DATE_EPOCH=$epoch"
+    grep -q "^DTSTAMP:$(date -u +%Y%m%d)T" out || fail "SOURCE_DATE_EPOCH=$epoch: $(grep DTSTAMP out)"
+done
+
+# Whatever is typed, an error is one line with its control characters shown, not sent.
+for arguments in $'--format\tpdf\nalgol-minima: fake' $'--col\nour' $'Paris\e[2J' $'--tz\tEurope\e]0;title\a'; do
+    IFS=$'\t' read -r -d '' -a words <<<"$arguments"
+    run "${words[@]%$'\n'}"
+    [ "$status" -eq 2 ] && [ "$(wc -l <err)" -eq 1 ] && ! grep -qP '[\x00-\x09\x0b-\x1f\x7f]' err \
+        || fail "$(printf %q "$arguments"): status $status, stderr: $(cat -A err)"
+done
+
+# A closed standard output says so; a pipe whose reader has gone (| head) ends quietly; both
+# with status 1, not by SIGPIPE.
+"$program" --version >&- 2>err
+status=$?
+expect_status 1 "closed standard output"
+one_line_naming "cannot write the standard output: it is closed" "closed standard output"
+"$program" --from 2001-01-01 --days 3650 --all --format ics 2>err | head -c 10 >/dev/null
+status=${PIPESTATUS[0]}
+expect_status 1 "broken pipe"
+[ -s err ] && fail "broken pipe: stderr: $(cat err)"
 
 # A folder that does not exist: status 1, the reason, no file.
 run "${paris[@]}" -o missing/minima.txt
@@ -72,6 +135,40 @@ if [ -w /dev/full ]; then
     status=$?
     expect_status 1 "/dev/full"
     one_line_naming "cannot write the standard output" "/dev/full"
+fi
+
+# Only regular files or new names are written: a pipe, a device node (a copy of /dev/null, if
+# this user may make one) and a loop of symbolic links are refused and stay what they were.
+mkfifo out.fifo && ln -s loop.b loop.a && ln -s loop.a loop.b && mknod out.null c 1 3 2>/dev/null
+for target in out.fifo loop.a out.null; do
+    [ -L "$target" ] || [ -e "$target" ] || continue
+    before=$(stat -c %F "$target")
+    run --days 3 -o "$target"
+    one_line_naming "cannot write $target: " "-o $target"
+    [ "$status" -eq 1 ] && [ "$(stat -c %F "$target")" = "$before" ] || fail "-o $target: $status, $(stat -c %F "$target")"
+done
+rm -f out.fifo out.null loop.a loop.b
+
+# Replacing a file keeps its mode and, for root, its owner; its other hard links keep the old text.
+printf 'old\n' >kept.csv && chmod 640 kept.csv && ln kept.csv kept-link.csv
+[ "$(id -u)" -eq 0 ] && chown nobody:nogroup kept.csv
+owner=$(stat -c '%U:%G %a' kept.csv)
+run --days 3 --format csv -o kept.csv
+[ "$(stat -c '%U:%G %a' kept.csv)" = "$owner" ] && grep -q '^cycle,' kept.csv && [ "$(cat kept-link.csv)" = old ] \
+    || fail "replacing: $(stat -c '%U:%G %a' kept.csv), was $owner; link: $(cat kept-link.csv)"
+rm -f kept.csv kept-link.csv
+
+# SIGTERM between the temporary file's link and its rename (strace sends it at QSaveFile's second
+# linkat, the one that names FILE.XXXXXX) waits for the rename: the new file whole, nothing else.
+if command -v strace >/dev/null; then
+    printf 'my own notes\n' >calendar.ics
+    (strace -o /dev/null -e trace=linkat -e inject=linkat:signal=TERM:when=2 \
+        "$program" "${paris[@]}" --from 2026-12-01 --to 2026-12-31 --all --format ics -o calendar.ics >out 2>err
+     echo $? >status) 2>/dev/null # the shell's own "Terminated" to /dev/null
+    status=$(cat status) && rm status
+    expect_status 143 "TERM before the rename"
+    [ "$(ls | grep -c '^calendar.ics.')" -eq 0 ] || fail "TERM before the rename: left $(ls)"
+    /usr/bin/python3 "$here/check-ics.py" calendar.ics 11 /dev/null || fail "TERM before the rename: calendar.ics"
 fi
 
 # A calendar file that an independent parser reads, whose events keep their UIDs from one export to

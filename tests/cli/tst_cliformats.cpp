@@ -170,6 +170,24 @@ private slots:
         QVERIFY2(!text.contains(QStringLiteral("Azimuth")), qPrintable(text));
     }
 
+    // Offsets with seconds from the zone database: Africa/Monrovia -0:44:30 until 1972,
+    // Europe/Amsterdam's summer time +1:19:32 until 1937.
+    void offsets_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTC") << 0 << "+00:00";
+        QTest::newRow("Newfoundland") << -12600 << "-03:30";
+        QTest::newRow("Monrovia") << -2670 << "-00:44:30";
+        QTest::newRow("Amsterdam") << 4772 << "+01:19:32";
+    }
+    void offsets()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(offsetText(seconds), text);
+    }
+
     void emptyTableSaysWhy_data()
     {
         QTest::addColumn<int>("why");

@@ -15,11 +15,14 @@ namespace {
 // 8 December 2026, 15:00:42.5 UTC: a now that is not on a whole second.
 const QDateTime kNow = QDateTime(QDate(2026, 12, 8), QTime(15, 0, 42, 500), Qt::UTC);
 
+ParsedCommandLine parseList(const QStringList &arguments, const QByteArray &systemZone = "Europe/Paris")
+{
+    return parseCommandLine(QStringList{QStringLiteral("algol-minima")} + arguments, {kNow, systemZone});
+}
+
 ParsedCommandLine parse(const QString &arguments, const QByteArray &systemZone = "Europe/Paris")
 {
-    QStringList list{QStringLiteral("algol-minima")};
-    list << arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return parseCommandLine(list, {kNow, QTimeZone(systemZone)});
+    return parseList(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), systemZone);
 }
 
 QString iso(const QDateTime &utc)
@@ -54,6 +57,11 @@ private slots:
         QTest::newRow("empty zone") << "--tz=" << "--tz:";
         QTest::newRow("zone as a path") << "--tz ../../../etc/localtime" << "--tz:";
         QTest::newRow("zone database's own file") << "--tz zone.tab" << "--tz:";
+        QTest::newRow("zone as a word (a POSIX rule without offset)") << "--tz Paris" << "--tz:";
+        QTest::newRow("zone as a POSIX rule of -99 hours") << "--tz XYZ+99" << "--tz:";
+        QTest::newRow("zone as the link to /etc/localtime") << "--tz localtime" << "--tz:";
+        QTest::newRow("zone from the leap-second copy") << "--tz right/Europe/Paris" << "--tz:";
+        QTest::newRow("zone of 200 letters") << "--tz " + QString(200, QLatin1Char('A')) << "--tz:";
         QTest::newRow("30 February") << "--from 2026-02-30" << "--from:";
         QTest::newRow("29 February of a common year") << "--to 2027-02-29" << "--to:";
         QTest::newRow("month 13") << "--from 2026-13-01" << "--from:";
@@ -64,6 +72,9 @@ private slots:
         QTest::newRow("to before from") << "--from 2026-12-08 --to 2026-12-01" << "--to:";
         QTest::newRow("to equal to from") << "--from 2026-12-08T20:00 --to 2026-12-08T20:00" << "--to:";
         QTest::newRow("more than 100 years") << "--from 2000-01-01 --to 2100-01-02" << "--to:";
+        QTest::newRow("days that end after 2999") << "--from 2999-12-31 --days 2" << "--days:";
+        QTest::newRow("100 years from the last day") << "--from 2999-12-31 --days 36525" << "--days:";
+        QTest::newRow("an end in 2999 that is 3000 here") << "--from 2999-12-30 --to 2999-12-31T23:30-05:00" << "--to:";
         QTest::newRow("zero days") << "--days 0" << "--days:";
         QTest::newRow("days beyond 100 years") << "--days 36526" << "--days:";
         QTest::newRow("fraction of a day") << "--days 1.5" << "--days:";
@@ -126,6 +137,10 @@ private slots:
             << "--tz Etc/GMT+5 --from 2026-12-08T21:00 --days 1" << "2026-12-09T02:00:00Z" << "2026-12-10T02:00:00Z";
         QTest::newRow("exactly 100 years")
             << "--from 2000-01-01T00:00Z --to 2100-01-01T00:00Z" << "2000-01-01T00:00:00Z" << "2100-01-01T00:00:00Z";
+        QTest::newRow("to the last day of 2999")
+            << "--from 2999-12-31 --to 2999-12-31" << "2999-12-30T23:00:00Z" << "2999-12-31T23:00:00Z";
+        QTest::newRow("days to the end of 2999")
+            << "--from 2999-12-31 --days 1" << "2999-12-30T23:00:00Z" << "2999-12-31T23:00:00Z";
     }
     void period()
     {
@@ -153,6 +168,8 @@ private slots:
         QTest::newRow("everything else set")
             << "--elements classic --min-altitude 10 --sun-altitude=-18 --all --format ICS -o out.ics"
             << "zone Europe/Paris, no site, elements classic, min 10, sun -18, ics, all 1, output 'out.ics'";
+        QTest::newRow("a link of the zone database")
+            << "--tz US/Eastern" << "zone US/Eastern, no site, elements current, min 20, sun -12, table, all 0, output ''";
         QTest::newRow("custom geocentric elements")
             << "--elements 2460000.5:2.8673:jd --format csv"
             << "zone Europe/Paris, no site, elements 2460000.5 2.8673 jd, min 20, sun -12, csv, all 0, output ''";
@@ -184,6 +201,33 @@ private slots:
                      .arg(o.conditions.minAlgolAltitudeDeg).arg(o.conditions.maxSunAltitudeDeg)
                      .arg(QLatin1String(formats[int(o.format)])).arg(int(o.all)).arg(o.output),
                  described);
+    }
+
+    // What the user typed is quoted with its control characters shown, so that an error stays one
+    // line and sends nothing to the terminal.
+    void messagesShowControlCharacters_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("a line end in a value")
+            << QStringList{"--format", "pdf\nalgol-minima: fake"}
+            << "--format: unknown format \"pdf\\nalgol-minima: fake\" (table, csv, json or ics)";
+        QTest::newRow("a tab, a carriage return, an escape and a C1 control")
+            << QStringList{"--days", "3\t\r\x1b\u009b"}
+            << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\x1b\\u009b\"";
+        QTest::newRow("a long value cut at 100 characters")
+            << QStringList{"--format", QString(150, QLatin1Char('x'))}
+            << "--format: unknown format \"" + QString(100, QLatin1Char('x')) + "...\" (table, csv, json or ics)";
+    }
+    void messagesShowControlCharacters()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const ParsedCommandLine parsed = parseList(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY(error);
+        QCOMPARE(error->message, message);
     }
 
     void helpAndVersion()

@@ -1,7 +1,8 @@
 #pragma once
 
 // How the fuzz targets read their input: one field per line, so that a corpus file reads like
-// what a user would type into successive fields. A missing line is an empty field.
+// what a user would type into successive fields (a missing line is an empty field), or fields
+// separated by another byte, such as the NUL that ends each argument of a command line.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,13 +14,14 @@
 
 namespace fuzz {
 
-inline std::vector<std::string> splitFields(const std::uint8_t *data, std::size_t size)
+inline std::vector<std::string> splitFields(const std::uint8_t *data, std::size_t size,
+                                            char separator = '\n')
 {
     std::vector<std::string> fields;
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = text.find('\n', start);
+        const std::size_t end = text.find(separator, start);
         fields.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
         if (end == std::string_view::npos)
             return fields;
