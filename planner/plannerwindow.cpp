@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,11 +78,14 @@ QString numberText(double value, int decimals)
     return text;
 }
 
-// An IANA name, as the command line accepts it: only the characters of such names, never "..".
-QTimeZone zoneNamed(const QString &text)
+// An IANA name that the zone database in folder holds ("Europe/Paris", "Etc/GMT-2", "UTC"): only
+// the characters of such names and no "..", so that a name never reaches a file outside it, and
+// no POSIX rule ("CET-1CEST", "Mars"), which Qt would read as a zone of its own.
+QTimeZone zoneNamed(const QString &text, const QString &folder)
 {
     static const QRegularExpression name(QStringLiteral(R"(^[A-Za-z0-9_+\-]+(/[A-Za-z0-9_+\-]+)*$)"));
-    if (!name.match(text).hasMatch() || text.contains(QLatin1String("..")))
+    if (!name.match(text).hasMatch() || text.contains(QLatin1String(".."))
+        || !QFileInfo(folder + QLatin1Char('/') + text).isFile())
         return {};
     return QTimeZone(text.toUtf8());
 }
@@ -368,7 +372,7 @@ void PlannerWindow::applyInputs()
     setFieldError(m_longitude, check(m_longitude, -180, 180, AlgolPlanner::tr("The longitude is a number of degrees from %1 to %2, not “%3”."), siteErrors, s.site.longitudeDeg));
     setFieldError(m_height, check(m_height, -500, 10000, AlgolPlanner::tr("The height is a number of metres from %1 to %2, not “%3”."), siteErrors, s.site.heightM));
     const QString zoneText = m_zone->text().trimmed();
-    const QTimeZone zone = zoneNamed(zoneText);
+    const QTimeZone zone = zoneNamed(zoneText, m_zoneTablesFolder);
     const QString zoneError = zone.isValid() ? QString()
         : AlgolPlanner::tr("Unknown time zone “%1”: an IANA name such as Europe/Paris.").arg(zoneText);
     setFieldError(m_zone, zoneError);
