@@ -135,10 +135,11 @@ void NightChart::paint(QPainter &painter, const QRectF &area) const
         painter.restore();
         return;
     }
+    // Straight lines at whole pixels need no antialiasing, and are much cheaper without it.
     drawBands(painter, plot);
-    painter.setRenderHint(QPainter::Antialiasing);
     drawGrid(painter, plot);
     drawComparisonStars(painter, plot);
+    painter.setRenderHint(QPainter::Antialiasing);
     drawCurves(painter, plot);
     drawMarks(painter, plot);
     drawLegend(painter, area, plot);
@@ -150,8 +151,18 @@ void NightChart::drawBands(QPainter &painter, const QRectF &plot) const
     for (const sky::SkyBand &band : m_data.night.bands) {
         const double left = xOf(band.fromJdUtc, plot);
         const double right = xOf(band.toJdUtc, plot);
-        painter.fillRect(QRectF(QPointF(left, plot.top()), QPointF(right, plot.bottom())),
-                         chartcolours::ofState(band.state));
+        const QColor colour = chartcolours::ofState(band.state);
+        painter.fillRect(QRectF(QPointF(left, plot.top()), QPointF(right, plot.bottom())), colour);
+        // The hour lines, a little lighter than the band: opaque, since a translucent vertical
+        // line is blended row by row and costs ten times more.
+        const QColor line = QColor::fromRgbF(colour.redF() * 0.86f + 0.14f, colour.greenF() * 0.86f + 0.14f,
+                                             colour.blueF() * 0.86f + 0.14f);
+        painter.setPen(QPen(line, 1));
+        for (const ChartTick &tick : m_data.ticks) {
+            const double x = std::round(xOf(tick.jdUtc, plot));
+            if (!tick.label.isEmpty() && x >= left && x < right)
+                painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        }
     }
 }
 
@@ -164,8 +175,9 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
     // Altitudes on the left, every 15 degrees.
     for (int altitude = 0; altitude <= 90; altitude += 15) {
         const double y = yOfAltitude(altitude, plot);
-        painter.setPen(QPen(QColor(255, 255, 255, altitude == 0 ? 90 : 28), 1));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        // A translucent line costs a hundred times more drawn than filled.
+        painter.fillRect(QRectF(plot.left(), std::round(y), plot.width(), 1),
+                         QColor(255, 255, 255, altitude == 0 ? 90 : 28));
         painter.setPen(kFaintText);
         painter.drawText(QRectF(0, y - 8, plot.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
                          QStringLiteral("%1°").arg(altitude));
@@ -182,9 +194,6 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
     for (const ChartTick &tick : m_data.ticks) {
         const double x = xOf(tick.jdUtc, plot);
         const bool hour = !tick.label.isEmpty();
-        painter.setPen(QPen(QColor(255, 255, 255, hour ? 36 : 0), 1));
-        if (hour)
-            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(QPen(kFaintText, 1));
         painter.drawLine(QPointF(x, plot.bottom() + kWatchableStripHeight + 2),
                          QPointF(x, plot.bottom() + kWatchableStripHeight + (hour ? 7 : 4)));
@@ -215,9 +224,13 @@ void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot) cons
     line.setAlpha(120);
     double nextFreeY = plot.top();
     for (const ComparisonStar &star : m_data.stars) {
-        const double y = yOfMagnitude(star.magnitude, plot);
+        // Through the middle of a row of pixels, antialiased: the raster engine's fast way for
+        // a translucent dotted line.
+        const double y = std::floor(yOfMagnitude(star.magnitude, plot)) + 0.5;
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(line, 1, Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setRenderHint(QPainter::Antialiasing, false);
         // Labels in a column at the right end, pushed down so that none covers another.
         const QString text = star.label + QLatin1Char(' ')
             + m_data.locale.toString(star.magnitude, 'f', 1);
@@ -244,23 +257,36 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot) const
         moon << QPointF(x, yOfAltitude(s.moonAltitudeDeg, plot));
         algol << QPointF(x, yOfAltitude(s.algolAltitudeDeg, plot));
         magnitude << QPointF(x, yOfMagnitude(s.magnitude, plot));
-        band << QPointF(x, yOfMagnitude(s.brightestMagnitude, plot));
     }
+    // The uncertainty's shade where it has a width: over the eclipse.
+    const auto spread = [](const sky::NightSample &s) {
+        return s.faintestMagnitude - s.brightestMagnitude > 1e-3;
+    };
+    for (const sky::NightSample &s : samples)
+        if (spread(s))
+            band << QPointF(xOf(s.jdUtc, plot), yOfMagnitude(s.brightestMagnitude, plot));
     for (auto s = samples.rbegin(); s != samples.rend(); ++s)
-        band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
+        if (spread(*s))
+            band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
 
-    painter.setPen(QPen(chartcolours::kMoonAltitude, 1.6, Qt::DashLine, Qt::RoundCap));
+    // A thick polyline is stroked as one path over the whole chart, several times dearer than
+    // its segments one by one, whose joins between such short segments do not show.
+    const auto drawSegments = [&](const QPolygonF &line) {
+        for (qsizetype i = 0; i + 1 < line.size(); ++i)
+            painter.drawLine(line[i], line[i + 1]);
+    };
+    painter.setPen(QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine));
     painter.drawPolyline(moon);
-    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(algol);
+    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::FlatCap));
+    drawSegments(algol);
     QColor shade = chartcolours::kMagnitude;
     shade.setAlpha(70);
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawPolygon(band);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(magnitude);
+    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::FlatCap));
+    drawSegments(magnitude);
     painter.restore();
 }
 
@@ -306,7 +332,7 @@ void NightChart::drawMarks(QPainter &painter, const QRectF &plot) const
     // The pointer.
     if (m_pointerJd) {
         const double x = xOf(*m_pointerJd, plot);
-        painter.setPen(QPen(QColor(255, 255, 255, 110), 1));
+        painter.setPen(QPen(QColor(200, 205, 220), 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
 }
@@ -330,7 +356,7 @@ void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF 
     const Item items[] = {
         {AlgolPlanner::tr("Algol's altitude"), QPen(chartcolours::kAlgolAltitude, 2.2)},
         {AlgolPlanner::tr("Moon's altitude (%1 % lit)").arg(std::lround(moonLit * 100)),
-         QPen(chartcolours::kMoonAltitude, 1.6, Qt::DashLine)},
+         QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine)},
         {AlgolPlanner::tr("Algol's magnitude"), QPen(chartcolours::kMagnitude, 3)},
         {AlgolPlanner::tr("watchable"), QPen(chartcolours::kWatchable, 5)},
     };
