@@ -326,8 +326,15 @@ void NightChart::drawMarks(QPainter &painter, const QRectF &plot) const
         const double x = xOf(*m_data.nowJdUtc, plot);
         painter.setPen(QPen(chartcolours::kNow, 2));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        painter.drawText(QRectF(x - 40, plot.top() - metrics.height() - 1, 80, metrics.height()),
-                         Qt::AlignCenter, AlgolPlanner::tr("now"));
+        const QString now = AlgolPlanner::tr("now");
+        const double width = metrics.horizontalAdvance(now) + 10;
+        const QRectF box(std::clamp(x - width / 2, plot.left(), plot.right() - width), plot.top() + 4,
+                         width, metrics.height() + 2);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(10, 14, 28, 190));
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(chartcolours::kNow);
+        painter.drawText(box, Qt::AlignCenter, now);
     }
     // The pointer.
     if (m_pointerJd) {

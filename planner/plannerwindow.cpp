@@ -190,8 +190,8 @@ void PlannerWindow::buildControls()
     m_elements = new QComboBox(elementsBox);
     m_elements->setAccessibleName(AlgolPlanner::tr("Elements"));
     // In the order of ElementsSource.
-    m_elements->addItem(AlgolPlanner::tr("Current (HJD 2455528.105 + 2.867326 E)"));
-    m_elements->addItem(AlgolPlanner::tr("Classic (JD 2441598.608 + 2.867315 E)"));
+    m_elements->addItem(AlgolPlanner::tr("Current (O-C gateway)"));
+    m_elements->addItem(AlgolPlanner::tr("Classic (1972)"));
     m_elements->addItem(AlgolPlanner::tr("Custom"));
     m_epoch = lineEdit(AlgolPlanner::tr("Epoch of the custom elements"), elementsBox);
     m_period = lineEdit(AlgolPlanner::tr("Period of the custom elements in days"), elementsBox);
@@ -264,7 +264,7 @@ void PlannerWindow::buildControls()
     m_list->setShowGrid(false);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->horizontalHeader()->setSectionResizeMode(MinimaModel::Date, QHeaderView::Stretch);
     m_list->setTabKeyNavigation(false);
     auto *chartPane = new QWidget(splitter);
     auto *chartLayout = new QVBoxLayout(chartPane);

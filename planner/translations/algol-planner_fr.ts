@@ -220,12 +220,12 @@
         <translation>Éléments</translation>
     </message>
     <message>
-        <source>Current (HJD 2455528.105 + 2.867326 E)</source>
-        <translation>Actuels (HJD 2455528,105 + 2,867326 E)</translation>
+        <source>Current (O-C gateway)</source>
+        <translation>Actuels (passerelle O-C)</translation>
     </message>
     <message>
-        <source>Classic (JD 2441598.608 + 2.867315 E)</source>
-        <translation>Classiques (JD 2441598,608 + 2,867315 E)</translation>
+        <source>Classic (1972)</source>
+        <translation>Classiques (1972)</translation>
     </message>
     <message>
         <source>Custom</source>
