@@ -76,6 +76,26 @@ std::optional<sky::NightSample> sampleAt(const std::vector<sky::NightSample> &sa
                             mix(a.faintestMagnitude, b.faintestMagnitude)};
 }
 
+// The line without the points that lie within a tenth of a pixel of the straight line between
+// their neighbours.
+QPolygonF straightened(const QPolygonF &line)
+{
+    if (line.size() < 3)
+        return line;
+    QPolygonF kept{line.front()};
+    for (qsizetype i = 1; i + 1 < line.size(); ++i) {
+        const QPointF a = kept.back();
+        const QPointF b = line[i + 1];
+        const QPointF d = b - a;
+        const double length = std::hypot(d.x(), d.y());
+        const QPointF p = line[i] - a;
+        if (length == 0 || std::fabs(d.x() * p.y() - d.y() * p.x()) / length > 0.1)
+            kept << line[i];
+    }
+    kept << line.back();
+    return kept;
+}
+
 bool watchable(const sky::NightSample &s, const sky::Conditions &conditions)
 {
     return s.algolAltitudeDeg >= conditions.minAlgolAltitudeDeg
@@ -269,24 +289,26 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot) const
         if (spread(*s))
             band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
 
-    // A thick polyline is stroked as one path over the whole chart, several times dearer than
-    // its segments one by one, whose joins between such short segments do not show.
-    const auto drawSegments = [&](const QPolygonF &line) {
-        for (qsizetype i = 0; i + 1 < line.size(); ++i)
-            painter.drawLine(line[i], line[i + 1]);
+    // A thick polyline stroked as one path over the whole chart costs several times more than in
+    // short runs; straight stretches (Algol's light out of eclipse) are one segment.
+    const auto drawRuns = [&](const QPolygonF &line) {
+        const QPolygonF simple = straightened(line);
+        constexpr qsizetype kRun = 12;
+        for (qsizetype i = 0; i + 1 < simple.size(); i += kRun)
+            painter.drawPolyline(simple.mid(i, kRun + 1));
     };
     painter.setPen(QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine));
     painter.drawPolyline(moon);
-    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::FlatCap));
-    drawSegments(algol);
+    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawRuns(algol);
     QColor shade = chartcolours::kMagnitude;
     shade.setAlpha(70);
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawPolygon(band);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::FlatCap));
-    drawSegments(magnitude);
+    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawRuns(magnitude);
     painter.restore();
 }
 

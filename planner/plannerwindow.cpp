@@ -264,7 +264,8 @@ void PlannerWindow::buildControls()
     m_list->setShowGrid(false);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->horizontalHeader()->setSectionResizeMode(MinimaModel::Date, QHeaderView::Stretch);
+    m_list->horizontalHeader()->setStretchLastSection(false);
+    m_list->setStyleSheet(QStringLiteral("QTableView::item { padding: 0 9px; }"));
     m_list->setTabKeyNavigation(false);
     auto *chartPane = new QWidget(splitter);
     auto *chartLayout = new QVBoxLayout(chartPane);
