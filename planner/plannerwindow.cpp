@@ -171,6 +171,7 @@ void PlannerWindow::buildControls()
     auto *siteBox = new QGroupBox(AlgolPlanner::tr("Site"), central);
     auto *siteForm = new QFormLayout(siteBox);
     m_place = lineEdit(AlgolPlanner::tr("Place name"), siteBox);
+    m_place->setMaxLength(200); // as much as the settings keep
     m_latitude = lineEdit(AlgolPlanner::tr("Latitude in degrees, north positive"), siteBox);
     m_longitude = lineEdit(AlgolPlanner::tr("Longitude in degrees, east positive"), siteBox);
     m_height = lineEdit(AlgolPlanner::tr("Height in metres"), siteBox);
