@@ -50,6 +50,7 @@ env -u QT_QPA_PLATFORM -u LANGUAGE HOME="$home" XDG_RUNTIME_DIR="$work/runtime" 
     LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Paris \
     LD_PRELOAD="$faketime_lib" FAKETIME="@2026-12-20 02:35:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+    LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp:print_suppressions=0" \
     "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
