@@ -177,12 +177,15 @@ void NightChart::drawBands(QPainter &painter, const QRectF &plot) const
         // line is blended row by row and costs ten times more.
         const QColor line = QColor::fromRgbF(colour.redF() * 0.86f + 0.14f, colour.greenF() * 0.86f + 0.14f,
                                              colour.blueF() * 0.86f + 0.14f);
-        painter.setPen(QPen(line, 1));
+        // Each drawing call with many spans is shared out to Qt's threads, at a cost: one call.
+        QList<QLineF> lines;
         for (const ChartTick &tick : m_data.ticks) {
             const double x = std::round(xOf(tick.jdUtc, plot));
             if (!tick.label.isEmpty() && x >= left && x < right)
-                painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+                lines.append(QLineF(x, plot.top(), x, plot.bottom()));
         }
+        painter.setPen(QPen(line, 1));
+        painter.drawLines(lines);
     }
 }
 
@@ -242,16 +245,21 @@ void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot) cons
     const QFontMetricsF metrics(small);
     QColor line = chartcolours::kComparison;
     line.setAlpha(120);
+    // The lines in one call (see drawBands), through the middle of a row of pixels and
+    // antialiased: the raster engine's fast way for a translucent dotted line.
+    QList<QLineF> lines;
+    for (const ComparisonStar &star : m_data.stars) {
+        const double y = std::floor(yOfMagnitude(star.magnitude, plot)) + 0.5;
+        lines.append(QLineF(plot.left(), y, plot.right(), y));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(line, 1, Qt::DotLine));
+    painter.drawLines(lines);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Labels in a column at the right end, pushed down so that none covers another.
     double nextFreeY = plot.top();
     for (const ComparisonStar &star : m_data.stars) {
-        // Through the middle of a row of pixels, antialiased: the raster engine's fast way for
-        // a translucent dotted line.
-        const double y = std::floor(yOfMagnitude(star.magnitude, plot)) + 0.5;
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(line, 1, Qt::DotLine));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        // Labels in a column at the right end, pushed down so that none covers another.
+        const double y = yOfMagnitude(star.magnitude, plot);
         const QString text = star.label + QLatin1Char(' ')
             + m_data.locale.toString(star.magnitude, 'f', 1);
         const double height = metrics.height();
@@ -289,26 +297,26 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot) const
         if (spread(*s))
             band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
 
-    // A thick polyline stroked as one path over the whole chart costs several times more than in
-    // short runs; straight stretches (Algol's light out of eclipse) are one segment.
-    const auto drawRuns = [&](const QPolygonF &line) {
+    // A thick polyline stroked as one path over the whole chart costs several times more than
+    // its segments one by one; straight stretches (Algol's light out of eclipse) are one segment,
+    // so that no joins show along them.
+    const auto drawSegments = [&](const QPolygonF &line) {
         const QPolygonF simple = straightened(line);
-        constexpr qsizetype kRun = 12;
-        for (qsizetype i = 0; i + 1 < simple.size(); i += kRun)
-            painter.drawPolyline(simple.mid(i, kRun + 1));
+        for (qsizetype i = 0; i + 1 < simple.size(); ++i)
+            painter.drawLine(simple[i], simple[i + 1]);
     };
     painter.setPen(QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine));
     painter.drawPolyline(moon);
-    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    drawRuns(algol);
+    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::FlatCap));
+    drawSegments(algol);
     QColor shade = chartcolours::kMagnitude;
     shade.setAlpha(70);
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawPolygon(band);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    drawRuns(magnitude);
+    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::FlatCap));
+    drawSegments(magnitude);
     painter.restore();
 }
 

@@ -2,7 +2,8 @@
 # Start-up time and peak memory of the program against a bare Qt window (tools/minimalwindow).
 #   tools/measure-startup.sh [runs=5] [algol|planner]
 # "planner" measures algol-planner, to its shown window with its list and chart, against the bare
-# window of the planner's size showing a line of text (minimalwindow --text).
+# window of the planner's size showing a line of text (minimalwindow --text). ALGOL_PERF_BUILD
+# names another build folder of the same build type (default build-perf).
 # Builds both in build-perf (RelWithDebInfo, as ./test.sh builds), then starts each one `runs`
 # times in turn on a private Xvfb screen with a temporary HOME, after one warm-up start of each
 # that is not counted. For every start:
@@ -23,7 +24,7 @@ export LC_ALL=C
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 which=${2:-algol}
-build=build-perf
+build=${ALGOL_PERF_BUILD:-build-perf}
 
 source tools/xvfb-session.sh
 
