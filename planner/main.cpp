@@ -2,6 +2,7 @@
 // locale, where the settings live) and hands it to the window.
 
 #include "clock.h"
+#include "eclipsemodel.h"
 #include "listingtexts.h"
 #include "plannersettings.h"
 #include "plannerwindow.h"
@@ -9,8 +10,13 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <thread>
+
 int main(int argc, char *argv[])
 {
+    // The eclipse model's table (about 10 ms to build) on the other core while Qt starts: the
+    // chart of the first night needs it.
+    std::jthread warmUp([] { eclipses::algolMagnitudeFast(0); });
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("algol-planner"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));

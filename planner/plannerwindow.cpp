@@ -36,7 +36,6 @@
 #include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -145,8 +144,10 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
 
     connect(m_minuteTimer, &toolkit::Timer::timeout, this, &PlannerWindow::onMinute);
     m_minuteTimer->setEnabled(true);
-    // The zone names for completion, once the window is up.
-    QTimer::singleShot(0, this, [this] {
+    // The zone names for completion, read when the zone is first edited rather than at start.
+    connect(m_zone, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (m_zone->completer())
+            return;
         QStringList names;
         for (const QByteArray &id : QTimeZone::availableTimeZoneIds())
             names.append(QString::fromUtf8(id));
@@ -154,6 +155,8 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         completer->setFilterMode(Qt::MatchContains);
         m_zone->setCompleter(completer);
+        completer->setCompletionPrefix(text);
+        completer->complete();
     });
 }
 

@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -180,6 +181,13 @@ private slots:
         QCOMPARE(chart->data().title, QStringLiteral("Night of Tuesday 22 December 2026, Paris"));
         QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(chart->data().title, QStringLiteral("Night of Monday 28 December 2026, Paris"));
+
+        // The zone's names are offered as it is typed.
+        auto *zone = control<QLineEdit>(window.get(), QStringLiteral("Time zone"));
+        zone->selectAll();
+        QTest::keyClicks(zone, QStringLiteral("Pari"));
+        QVERIFY(zone->completer() && zone->completer()->currentCompletion() == QStringLiteral("Europe/Paris"));
+        zone->setText(QStringLiteral("Europe/Paris"));
 
         // 18:00 on 8 December, 45 minutes after the minimum of 16:15 UTC: brightening; the next
         // one 2 days 20 hours 8 minutes later.
