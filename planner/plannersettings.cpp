@@ -124,7 +124,7 @@ PlannerSettings readSettings(const QString &path)
     return settings;
 }
 
-bool writeSettings(const QString &path, const PlannerSettings &settings, QString *reason)
+QByteArray settingsText(const PlannerSettings &settings)
 {
     QJsonObject root;
     if (settings.hasSite) {
@@ -147,7 +147,12 @@ bool writeSettings(const QString &path, const PlannerSettings &settings, QString
     root.insert(QLatin1String("days"), settings.days);
     root.insert(QLatin1String("onlyWatchable"), settings.onlyWatchable);
     root.insert(QLatin1String("halfHourRounding"), settings.halfHourRounding);
-    const QByteArray bytes = QJsonDocument(root).toJson();
+    return QJsonDocument(root).toJson();
+}
+
+bool writeSettings(const QString &path, const PlannerSettings &settings, QString *reason)
+{
+    const QByteArray bytes = settingsText(settings);
     // The configuration folder itself may not exist yet on a new account.
     QDir().mkpath(QFileInfo(path).absolutePath());
     return listing::saveWhole(

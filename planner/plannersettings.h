@@ -47,6 +47,8 @@ inline constexpr int kPeriodChoices[] = {30, 90, 365};
 
 // The settings in the file at path, forgivingly.
 PlannerSettings readSettings(const QString &path);
+// The file's bytes for the settings.
+QByteArray settingsText(const PlannerSettings &settings);
 // Writes them whole through listing::saveWhole; false (and the reason) when the file could not be
 // replaced, the old one then staying as it was.
 bool writeSettings(const QString &path, const PlannerSettings &settings, QString *reason = nullptr);

@@ -115,6 +115,7 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
       m_settingsPath(world.settingsPath),
       m_zoneTablesFolder(world.zoneTablesFolder),
       m_settings(readSettings(world.settingsPath)),
+      m_savedText(settingsText(m_settings)),
       m_stars(comparisonStars()),
       m_minuteTimer(new toolkit::Timer(world.clock, kMinuteMs, this))
 {
@@ -484,8 +485,14 @@ void PlannerWindow::onMinute()
 
 void PlannerWindow::saveSettings()
 {
+    // Unchanged settings are not written again (writing a file whole waits for the disk).
+    const QByteArray text = settingsText(m_settings);
+    if (text == m_savedText)
+        return;
     QString reason;
-    if (!writeSettings(m_settingsPath, m_settings, &reason))
+    if (writeSettings(m_settingsPath, m_settings, &reason))
+        m_savedText = text;
+    else
         statusBar()->showMessage(AlgolPlanner::tr("The settings could not be saved (%1); the last saved ones are kept.").arg(reason));
 }
 

@@ -78,6 +78,7 @@ private:
     const QString m_settingsPath;
     const QString m_zoneTablesFolder;
     PlannerSettings m_settings;
+    QByteArray m_savedText; // what the settings file holds, as far as the window knows
     listing::Request m_request;
     Plan m_plan;
     QList<ComparisonStar> m_stars;
