@@ -270,7 +270,6 @@ void PlannerWindow::buildControls()
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->setStretchLastSection(false);
-    m_list->setStyleSheet(QStringLiteral("QTableView::item { padding: 0 9px; }"));
     m_list->setTabKeyNavigation(false);
     auto *chartPane = new QWidget(splitter);
     auto *chartLayout = new QVBoxLayout(chartPane);
@@ -352,10 +351,13 @@ void PlannerWindow::showSettings()
 void PlannerWindow::setFieldError(QWidget *field, const QString &message)
 {
     const bool wrong = !message.isEmpty();
+    field->setToolTip(message);
+    if (field->property("invalid").toBool() == wrong)
+        return;
     field->setProperty("invalid", wrong);
+    // A style sheet only while the field is wrong: the first one costs the whole window's style.
     field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { border: 2px solid #d9534f; border-radius: 3px; background: #fdecea; }")
                                : QString());
-    field->setToolTip(message);
 }
 
 void PlannerWindow::applyInputs()
