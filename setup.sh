@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-l10n-tools
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-l10n-tools
     libbenchmark-dev
     liberfa-dev
+    tzdata
     xvfb xauth
     fonts-comic-neue fonts-liberation2
     desktop-file-utils appstream dpkg-dev file groff-base python3-icalendar

@@ -10,7 +10,13 @@ Algol (beta Persei) is an eclipsing binary star. This desktop program predicts
 its primary minima from a linear ephemeris, for the present moment or for a
 date and time that you type: Julian Day, next minimum, phase, the eleven minima
 from just before the month, the yearly list of minima in a text file, the light
-curve and star charts. Its interface is in French.]])
+curve and star charts. Its interface is in French.
+.
+Two companions come with it: algol-minima lists on the command line the
+minima that can be seen from a site, and algol-planner, a window in English
+or French, plans the nights: which minima of the coming weeks can be watched,
+and for each night the twilight, Algol's and the Moon's altitudes, Algol's
+predicted brightness and the comparison stars.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)

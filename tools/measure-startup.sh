@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the program against a bare Qt window (tools/minimalwindow).
-#   tools/measure-startup.sh [runs=5]
+#   tools/measure-startup.sh [runs=5] [algol|planner]
+# "planner" measures algol-planner, to its shown window with its list and chart, against the bare
+# window of the planner's size showing a line of text (minimalwindow --text). ALGOL_PERF_BUILD
+# names another build folder of the same build type (default build-perf).
 # Builds both in build-perf (RelWithDebInfo, as ./test.sh builds), then starts each one `runs`
 # times in turn on a private Xvfb screen with a temporary HOME, after one warm-up start of each
 # that is not counted. For every start:
@@ -20,12 +23,13 @@ set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
 runs=${1:-5}
-build=build-perf
+which=${2:-algol}
+build=${ALGOL_PERF_BUILD:-build-perf}
 
 source tools/xvfb-session.sh
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel 2 --target algol minimalwindow >/dev/null
+cmake --build "$build" --parallel 2 --target algol algol-planner minimalwindow >/dev/null
 
 work=$(mktemp -d)
 cleanup() {
@@ -42,10 +46,11 @@ chmod 700 "$work/runtime"
 # One start: sets RUN_MS (time to the shown window), RUN_KB (peak RSS), RUN_CPU_MS (CPU time),
 # RUN_OUTPUT (what the program printed).
 measure_once() {
-    local program=$1 title=$2 started tpid child skip
+    local program=$1 title=$2 started tpid child skip arguments=()
+    [[ $program == *minimalwindow && $which == planner ]] && arguments=(--text)
     skip=$(wc -l <"$MAP_LOG")
     started=${EPOCHREALTIME/[.,]/}
-    HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" /usr/bin/time -v -o "$work/time.txt" "$program" >"$work/output.txt" 2>&1 &
+    HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" /usr/bin/time -v -o "$work/time.txt" "$program" "${arguments[@]}" >"$work/output.txt" 2>&1 &
     tpid=$!
     if ! wait_for_mapped_window "^${title}\$" "$skip" 30; then
         echo "no window titled '$title' within 30 s" >&2
@@ -65,6 +70,10 @@ measure_once() {
 declare -a program_ms=() program_kb=() program_cpu=() minimal_ms=() minimal_kb=() minimal_cpu=()
 programs=("$build/app/algol" "$build/tools/minimalwindow/minimalwindow")
 titles=("Tavrelo" "Minimal window")
+if [[ $which == planner ]]; then
+    programs[0]="$build/planner/algol-planner"
+    titles[0]="Algol planner"
+fi
 
 echo "Display $DISPLAY, $runs runs each; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for i in 0 1; do

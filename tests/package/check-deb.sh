@@ -35,12 +35,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Section)" = science ] || fail "Section is '$(field Section)', not science"
 [[ "$(field Maintainer)" == *"<$mail>" ]] || fail "Maintainer '$(field Maintainer)' is not at <$mail>"
-for library in libqt6widgets6 liberfa1; do
+for library in libqt6widgets6 libqt6svg6 liberfa1; do
     [[ "$(field Depends)" == *$library* ]] || fail "Depends '$(field Depends)' lacks $library"
 done
 [ -n "$(field Description)" ] || fail "no Description"
 
-expected=$(sed "s/APP_ID/$id/" "$(dirname "$0")/installed-files.txt" | sort)
+expected=$(sed "s/APP_ID/$id/g" "$(dirname "$0")/installed-files.txt" | sort)
 contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 if [ "$contents" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$contents") | sed 's/^/  /' || true

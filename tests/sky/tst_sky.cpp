@@ -6,6 +6,8 @@
 // (ICRS 03h08m10.13245s +40d57m20.3280s, proper motion +2.99 -1.66 mas/yr, parallax 36.27 mas).
 
 #include "heliocentric.h"
+#include "nightsky.h"
+#include "eclipsemodel.h"
 #include "observability.h"
 
 #include <QTest>
@@ -119,6 +121,9 @@ private slots:
     void linearMinimaFarFromTheEpoch_data();
     void linearMinimaFarFromTheEpoch();
     void unusualInputs();
+    void watchableHours_data();
+    void watchableHours();
+    void nightBands();
 };
 
 void TestSky::lightTime_data()
@@ -570,6 +575,63 @@ void TestSky::unusualInputs()
         QVERIFY2(minima.empty(), inputs(from) + " to " + inputs(to));
         QCOMPARE(whyNoneObservable(minima, kParis, {}), NoneObservable::NoMinimum);
     }
+}
+
+
+void TestSky::watchableHours_data()
+{
+    QTest::addColumn<double>("jdUtc");
+    QTest::addColumn<double>("hours");
+    // Minima of the current elements seen from Paris in December 2026 (geocentric instants from
+    // light_travel_time), and the minutes of the 6 hours around each whose middle has Algol at 20
+    // degrees or more and the Sun at -12 or less, by AltAz every minute.
+    QTest::newRow("17 December 06:46, dawn and Algol setting") << 2461391.782065787 << 43 / 60.0;
+    QTest::newRow("20 December 03:35, Algol setting") << 2461394.6495277197 << 222 / 60.0;
+    QTest::newRow("23 December 00:24, all night") << 2461397.5170010068 << 6.0;
+    QTest::newRow("28 December 18:02, dusk") << 2461403.2519801157 << 225 / 60.0;
+    QTest::newRow("31 December 14:52, by day") << 2461406.1194852083 << 31 / 60.0;
+}
+
+void TestSky::watchableHours()
+{
+    QFETCH(double, jdUtc);
+    QFETCH(double, hours);
+    const double found = sky::watchableHours(kParis, skyAt(kParis, jdUtc), Conditions{});
+    QVERIFY2(std::fabs(found - hours) <= 2 / 60.0, inputs(jdUtc, kParis) + ": " + QByteArray::number(found));
+}
+
+// The night of 19 to 20 December 2026 in Paris: where the Sun's geometric altitude crosses
+// -0.833, -6, -12 and -18 degrees, found by bisection on AltAz (astropy).
+void TestSky::nightBands()
+{
+    const Night night = sampleNight(kParis, 2461394.0833333335, 2461394.8333333335,
+                                    2461394.6495277197, 2.867326, 15);
+    const double edges[] = {2461394.163332639, 2461394.1892289585, 2461394.2173287845,
+                            2461394.244079375, 2461394.739163125, 2461394.7659181943,
+                            2461394.7940241667, 2461394.819928044};
+    const SkyState states[] = {SkyState::Day, SkyState::CivilTwilight, SkyState::NauticalTwilight,
+                               SkyState::AstronomicalTwilight, SkyState::Night,
+                               SkyState::AstronomicalTwilight, SkyState::NauticalTwilight,
+                               SkyState::CivilTwilight, SkyState::Day};
+    QCOMPARE(night.bands.size(), std::size(states));
+    for (std::size_t i = 0; i < night.bands.size(); ++i) {
+        QVERIFY2(night.bands[i].state == states[i], QByteArray::number(i));
+        if (i > 0)
+            QVERIFY2(std::fabs(night.bands[i].fromJdUtc - edges[i - 1]) < 30 * kSecond,
+                     "edge " + QByteArray::number(i) + ": " + QByteArray::number(night.bands[i].fromJdUtc, 'f', 6));
+    }
+    QCOMPARE(night.bands.front().fromJdUtc, night.fromJdUtc);
+    QCOMPARE(night.bands.back().toJdUtc, night.toJdUtc);
+    // The uncertainty's band holds the curve, and reaches the depth of the minimum from 15
+    // minutes before it to 15 after.
+    for (const NightSample &sample : night.samples) {
+        QVERIFY(sample.brightestMagnitude <= sample.magnitude && sample.magnitude <= sample.faintestMagnitude);
+        if (std::fabs(sample.jdUtc - night.minimumJdUtc) < 15.0 / 1440)
+            QCOMPARE(sample.faintestMagnitude, eclipses::algolMagnitudeFast(0));
+    }
+    // Nothing for a span of more than two days or a site off the Earth.
+    QVERIFY(sampleNight(kParis, 2461394.0, 2461397.0, 2461394.6, 2.867326, 15).samples.empty());
+    QVERIFY(sampleNight({91, 0, 0}, 2461394.0, 2461394.5, 2461394.6, 2.867326, 15).bands.empty());
 }
 
 QTEST_APPLESS_MAIN(TestSky)

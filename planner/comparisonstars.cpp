@@ -1,0 +1,102 @@
+#include "comparisonstars.h"
+
+#include "algolplace.h"
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace planner {
+
+namespace {
+
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+constexpr int kAlgolHr = 936;
+constexpr int kRhoPerseiHr = 921;
+// In tenths of a magnitude, as the catalogue rounds.
+constexpr int kBrightestTenths = 18;
+constexpr int kFaintestTenths = 39;
+
+double distanceFromAlgolDeg(double raHours, double decDeg)
+{
+    const double ra0 = sky::algol::kRightAscensionDeg * kRadiansPerDegree;
+    const double dec0 = sky::algol::kDeclinationDeg * kRadiansPerDegree;
+    const double ra = raHours * 15 * kRadiansPerDegree;
+    const double dec = decDeg * kRadiansPerDegree;
+    const double cosine = std::sin(dec) * std::sin(dec0)
+        + std::cos(dec) * std::cos(dec0) * std::cos(ra - ra0);
+    return std::acos(std::clamp(cosine, -1.0, 1.0)) / kRadiansPerDegree;
+}
+
+// "Gam1" gives "γ¹", "Alp" "α".
+QString greekLetter(const QString &bayer)
+{
+    static const QHash<QString, QString> letters = {
+        {"Alp", "α"}, {"Bet", "β"}, {"Gam", "γ"}, {"Del", "δ"}, {"Eps", "ε"}, {"Zet", "ζ"},
+        {"Eta", "η"}, {"The", "θ"}, {"Iot", "ι"}, {"Kap", "κ"}, {"Lam", "λ"}, {"Mu", "μ"},
+        {"Nu", "ν"}, {"Xi", "ξ"}, {"Omi", "ο"}, {"Pi", "π"}, {"Rho", "ρ"}, {"Sig", "σ"},
+        {"Tau", "τ"}, {"Ups", "υ"}, {"Phi", "φ"}, {"Chi", "χ"}, {"Psi", "ψ"}, {"Ome", "ω"}};
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString name = bayer;
+    QString index;
+    while (!name.isEmpty() && name.back().isDigit()) {
+        index.prepend(superscripts.at(name.back().digitValue()));
+        name.chop(1);
+    }
+    const auto letter = letters.constFind(name);
+    return letter == letters.constEnd() ? QString() : *letter + index;
+}
+
+} // namespace
+
+QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QHash<int, ComparisonStar> nearestOfEachTenth;
+    for (const QByteArray &bytes : catalogue.split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.split(blanks);
+        if (fields.size() != 7)
+            continue;
+        bool ok[4] = {};
+        ComparisonStar star;
+        star.hr = fields.at(0).toInt(&ok[0]);
+        const double raHours = fields.at(1).toDouble(&ok[1]);
+        const double decDeg = fields.at(2).toDouble(&ok[2]);
+        star.magnitude = fields.at(3).toDouble(&ok[3]);
+        if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; })
+            || star.hr == kAlgolHr || star.hr == kRhoPerseiHr)
+            continue;
+        const int tenths = int(std::lround(star.magnitude * 10));
+        star.distanceDeg = distanceFromAlgolDeg(raHours, decDeg);
+        if (tenths < kBrightestTenths || tenths > kFaintestTenths
+            || !(star.distanceDeg <= kComparisonRadiusDeg))
+            continue;
+        const QString letter = greekLetter(fields.at(5));
+        const QString name = letter.isEmpty() ? fields.at(4) : letter;
+        star.label = name == QLatin1String("-") ? QStringLiteral("HR %1").arg(star.hr)
+                                                : name + QLatin1Char(' ') + fields.at(6);
+        const auto kept = nearestOfEachTenth.constFind(tenths);
+        if (kept == nearestOfEachTenth.constEnd() || star.distanceDeg < kept->distanceDeg)
+            nearestOfEachTenth.insert(tenths, star);
+    }
+    QList<ComparisonStar> stars = nearestOfEachTenth.values();
+    std::sort(stars.begin(), stars.end(), [](const ComparisonStar &a, const ComparisonStar &b) {
+        return a.magnitude < b.magnitude;
+    });
+    return stars;
+}
+
+QList<ComparisonStar> comparisonStars()
+{
+    QFile file(QStringLiteral(":/data/bright-stars.txt"));
+    return file.open(QIODevice::ReadOnly) ? comparisonStars(file.readAll()) : QList<ComparisonStar>{};
+}
+
+} // namespace planner

@@ -1,0 +1,173 @@
+#include "minimamodel.h"
+
+#include "plannertexts.h"
+#include "wording.h"
+
+#include <QBrush>
+#include <QFont>
+
+#include <cmath>
+
+namespace planner {
+
+MinimaModel::MinimaModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void MinimaModel::setPlan(const Plan &plan, bool onlyWatchable, bool halfHourRounding,
+                          const QLocale &locale)
+{
+    beginResetModel();
+    m_plan = plan;
+    m_rounded = halfHourRounding;
+    m_locale = locale;
+    m_shown.clear();
+    for (int i = 0; i < m_plan.report.rows.size(); ++i)
+        if (!onlyWatchable || m_plan.report.rows.at(i).minimum.observable())
+            m_shown.append(i);
+    endResetModel();
+}
+
+int MinimaModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_shown.size());
+}
+
+int MinimaModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int MinimaModel::rowOfCycle(long long cycle) const
+{
+    for (int row = 0; row < m_shown.size(); ++row)
+        if (m_plan.report.rows.at(m_shown.at(row)).minimum.cycle == cycle)
+            return row;
+    return -1;
+}
+
+QString MinimaModel::text(int planRow, int column) const
+{
+    const listing::ReportRow &row = m_plan.report.rows.at(planRow);
+    const std::optional<sky::SkyAtInstant> &sky = row.minimum.sky;
+    const auto degrees = [&](double value) {
+        return m_locale.toString(value, 'f', 0) + QStringLiteral("°");
+    };
+    switch (Column(column)) {
+    case Date:
+        return m_locale.toString(row.local.local.date(), QStringLiteral("ddd d MMM yyyy"));
+    case Time: {
+        if (!m_rounded)
+            return listing::clockText(row.local.local.time(), false) + QLatin1Char(' ')
+                + row.local.abbreviation;
+        const QDateTime rounded = halfHourRounded(row.utc, m_plan.report.request.zone);
+        return QStringLiteral("≈ ") + listing::clockText(rounded.time(), false) + QLatin1Char(' ')
+            + listing::localTimeOf(rounded, m_plan.report.request.zone).abbreviation;
+    }
+    case Algol:
+        return sky ? degrees(sky->algol.altitudeDeg) : QString();
+    case Azimuth:
+        return sky ? degrees(std::round(listing::azimuthForDisplay(sky->algol.azimuthDeg))) : QString();
+    case Sun:
+        return sky ? degrees(sky->sun.altitudeDeg) : QString();
+    case Moon:
+        return sky ? degrees(sky->moon.altitudeDeg) : QString();
+    case Lit:
+        return sky ? QStringLiteral("%1 %").arg(std::lround(sky->moonIlluminatedFraction * 100))
+                   : QString();
+    case Uncertainty:
+        return row.minimum.uncertaintyMinutes
+            ? AlgolPlanner::tr("±%1 min").arg(std::lround(*row.minimum.uncertaintyMinutes))
+            : AlgolPlanner::tr("unknown");
+    case Watchable: {
+        const double hours = m_plan.watchableHours.value(planRow, NAN);
+        return std::isnan(hours) ? QString()
+                                 : AlgolPlanner::tr("%1 h").arg(m_locale.toString(hours, 'f', 1));
+    }
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
+QVariant MinimaModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_shown.size())
+        return {};
+    const int planRow = m_shown.at(index.row());
+    const bool observable = m_plan.report.rows.at(planRow).minimum.observable();
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(planRow, index.column());
+    case Qt::AccessibleTextRole:
+        return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString()
+            + QLatin1String(": ") + text(planRow, index.column());
+    case Qt::TextAlignmentRole:
+        return int(index.column() <= Time ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (observable) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        return observable ? QBrush(QColor(110, 220, 140, 60)) : QVariant();
+    case Qt::ForegroundRole:
+        return observable ? QVariant() : QBrush(QColor(128, 128, 128));
+    case Qt::ToolTipRole: {
+        const QString hindrance = listing::hindranceText(m_plan.report.rows.at(planRow).minimum);
+        return hindrance.isEmpty() ? AlgolPlanner::tr("Watchable at its minimum") : hindrance;
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::ToolTipRole) {
+        switch (Column(section)) {
+        case Algol:
+            return AlgolPlanner::tr("Algol's altitude at the minimum");
+        case Azimuth:
+            return AlgolPlanner::tr("Algol's azimuth, from north through east");
+        case Sun:
+            return AlgolPlanner::tr("The Sun's altitude at the minimum");
+        case Moon:
+            return AlgolPlanner::tr("The Moon's altitude at the minimum");
+        case Lit:
+            return AlgolPlanner::tr("The lit fraction of the Moon");
+        case Watchable:
+            return AlgolPlanner::tr("Hours of the 6 around the minimum with Algol high enough and the sky dark");
+        default:
+            return {};
+        }
+    }
+    switch (Column(section)) {
+    case Date:
+        return AlgolPlanner::tr("Date");
+    case Time:
+        return AlgolPlanner::tr("Minimum");
+    case Algol:
+        return AlgolPlanner::tr("Algol");
+    case Azimuth:
+        return AlgolPlanner::tr("Azimuth");
+    case Sun:
+        return AlgolPlanner::tr("Sun");
+    case Moon:
+        return AlgolPlanner::tr("Moon");
+    case Lit:
+        return AlgolPlanner::tr("Lit");
+    case Uncertainty:
+        return AlgolPlanner::tr("Uncertainty");
+    case Watchable:
+        return AlgolPlanner::tr("Watchable");
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
+} // namespace planner

@@ -1,0 +1,43 @@
+#pragma once
+
+// The list of minima as a table model: one row per minimum of the plan (or per observable one),
+// the columns a user reads to choose a night.
+
+#include "plan.h"
+
+#include <QAbstractTableModel>
+#include <QLocale>
+
+namespace planner {
+
+class MinimaModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Date, Time, Algol, Azimuth, Sun, Moon, Lit, Uncertainty, Watchable, ColumnCount };
+
+    explicit MinimaModel(QObject *parent = nullptr);
+
+    void setPlan(const Plan &plan, bool onlyWatchable, bool halfHourRounding, const QLocale &locale);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The plan's row shown at a row of the list, and the list's row of a cycle (-1: not shown).
+    int planRow(int row) const { return m_shown.value(row, -1); }
+    int rowOfCycle(long long cycle) const;
+    const Plan &plan() const { return m_plan; }
+
+private:
+    QString text(int planRow, int column) const;
+
+    Plan m_plan;
+    QList<int> m_shown;
+    bool m_rounded = false;
+    QLocale m_locale;
+};
+
+} // namespace planner

@@ -1,0 +1,168 @@
+#include "plannersettings.h"
+
+#include "savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+
+namespace planner {
+
+namespace {
+
+// The JSON file is at most a few hundred bytes; anything much larger is not ours.
+constexpr qint64 kLargestFile = 64 * 1024;
+
+// A number of the object when it is one and lies in [lowest, highest].
+std::optional<double> numberIn(const QJsonObject &object, const char *key, double lowest,
+                               double highest)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || number < lowest || number > highest)
+        return std::nullopt;
+    return number;
+}
+
+void readBool(const QJsonObject &object, const char *key, bool &into)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isBool())
+        into = value.toBool();
+}
+
+void readSite(const QJsonObject &object, PlannerSettings &settings)
+{
+    const auto latitude = numberIn(object, "latitude", -90, 90);
+    const auto longitude = numberIn(object, "longitude", -180, 180);
+    const QString zone = object.value(QLatin1String("zone")).toString();
+    if (!latitude || !longitude || zone.isEmpty())
+        return;
+    settings.hasSite = true;
+    settings.site = {*latitude, *longitude, numberIn(object, "height", -500, 10000).value_or(0)};
+    settings.placeName = object.value(QLatin1String("name")).toString().left(200);
+    settings.zoneId = zone.left(100);
+}
+
+void readElements(const QJsonObject &object, ElementsChoice &choice)
+{
+    const QString set = object.value(QLatin1String("set")).toString();
+    if (set == QLatin1String("classic"))
+        choice.source = ElementsSource::Classic;
+    else if (set == QLatin1String("custom"))
+        choice.source = ElementsSource::Custom;
+    if (const auto epoch = numberIn(object, "epoch", 2000000, 2600000))
+        choice.customEpoch = *epoch;
+    if (const auto period = numberIn(object, "period", 0.5, 10))
+        choice.customPeriod = *period;
+    const QString reference = object.value(QLatin1String("reference")).toString();
+    if (reference == QLatin1String("jd") || reference == QLatin1String("hjd"))
+        choice.customHeliocentric = reference == QLatin1String("hjd");
+}
+
+QString setName(ElementsSource source)
+{
+    switch (source) {
+    case ElementsSource::Classic:
+        return QStringLiteral("classic");
+    case ElementsSource::Custom:
+        return QStringLiteral("custom");
+    case ElementsSource::Current:
+        break;
+    }
+    return QStringLiteral("current");
+}
+
+} // namespace
+
+std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice)
+{
+    switch (choice.source) {
+    case ElementsSource::Current:
+        return sky::currentElements();
+    case ElementsSource::Classic:
+        return sky::classicElements();
+    case ElementsSource::Custom:
+        break;
+    }
+    // The same checks as the command line's EPOCH:PERIOD[:hjd|jd].
+    const QString text = QStringLiteral("%1:%2:%3")
+                             .arg(choice.customEpoch, 0, 'g', 17)
+                             .arg(choice.customPeriod, 0, 'g', 17)
+                             .arg(choice.customHeliocentric ? "hjd" : "jd");
+    return sky::parseElementSet(text.toStdString());
+}
+
+PlannerSettings readSettings(const QString &path)
+{
+    PlannerSettings settings;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile)
+        return settings;
+    const QJsonObject root = QJsonDocument::fromJson(file.read(kLargestFile)).object();
+    readSite(root.value(QLatin1String("site")).toObject(), settings);
+    readElements(root.value(QLatin1String("elements")).toObject(), settings.elements);
+    const QJsonObject conditions = root.value(QLatin1String("conditions")).toObject();
+    settings.conditions.minAlgolAltitudeDeg =
+        numberIn(conditions, "lowestAlgolAltitude", -90, 90).value_or(settings.conditions.minAlgolAltitudeDeg);
+    settings.conditions.maxSunAltitudeDeg =
+        numberIn(conditions, "highestSunAltitude", -90, 90).value_or(settings.conditions.maxSunAltitudeDeg);
+    const int days = int(numberIn(root, "days", 1, 365).value_or(0));
+    if (std::find(std::begin(kPeriodChoices), std::end(kPeriodChoices), days) != std::end(kPeriodChoices))
+        settings.days = days;
+    readBool(root, "onlyWatchable", settings.onlyWatchable);
+    readBool(root, "halfHourRounding", settings.halfHourRounding);
+    return settings;
+}
+
+QByteArray settingsText(const PlannerSettings &settings)
+{
+    QJsonObject root;
+    if (settings.hasSite) {
+        root.insert(QLatin1String("site"), QJsonObject{
+            {QLatin1String("name"), settings.placeName},
+            {QLatin1String("latitude"), settings.site.latitudeDeg},
+            {QLatin1String("longitude"), settings.site.longitudeDeg},
+            {QLatin1String("height"), settings.site.heightM},
+            {QLatin1String("zone"), settings.zoneId}});
+    }
+    const ElementsChoice &elements = settings.elements;
+    root.insert(QLatin1String("elements"), QJsonObject{
+        {QLatin1String("set"), setName(elements.source)},
+        {QLatin1String("epoch"), elements.customEpoch},
+        {QLatin1String("period"), elements.customPeriod},
+        {QLatin1String("reference"), elements.customHeliocentric ? "hjd" : "jd"}});
+    root.insert(QLatin1String("conditions"), QJsonObject{
+        {QLatin1String("lowestAlgolAltitude"), settings.conditions.minAlgolAltitudeDeg},
+        {QLatin1String("highestSunAltitude"), settings.conditions.maxSunAltitudeDeg}});
+    root.insert(QLatin1String("days"), settings.days);
+    root.insert(QLatin1String("onlyWatchable"), settings.onlyWatchable);
+    root.insert(QLatin1String("halfHourRounding"), settings.halfHourRounding);
+    return QJsonDocument(root).toJson();
+}
+
+bool writeSettings(const QString &path, const PlannerSettings &settings, QString *reason)
+{
+    const QByteArray bytes = settingsText(settings);
+    // The configuration folder itself may not exist yet on a new account.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return listing::saveWhole(
+        path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
+}
+
+QString defaultSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/algol-planner.json");
+}
+
+} // namespace planner

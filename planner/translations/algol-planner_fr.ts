@@ -1,0 +1,447 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>AlgolPlanner</name>
+    <message>
+        <source>±%1 min</source>
+        <translation>±%1 min</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Watchable at its minimum</source>
+        <translation>Observable à son minimum</translation>
+    </message>
+    <message>
+        <source>Algol&apos;s altitude at the minimum</source>
+        <translation>Hauteur d&apos;Algol au minimum</translation>
+    </message>
+    <message>
+        <source>Algol&apos;s azimuth, from north through east</source>
+        <translation>Azimut d&apos;Algol, compté du nord vers l&apos;est</translation>
+    </message>
+    <message>
+        <source>The Sun&apos;s altitude at the minimum</source>
+        <translation>Hauteur du Soleil au minimum</translation>
+    </message>
+    <message>
+        <source>The Moon&apos;s altitude at the minimum</source>
+        <translation>Hauteur de la Lune au minimum</translation>
+    </message>
+    <message>
+        <source>The lit fraction of the Moon</source>
+        <translation>Fraction éclairée de la Lune</translation>
+    </message>
+    <message>
+        <source>Hours of the 6 around the minimum with Algol high enough and the sky dark</source>
+        <translation>Heures, sur les 6 autour du minimum, où Algol est assez haute et le ciel assez noir</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Algol</source>
+        <translation>Algol</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation>Éclairée</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incertitude</translation>
+    </message>
+    <message>
+        <source>Watchable</source>
+        <translation>Observable</translation>
+    </message>
+    <message>
+        <source>Night chart</source>
+        <translation>Graphique de la nuit</translation>
+    </message>
+    <message>
+        <source>No night to show</source>
+        <translation>Aucune nuit à montrer</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>Algol&apos;s altitude</source>
+        <translation>Hauteur d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s altitude (%1 % lit)</source>
+        <translation>Hauteur de la Lune (éclairée à %1 %)</translation>
+    </message>
+    <message>
+        <source>Algol&apos;s magnitude</source>
+        <translation>Magnitude d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>watchable</source>
+        <translation>observable</translation>
+    </message>
+    <message>
+        <source>%1: Algol %2° high, magnitude %3; Moon %4°; Sun %5°</source>
+        <translation>%1 : Algol à %2° de hauteur, magnitude %3 ; Lune %4° ; Soleil %5°</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Nuit du %1</translation>
+    </message>
+    <message>
+        <source>Night of %1, %2</source>
+        <translation>Nuit du %1, %2</translation>
+    </message>
+    <message>
+        <source>minimum ≈ %1</source>
+        <translation>minimum ≈ %1</translation>
+    </message>
+    <message>
+        <source>minimum %1</source>
+        <translation>minimum %1</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 j %2 h</translation>
+    </message>
+    <message>
+        <source>Algol is fading: magnitude %1 now</source>
+        <translation>Algol faiblit : magnitude %1 en ce moment</translation>
+    </message>
+    <message>
+        <source>Algol is brightening: magnitude %1 now</source>
+        <translation>Algol remonte : magnitude %1 en ce moment</translation>
+    </message>
+    <message>
+        <source>Algol shines steadily at magnitude %1 now</source>
+        <translation>Algol brille d&apos;un éclat constant, magnitude %1 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1; the next minimum is on %2 at %3 (in %4).</source>
+        <translation>%1 ; le prochain minimum aura lieu le %2 à %3 (dans %4).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Algol planner</source>
+        <translation>Planificateur Algol</translation>
+    </message>
+    <message>
+        <source>Your site was taken from your time zone %1: %2, %3. Change it to where you observe.</source>
+        <translation>Votre site a été déduit de votre fuseau horaire %1 : %2, %3. Remplacez-le par votre lieu d&apos;observation.</translation>
+    </message>
+    <message>
+        <source>Your time zone %1 names no city: the site is Greenwich, %2. Change it to where you observe.</source>
+        <translation>Votre fuseau horaire %1 ne désigne aucune ville : le site est Greenwich, %2. Remplacez-le par votre lieu d&apos;observation.</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Place name</source>
+        <translation>Nom du lieu</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees, north positive</source>
+        <translation>Latitude en degrés, positive au nord</translation>
+    </message>
+    <message>
+        <source>Longitude in degrees, east positive</source>
+        <translation>Longitude en degrés, positive à l&apos;est</translation>
+    </message>
+    <message>
+        <source>Height in metres</source>
+        <translation>Altitude en mètres</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Lieu :</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (°N):</source>
+        <translation>L&amp;atitude (°N) :</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (°E):</source>
+        <translation>L&amp;ongitude (°E) :</translation>
+    </message>
+    <message>
+        <source>&amp;Height (m):</source>
+        <translation>Al&amp;titude (m) :</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone:</source>
+        <translation>&amp;Fuseau horaire :</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>Current (O-C gateway)</source>
+        <translation>Actuels (passerelle O-C)</translation>
+    </message>
+    <message>
+        <source>Classic (1972)</source>
+        <translation>Classiques (1972)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnels</translation>
+    </message>
+    <message>
+        <source>Epoch of the custom elements</source>
+        <translation>Époque des éléments personnels</translation>
+    </message>
+    <message>
+        <source>Period of the custom elements in days</source>
+        <translation>Période des éléments personnels en jours</translation>
+    </message>
+    <message>
+        <source>Time reference of the custom elements</source>
+        <translation>Référence de temps des éléments personnels</translation>
+    </message>
+    <message>
+        <source>heliocentric (HJD)</source>
+        <translation>héliocentrique (HJD)</translation>
+    </message>
+    <message>
+        <source>geocentric (JD)</source>
+        <translation>géocentrique (JD)</translation>
+    </message>
+    <message>
+        <source>&amp;Set:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+    <message>
+        <source>&amp;Epoch:</source>
+        <translation>É&amp;poque :</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod (days):</source>
+        <translation>Pé&amp;riode (jours) :</translation>
+    </message>
+    <message>
+        <source>&amp;Counted in:</source>
+        <translation>&amp;Comptés en :</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>Lowest altitude of Algol in degrees</source>
+        <translation>Hauteur minimale d&apos;Algol en degrés</translation>
+    </message>
+    <message>
+        <source>Highest altitude of the Sun in degrees</source>
+        <translation>Hauteur maximale du Soleil en degrés</translation>
+    </message>
+    <message>
+        <source>Algol at least (°):</source>
+        <translation>Algol au moins à (°) :</translation>
+    </message>
+    <message>
+        <source>Sun at most (°):</source>
+        <translation>Soleil au plus à (°) :</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Period of the list</source>
+        <translation>Durée de la liste</translation>
+    </message>
+    <message>
+        <source>next %1 days</source>
+        <translation>%1 prochains jours</translation>
+    </message>
+    <message>
+        <source>Only &amp;watchable minima</source>
+        <translation>Seulement les minima &amp;observables</translation>
+    </message>
+    <message>
+        <source>Only watchable minima</source>
+        <translation>Seulement les minima observables</translation>
+    </message>
+    <message>
+        <source>&amp;Round times to the half hour</source>
+        <translation>&amp;Arrondir les heures à la demi-heure</translation>
+    </message>
+    <message>
+        <source>Round times to the half hour</source>
+        <translation>Arrondir les heures à la demi-heure</translation>
+    </message>
+    <message>
+        <source>For visual estimates made without knowing the exact predicted time</source>
+        <translation>Pour des estimations visuelles faites sans connaître l&apos;heure prévue exacte</translation>
+    </message>
+    <message>
+        <source>&amp;Minima of the:</source>
+        <translation>&amp;Minima des :</translation>
+    </message>
+    <message>
+        <source>Algol now</source>
+        <translation>Algol en ce moment</translation>
+    </message>
+    <message>
+        <source>Summary of the list</source>
+        <translation>Résumé de la liste</translation>
+    </message>
+    <message>
+        <source>Minima</source>
+        <translation>Minima</translation>
+    </message>
+    <message>
+        <source>Chart read-out</source>
+        <translation>Lecture du graphique</translation>
+    </message>
+    <message>
+        <source>Point at the chart to read the time, the altitudes and the magnitude.</source>
+        <translation>Pointez le graphique pour lire l&apos;heure, les hauteurs et la magnitude.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Export the list as &amp;CSV…</source>
+        <translation>Exporter la liste en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export the list as &amp;JSON…</source>
+        <translation>Exporter la liste en &amp;JSON…</translation>
+    </message>
+    <message>
+        <source>Export the list as i&amp;Calendar…</source>
+        <translation>Exporter la liste en i&amp;Calendar…</translation>
+    </message>
+    <message>
+        <source>Save the chart as &amp;PNG…</source>
+        <translation>Enregistrer le graphique en &amp;PNG…</translation>
+    </message>
+    <message>
+        <source>Save the chart as &amp;SVG…</source>
+        <translation>Enregistrer le graphique en &amp;SVG…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint the chart…</source>
+        <translation>&amp;Imprimer le graphique…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>The latitude is a number of degrees from %1 to %2, not “%3”.</source>
+        <translation>La latitude est un nombre de degrés de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>The longitude is a number of degrees from %1 to %2, not “%3”.</source>
+        <translation>La longitude est un nombre de degrés de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>The height is a number of metres from %1 to %2, not “%3”.</source>
+        <translation>L&apos;altitude est un nombre de mètres de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: an IANA name such as Europe/Paris.</source>
+        <translation>Fuseau horaire inconnu « %1 » : un nom IANA tel que Europe/Paris.</translation>
+    </message>
+    <message>
+        <source>The epoch is a Julian Day from %1 to %2, not “%3”.</source>
+        <translation>L&apos;époque est un jour julien de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>The period is a number of days from %1 to %2, not “%3”.</source>
+        <translation>La période est un nombre de jours de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>The altitude is a number of degrees from %1 to %2, not “%3”.</source>
+        <translation>La hauteur est un nombre de degrés de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>The list is that of the last inputs that were right.</source>
+        <translation>La liste est celle des dernières saisies correctes.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 minima of the next %3 days can be watched from %4.</source>
+        <translation>%1 des %2 minima des %3 prochains jours sont observables depuis %4.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved (%1); the last saved ones are kept.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés (%1) ; les derniers enregistrés sont conservés.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Algol planner: the night of a minimum of Algol</source>
+        <translation>Planificateur Algol : la nuit d&apos;un minimum d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation>Exporter la liste</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)</source>
+        <translation>Fichiers %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+</context>
+</TS>
