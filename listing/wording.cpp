@@ -52,6 +52,12 @@ QString elementsDescription(const sky::ElementSet &set)
         return Listing::tr("current (O-C gateway), %1").arg(formula);
     case sky::ElementSetKind::Classic:
         return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
+    case sky::ElementSetKind::Fitted:
+        if (set.fit.timings > 0 && set.fit.firstTiming > 0)
+            return Listing::tr("fitted to %n timings from %1 to %2, %3", nullptr, set.fit.timings)
+                .arg(isoDateText(utcOfJulianDay(set.fit.firstTiming).date()),
+                     isoDateText(utcOfJulianDay(set.fit.lastTiming).date()), formula);
+        return Listing::tr("fitted, %1").arg(formula);
     case sky::ElementSetKind::Custom:
         break;
     }
@@ -116,6 +122,7 @@ QString elementsKey(const sky::ElementSet &set)
     case sky::ElementSetKind::Classic:
         return QStringLiteral("classic");
     case sky::ElementSetKind::Custom:
+    case sky::ElementSetKind::Fitted:
         break;
     }
     return QStringLiteral("%1-%2-%3")
