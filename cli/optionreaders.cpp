@@ -3,6 +3,7 @@
 #include "texts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
@@ -95,10 +96,24 @@ QString readFileName(const QCommandLineParser &parser, const QString &option)
     return name;
 }
 
+namespace {
+
+// QFileInfo's == takes two missing files for the same one: their paths are compared instead.
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
+}
+
+} // namespace
+
 void refuseSameFile(const QString &option, const QString &path, const QStringList &others)
 {
     for (const QString &other : others) {
-        if (!other.isEmpty() && QFileInfo(path) == QFileInfo(other))
+        if (!other.isEmpty() && sameFile(path, other))
             refuse(option, AlgolMinima::tr("%1 is also read (as %2): it would be written over")
                                .arg(visible(path), visible(other)));
     }
