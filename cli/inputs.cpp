@@ -13,6 +13,8 @@ namespace cli {
 namespace {
 
 // The timing library's texts, one English sentence each, translated in the context "Timing".
+// lupdate cannot find them in a library without Qt: the translation file holds them by hand, and
+// tst_clioptions checks that each has its French.
 QString translated(std::string_view english)
 {
     return QCoreApplication::translate("Timing", std::string(english).c_str());
@@ -59,7 +61,7 @@ std::variant<sky::ElementSet, QString> readElements(const QString &path)
         where += QString::number(refusal.line) + QLatin1Char(':');
     const QString key = refusal.key.empty() ? QString() : QString::fromStdString(refusal.key) + QStringLiteral(": ");
     return AlgolMinima::tr("%1 %2%3 (not an elements file that fit writes)")
-        .arg(where, key, translated(timing::elementsErrorText(refusal.error)));
+        .arg(where, key, elementsErrorMessage(refusal.error));
 }
 
 void printProblems(const QString &path, const std::vector<timing::LineProblem> &problems)
@@ -78,6 +80,11 @@ QString lineErrorMessage(timing::LineError error)
 QString untimedMessage(timing::Untimed reason)
 {
     return translated(timing::untimedText(reason));
+}
+
+QString elementsErrorMessage(timing::ElementsError error)
+{
+    return translated(timing::elementsErrorText(error));
 }
 
 } // namespace cli

@@ -33,5 +33,6 @@ void printProblems(const QString &path, const std::vector<timing::LineProblem> &
 // The library's reasons in the user's language.
 QString lineErrorMessage(timing::LineError error);
 QString untimedMessage(timing::Untimed reason);
+QString elementsErrorMessage(timing::ElementsError error);
 
 } // namespace cli

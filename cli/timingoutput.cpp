@@ -100,7 +100,8 @@ QString notesOf(const timing::EclipseTiming &timing, const QLocale &locale)
                                     : AlgolMinima::tr("noise %1").arg(noise));
     if (timing.resampled)
         notes << AlgolMinima::tr("resampled to equal steps");
-    return notes.join(QStringLiteral("; "));
+    //: Between two notes of an eclipse
+    return notes.join(AlgolMinima::tr("; "));
 }
 
 QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming &timing,

@@ -54,9 +54,10 @@ QString elementsDescription(const sky::ElementSet &set)
         return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
     case sky::ElementSetKind::Fitted:
         if (set.fit.timings > 0 && set.fit.firstTiming > 0)
-            return Listing::tr("fitted to %n timings from %1 to %2, %3", nullptr, set.fit.timings)
-                .arg(isoDateText(utcOfJulianDay(set.fit.firstTiming).date()),
-                     isoDateText(utcOfJulianDay(set.fit.lastTiming).date()), formula);
+            return Listing::tr("fitted, %1 (timings: %2, from %3 to %4)")
+                .arg(formula, QString::number(set.fit.timings),
+                     isoDateText(utcOfJulianDay(set.fit.firstTiming).date()),
+                     isoDateText(utcOfJulianDay(set.fit.lastTiming).date()));
         return Listing::tr("fitted, %1").arg(formula);
     case sky::ElementSetKind::Custom:
         break;
