@@ -74,10 +74,10 @@ QString signedNumber(double value, int decimals, const QLocale &locale)
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
 }
 
-QString fileLine(const TimedFile &file, const QLocale &locale)
+QString fileLine(const TimedFile &file)
 {
     QString line = AlgolMinima::tr("%1: %2, observations of Algol: %3")
-                       .arg(visible(file.source), formatName(file.format), locale.toString(file.observations));
+                       .arg(visible(file.source), formatName(file.format), QString::number(file.observations));
     if (file.fainterThan > 0)
         line += AlgolMinima::tr("; fainter-than estimates skipped: %1").arg(file.fainterThan);
     if (file.otherStars > 0)
@@ -159,7 +159,7 @@ QByteArray timingTable(const TimingRun &run, const QLocale &locale)
                        .arg(shortScaleText(scale), scaleText(scale)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Elements: %1").arg(listing::elementsDescription(run.elements)) + QLatin1Char('\n');
     for (const TimedFile &file : run.files)
-        text += fileLine(file, locale);
+        text += fileLine(file);
 
     const bool several = run.files.size() > 1;
     const bool automatic = run.options.method == timing::Method::Auto;
