@@ -118,10 +118,12 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
             + QLatin1Char('\n');
     QStringList leftOut;
     for (std::size_t i = 0; i < fit.residuals.size(); ++i) {
-        if (fit.residuals[i].flag == Flag::Rejected)
-            leftOut << AlgolMinima::tr("cycle %1 (%2 %3, %4)")
-                           .arg(QString::number(fit.residuals[i].cycle), scale, number(run.points[i].minimum, 5),
-                                visible(QString::fromStdString(run.records[i].source)));
+        if (fit.residuals[i].flag != Flag::Rejected)
+            continue;
+        QString named = scale + QLatin1Char(' ') + number(run.points[i].minimum, 5);
+        if (!run.records[i].source.empty())
+            named += QStringLiteral(", ") + visible(QString::fromStdString(run.records[i].source));
+        leftOut << AlgolMinima::tr("cycle %1 (%2)").arg(QString::number(fit.residuals[i].cycle), named);
     }
     if (!leftOut.isEmpty())
         text += AlgolMinima::tr("Left out beyond 3 sigma: %1").arg(leftOut.join(QStringLiteral(", "))) + QLatin1Char('\n');

@@ -340,8 +340,8 @@
         <translation>Seule l'époque est ajustée (un seul instant, ou des instants de moins d'une saison) : la période est celle du départ.</translation>
     </message>
     <message>
-        <source>cycle %1 (%2 %3, %4)</source>
-        <translation>cycle %1 (%2 %3, %4)</translation>
+        <source>cycle %1 (%2)</source>
+        <translation>cycle %1 (%2)</translation>
     </message>
     <message>
         <source>Left out beyond 3 sigma: %1</source>

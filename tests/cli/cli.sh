@@ -287,6 +287,23 @@ assert abs(float(got["epoch_error"]) - np.sqrt(cov[0, 0])) < 2e-7 and abs(float(
 assert abs(float(got["correlation"]) - cov[0, 1] / np.sqrt(cov[0, 0] * cov[1, 1])) < 2e-6, got
 PY
 
+# A published list of timings, one of them made 30 minutes late by hand: flagged, then left out
+# and named with --reject; three timings of one week, each 0.001 day after the current elements:
+# the epoch alone, 0.001 day later, with the error of their mean, 0.002 / sqrt(3) = 0.0011547
+# day, the period kept.
+printf 'E,HJD,Error_Minutes\n2000,2461262.75760,0.7\n2040,2461377.44960,0.9\n2100,2461549.48990,0.8\n2150,2461692.87673,0.8\n2250,2461979.58820,0.7\n' >published.csv
+run fit published.csv --format json
+/usr/bin/python3 -c 'import json, sys; f = json.load(open("out")); assert [r["flag"] for r in f["residuals"]] == ["kept"] * 3 + ["flagged", "kept"] and f["errors_scaled"], f' \
+    || fail "fit, flagged: $(cat out err)"
+run fit published.csv --reject
+grep -qE '^Left out beyond 3 sigma: cycle [0-9]+ \(HJD 2461692\.87673\)$' out && grep -qE '  left out$' out || fail "fit --reject: $(cat out err)"
+printf 'minimum,error,scale\n2461262.758000,0.002,HJD_UTC\n2461265.625326,0.002,HJD_UTC\n2461268.492652,0.002,HJD_UTC\n' >season.csv
+run fit season.csv --format json
+/usr/bin/python3 -c 'import json; f = json.load(open("out")); assert not f["period_fitted"] and f["period"] == 2.867326 and abs(f["epoch"] - 2461265.625326) < 1e-7 and abs(f["epoch_error_days"] - 0.0011547) < 1e-7 and not f["errors_scaled"], f' \
+    || fail "fit of one season: $(cat out err)"
+run fit season.csv
+grep -q '^Only the epoch is fitted' out || fail "fit of one season, table: $(cat out)"
+
 # The listing with those elements: each minimum carries sigma(E) from the file's numbers,
 # sqrt(sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2) (in Python, by the formula), and
 # the timings' rms, in minutes.
