@@ -121,14 +121,18 @@ QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming 
         return known ? MachineField{name, value ? QStringLiteral("true") : QStringLiteral("false"), Kind::Boolean}
                      : MachineField{name, {}, Kind::Missing};
     };
-    const QDateTime utc = listing::utcOfJulianDay(timing.minimumJdUtc);
+    const auto utc = [&] {
+        if (!timed)
+            return MachineField{QStringLiteral("utc"), {}, Kind::Missing};
+        const QDateTime at = listing::utcOfJulianDay(timing.minimumJdUtc);
+        return MachineField{QStringLiteral("utc"), listing::isoDateText(at.date()) + QLatin1Char('T') + listing::clockText(at.time()) + QLatin1Char('Z'), Kind::Text};
+    };
     return {
         {QStringLiteral("source"), file.source, Kind::Text},
         {QStringLiteral("cycle"), QString::number(timing.cycle)},
         days(QStringLiteral("minimum"), timing.minimum, timed),
         {QStringLiteral("scale"), scaleText(file.report.scale), Kind::Text},
-        timed ? MachineField{QStringLiteral("utc"), listing::isoDateText(utc.date()) + QLatin1Char('T') + listing::clockText(utc.time()) + QLatin1Char('Z'), Kind::Text}
-              : MachineField{QStringLiteral("utc"), {}, Kind::Missing},
+        utc(),
         days(QStringLiteral("error_days"), timing.errorDays, timed),
         minutes(QStringLiteral("error_minutes"), timing.errorDays),
         {QStringLiteral("method"), QString::fromLatin1(timing::methodName(timing.method)), Kind::Text},
