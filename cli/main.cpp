@@ -1,6 +1,8 @@
-// algol-minima: lists the minima of Algol that an observer can see. main() reads the world (the
-// clock, the zone, the locale), parses, calls and prints; everything else is in the library.
+// algol-minima: lists the minima of Algol that an observer can see, times the minima observed and
+// fits elements to their timings. main() reads the world (the clock, the zone, the locale),
+// parses, calls and prints; everything else is in the libraries.
 
+#include "commands.h"
 #include "formats.h"
 #include "listingtexts.h"
 #include "options.h"
@@ -19,11 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-void printError(const QString &message)
-{
-    std::fputs(qPrintable(QStringLiteral("algol-minima: ") + message + QLatin1Char('\n')), stderr);
-}
 
 // The system's zone as Qt names it, found as Qt finds it but without opening the zone's file (Qt's
 // own QTimeZone::systemTimeZoneId() does): TZ, or the name in the zone database that
@@ -56,16 +53,6 @@ void fillClosedStandardStreams()
     }
 }
 
-int write(const QString &path, const QByteArray &bytes)
-{
-    if (const auto error = cli::writeOutput(path, bytes)) {
-        if (!error->isEmpty())
-            printError(*error);
-        return 1;
-    }
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,24 +73,30 @@ int main(int argc, char *argv[])
     const cli::ParsedCommandLine parsed =
         cli::parseCommandLine(QCoreApplication::arguments(), {now, systemZoneId()});
     if (const auto *error = std::get_if<cli::UsageError>(&parsed)) {
-        printError(error->message);
+        cli::printMessage(error->message);
         return 2;
     }
-    if (std::holds_alternative<cli::ShowHelp>(parsed))
-        return write({}, cli::helpText().toUtf8());
+    if (const auto *help = std::get_if<cli::ShowHelp>(&parsed))
+        return cli::write({}, cli::helpText(help->command).toUtf8());
     if (std::holds_alternative<cli::ShowVersion>(parsed))
-        return write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
+        return cli::write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
+    if (const auto *options = std::get_if<cli::TimeOptions>(&parsed))
+        return cli::runTime(*options, locale);
+    if (const auto *options = std::get_if<cli::FitOptions>(&parsed))
+        return cli::runFit(*options, locale);
 
-    const cli::MinimaOptions &options = std::get<cli::MinimaOptions>(parsed);
+    cli::MinimaOptions options = std::get<cli::MinimaOptions>(parsed);
+    if (!cli::loadElements(options.elementsFile, &options.elements))
+        return 1;
     const cli::GenerationTime generated = cli::generationTime(qgetenv("SOURCE_DATE_EPOCH"), now);
     // Only the calendar carries a time stamp.
     if (options.format == cli::OutputFormat::Ics && !generated.warning.isEmpty())
-        printError(generated.warning);
+        cli::printMessage(generated.warning);
     const listing::Report report = listing::makeReport(options, generated.utc);
     if (report.extrapolated)
-        printError(listing::extrapolationWarning());
+        cli::printMessage(listing::extrapolationWarning());
     // The table says why it is empty; the other formats stay data only.
     if (report.rows.isEmpty() && options.format != cli::OutputFormat::Table)
-        printError(listing::emptyListSentence(report, locale));
-    return write(options.output, listing::formattedReport(report, options.format, locale));
+        cli::printMessage(listing::emptyListSentence(report, locale));
+    return cli::write(options.output, listing::formattedReport(report, options.format, locale));
 }

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "optionreaders.h"
 #include "texts.h"
 #include "zonetime.h"
 
@@ -8,31 +9,12 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 
 namespace cli {
 
-namespace {
+using namespace detail;
 
-// Words joined into lines of at most width characters (the option parser leaves the
-// description as one line).
-QString wrapped(const QString &text, qsizetype width)
-{
-    QString result;
-    qsizetype lineLength = 0;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
-            result += QLatin1Char('\n');
-            lineLength = 0;
-        } else if (lineLength > 0) {
-            result += QLatin1Char(' ');
-            ++lineLength;
-        }
-        result += word;
-        lineLength += word.size();
-    }
-    return result;
-}
+namespace {
 
 struct Parser
 {
@@ -46,7 +28,7 @@ struct Parser
     QCommandLineOption lon{"lon", AlgolMinima::tr("Longitude of the site in degrees, east positive."), "DEG"};
     QCommandLineOption height{"height", AlgolMinima::tr("Height of the site in metres (default: 0)."), "M"};
     QCommandLineOption tz{"tz", AlgolMinima::tr("Time zone, an IANA name such as Europe/Paris (default: the system's)."), "ZONE"};
-    QCommandLineOption elements{"elements", AlgolMinima::tr("Elements: current (default), classic, or EPOCH:PERIOD[:hjd|jd]."), "SET"};
+    QCommandLineOption elements{"elements", AlgolMinima::tr("Elements: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file written by fit."), "SET"};
     QCommandLineOption minAltitude{"min-altitude", AlgolMinima::tr("Lowest altitude of Algol in degrees (default: 20)."), "DEG"};
     QCommandLineOption sunAltitude{"sun-altitude", AlgolMinima::tr("Highest altitude of the Sun in degrees (default: -12)."), "DEG"};
     QCommandLineOption all{"all", AlgolMinima::tr("List also the minima that cannot be seen.")};
@@ -59,34 +41,13 @@ struct Parser
             AlgolMinima::tr("Lists the primary minima of Algol (beta Persei) that can be seen from a site: "
                "Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 "
                "(2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z "
-               "or carry an offset (+01:00)."), 79));
+               "or carry an offset (+01:00). The commands time FILE... and fit TIMINGS.csv time minima "
+               "from observations and fit elements to the timings: algol-minima time --help, "
+               "algol-minima fit --help."), 79));
         parser.addOptions({help, version, from, to, days, lat, lon, height, tz, elements, minAltitude,
                            sunAltitude, all, format, output});
     }
 };
-
-// Raised by the readers below; caught once in parseCommandLine.
-struct Refusal
-{
-    QString message;
-};
-
-[[noreturn]] void refuse(const QString &option, const QString &message)
-{
-    throw Refusal{QStringLiteral("--%1: %2").arg(option, message)};
-}
-
-double readNumber(const QCommandLineParser &parser, const QString &option, double lowest,
-                  double highest, const char *what)
-{
-    const QString text = parser.value(option);
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
-        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(visible(text)));
-    }
-    return value;
-}
 
 // DATE, DATE THH:MM or DATE THH:MM:SS, optionally followed by Z or an offset (with a time only).
 QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
@@ -167,20 +128,6 @@ void checkInCalendar(const QString &option, const QDateTime &instant, const QTim
                            .arg(listing::isoDateText(listing::localTimeOf(instant, zone).local.date())));
 }
 
-OutputFormat readFormat(const QCommandLineParser &parser, const QString &option)
-{
-    const QString name = parser.value(option).trimmed().toLower();
-    if (name == QLatin1String("table"))
-        return OutputFormat::Table;
-    if (name == QLatin1String("csv"))
-        return OutputFormat::Csv;
-    if (name == QLatin1String("json"))
-        return OutputFormat::Json;
-    if (name == QLatin1String("ics"))
-        return OutputFormat::Ics;
-    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(visible(parser.value(option))));
-}
-
 MinimaOptions readOptions(const Parser &p, const Environment &environment)
 {
     const QCommandLineParser &parser = p.parser;
@@ -191,17 +138,7 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
     options.zone = parser.isSet(p.tz) ? readZone(parser, p.tz.names().first())
                                       : systemZone(environment.systemZoneId);
 
-    if (parser.isSet(p.elements)) {
-        const QString text = parser.value(p.elements).trimmed();
-        const auto set = sky::parseElementSet(text.toStdString());
-        if (!set)
-            refuse(QStringLiteral("elements"),
-                   AlgolMinima::tr("\"%1\" is not current, classic or EPOCH:PERIOD[:hjd|jd] (an epoch between "
-                      "JD 2000000 and 2600000, a period between 0.5 and 10 days)").arg(visible(text)));
-        options.elements = *set;
-    } else {
-        options.elements = sky::currentElements();
-    }
+    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
 
     if (parser.isSet(p.lat) != parser.isSet(p.lon))
         refuse(parser.isSet(p.lat) ? QStringLiteral("lat") : QStringLiteral("lon"),
@@ -228,11 +165,10 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
             QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""));
     options.all = parser.isSet(p.all);
     if (parser.isSet(p.format))
-        options.format = readFormat(parser, QStringLiteral("format"));
+        options.format = readFormat(parser, QStringLiteral("format"), true);
     if (parser.isSet(p.output)) {
-        options.output = parser.value(p.output);
-        if (options.output.isEmpty())
-            refuse(QStringLiteral("output"), AlgolMinima::tr("the file name is empty"));
+        options.output = readFileName(parser, QStringLiteral("output"));
+        refuseSameFile(QStringLiteral("output"), options.output, {options.elementsFile});
     }
 
     options.from = parser.isSet(p.from) ? readInstant(parser, QStringLiteral("from"), options.zone, false)
@@ -268,6 +204,12 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environment &environment)
 {
+    const QString command = arguments.value(1);
+    const QStringList rest = arguments.mid(0, 1) + arguments.mid(2);
+    if (command == QLatin1String("time"))
+        return parseTime(rest);
+    if (command == QLatin1String("fit"))
+        return parseFit(rest);
     Parser p;
     if (!p.parser.parse(arguments))
         return UsageError{visible(p.parser.errorText())};
@@ -282,8 +224,16 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
     }
 }
 
-QString helpText()
+QString helpText(Command command)
 {
+    switch (command) {
+    case Command::Time:
+        return timeHelpText();
+    case Command::Fit:
+        return fitHelpText();
+    case Command::List:
+        break;
+    }
     return Parser().parser.helpText();
 }
 

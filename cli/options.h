@@ -1,8 +1,11 @@
 #pragma once
 
-// The options of algol-minima as one plain value, and the one function that reads them from the
-// command line. Nothing here computes a minimum or writes a file.
+// The options of algol-minima and of its commands (time, fit) as plain values, and the one
+// function that reads them from the command line. Nothing here computes a minimum or reads or
+// writes a file.
 
+#include "minimumtiming.h"
+#include "observations.h"
 #include "request.h"
 
 #include <QDateTime>
@@ -20,8 +23,35 @@ using listing::OutputFormat;
 struct MinimaOptions : listing::Request
 {
     OutputFormat format = OutputFormat::Table;
-    QString output; // empty or "-": standard output
+    QString output;       // empty or "-": standard output
+    QString elementsFile; // --elements FILE: the file to read into elements before listing
 };
+
+// algol-minima time FILE...: the observations to time, and how.
+struct TimeOptions
+{
+    QStringList files;
+    sky::ElementSet elements = sky::currentElements();
+    QString elementsFile; // as for the listing
+    timing::TimingOptions timing;
+    timing::PlainColumns plain; // --time-scale, --flux
+    OutputFormat format = OutputFormat::Table;
+    QString output;
+    QString append; // the timings file to add the timings to; empty: none
+};
+
+// algol-minima fit TIMINGS.csv: the timings, the elements to start from, where to write the fit.
+struct FitOptions
+{
+    QString timings;
+    sky::ElementSet elements = sky::currentElements();
+    QString elementsFile;
+    bool reject = false;
+    OutputFormat format = OutputFormat::Table;
+    QString output; // the elements file to write; empty: none
+};
+
+enum class Command { List, Time, Fit };
 
 // What the program reads from the world, passed in so that tests can set it.
 struct Environment
@@ -33,20 +63,25 @@ struct Environment
 // The longest period that can be asked for: 100 years.
 inline constexpr qint64 kLongestPeriodDays = 36525;
 
-struct ShowHelp {};
+struct ShowHelp
+{
+    Command command = Command::List;
+};
 struct ShowVersion {};
 struct UsageError
 {
     QString message; // one line, naming the option
 };
 
-using ParsedCommandLine = std::variant<MinimaOptions, ShowHelp, ShowVersion, UsageError>;
+using ParsedCommandLine =
+    std::variant<MinimaOptions, TimeOptions, FitOptions, ShowHelp, ShowVersion, UsageError>;
 
-// arguments[0] is the program's name, as in QCoreApplication::arguments().
+// arguments[0] is the program's name, as in QCoreApplication::arguments(); a command, when there
+// is one, comes next.
 ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environment &environment);
 
-// The text of --help.
-QString helpText();
+// The text of --help, of the program or of one of its commands.
+QString helpText(Command command = Command::List);
 
 // Text the user typed as a message of one line shows it: control characters (line ends, terminal
 // escapes) written as \n, \t, \x1b or \u2028, and a text of more than 100 characters cut

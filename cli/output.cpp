@@ -7,6 +7,7 @@
 #include <QIODevice>
 
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 namespace cli {
@@ -50,6 +51,16 @@ std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes)
     if (!written)
         return failure(visible(path), reason);
     return std::nullopt;
+}
+
+void printMessage(const QString &message)
+{
+    printLine(QStringLiteral("algol-minima: ") + message);
+}
+
+void printLine(const QString &line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
 }
 
 } // namespace cli

@@ -13,4 +13,9 @@ namespace cli {
 // reader has gone, which is not worth a message (as `| head` users expect).
 std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes);
 
+// One line on the standard error: "algol-minima: message", or the line as it is (a file's
+// "FILE:LINE: reason").
+void printMessage(const QString &message);
+void printLine(const QString &line);
+
 } // namespace cli

@@ -80,7 +80,10 @@ QString description(const ReportRow &row, const CalendarTexts &texts)
     QString text = Listing::tr("Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)")
                        .arg(QString::number(minimum.cycle), clockText(row.local.local.time()),
                             row.local.abbreviation, clockText(row.utc.time()));
-    if (minimum.uncertaintyMinutes)
+    if (minimum.scatterMinutes && minimum.uncertaintyMinutes)
+        text += Listing::tr(", within ±%1 minutes by the fit, the timings scattering by ±%2 minutes")
+                    .arg(fixedNumber(*minimum.uncertaintyMinutes, 1), fixedNumber(*minimum.scatterMinutes, 1));
+    else if (minimum.uncertaintyMinutes)
         text += Listing::tr(", within ±%1 minutes").arg(fixedNumber(*minimum.uncertaintyMinutes, 0));
     text += QStringLiteral(".\n");
     if (minimum.sky) {

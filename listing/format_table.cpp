@@ -1,22 +1,12 @@
 #include "formats.h"
 
 #include "listingtexts.h"
+#include "textcolumns.h"
 #include "wording.h"
 
 namespace listing {
 
 namespace {
-
-struct Column
-{
-    explicit Column(const QString &heading, bool alignRight = true)
-        : heading(heading), alignRight(alignRight)
-    {
-    }
-    QString heading;
-    bool alignRight;
-    QStringList cells;
-};
 
 // "Thu 2026-12-10 22:14:05", the day's name in the user's language.
 QString dateTimeText(const QDateTime &dateTime, const QLocale &locale, bool withSeconds)
@@ -28,33 +18,6 @@ QString dateTimeText(const QDateTime &dateTime, const QLocale &locale, bool with
 QString degrees(double value, const QLocale &locale)
 {
     return fixedNumber(value, 1, locale) + QStringLiteral("°");
-}
-
-QString alignedColumns(const QList<Column> &columns)
-{
-    QList<qsizetype> widths;
-    for (const Column &column : columns) {
-        qsizetype width = column.heading.size();
-        for (const QString &cell : column.cells)
-            width = std::max(width, cell.size());
-        widths << width;
-    }
-    const qsizetype rows = columns.isEmpty() ? 0 : columns.first().cells.size();
-    QString text;
-    for (qsizetype row = -1; row < rows; ++row) {
-        QString line;
-        for (qsizetype c = 0; c < columns.size(); ++c) {
-            const Column &column = columns[c];
-            const QString &cell = row < 0 ? column.heading : column.cells[row];
-            if (c > 0)
-                line += QStringLiteral("  ");
-            line += column.alignRight ? cell.rightJustified(widths[c]) : cell.leftJustified(widths[c]);
-        }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        text += line + QLatin1Char('\n');
-    }
-    return text;
 }
 
 QString headerText(const Report &report, const QLocale &locale)
@@ -77,6 +40,9 @@ QString headerText(const Report &report, const QLocale &locale)
     text += Listing::tr("Elements: %1").arg(elementsDescription(options.elements));
     if (options.elements.kind == sky::ElementSetKind::Current)
         text += Listing::tr("; uncertainty ±15 minutes in 2015-2030");
+    if (options.elements.kind == sky::ElementSetKind::Fitted)
+        text += Listing::tr("; uncertainty propagated from the fit, scatter of the timings about "
+                            "it (rms)");
     text += QLatin1Char('\n');
     if (options.site) {
         text += Listing::tr("Observable when Algol stands at least %1 high and the Sun at most %2: "
@@ -113,6 +79,8 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     Column moon(Listing::tr("Moon"));
     Column lit(Listing::tr("Lit"));
     Column uncertainty(Listing::tr("Uncertainty"), false);
+    Column scatter(Listing::tr("Scatter"), false);
+    const bool fitted = report.request.elements.kind == sky::ElementSetKind::Fitted;
     Column observable(Listing::tr("Observable"), false);
     for (const ReportRow &row : report.rows) {
         cycle.cells << QString::number(row.minimum.cycle);
@@ -120,8 +88,10 @@ QByteArray tableText(const Report &report, const QLocale &locale)
                 + row.local.abbreviation + QLatin1Char(' ') + offsetText(row.local.offsetSeconds);
         utc.cells << isoDateText(row.utc.date()) + QLatin1Char(' ') + clockText(row.utc.time());
         uncertainty.cells << (row.minimum.uncertaintyMinutes
-                                  ? Listing::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, 0, locale))
+                                  ? Listing::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, fitted ? 1 : 0, locale))
                                   : Listing::tr("unknown"));
+        if (fitted)
+            scatter.cells << Listing::tr("±%1 min").arg(fixedNumber(row.minimum.scatterMinutes.value_or(0), 1, locale));
         if (!site)
             continue;
         const sky::SkyAtInstant &at = *row.minimum.sky;
@@ -137,6 +107,8 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     if (site)
         columns << algol << azimuth << sun << moon << lit;
     columns << uncertainty;
+    if (fitted)
+        columns << scatter;
     if (site)
         columns << observable;
     text += QLatin1Char('\n') + alignedColumns(columns);

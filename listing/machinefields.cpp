@@ -2,6 +2,8 @@
 
 #include "wording.h"
 
+#include <algorithm>
+
 namespace listing {
 
 namespace {
@@ -18,9 +20,38 @@ QString reasonCode(const sky::PredictedMinimum &minimum)
     return codes.join(QLatin1Char(' '));
 }
 
+MachineField minutes(const QString &name, const std::optional<double> &value, int decimals)
+{
+    if (!value)
+        return {name, {}, Kind::Missing};
+    return {name, fixedNumber(*value, decimals)};
+}
+
+QString csvCell(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QString jsonValue(const MachineField &field)
+{
+    switch (field.kind) {
+    case MachineField::Kind::Text:
+        return jsonString(field.value);
+    case MachineField::Kind::Missing:
+        return QStringLiteral("null");
+    case MachineField::Kind::Number:
+    case MachineField::Kind::Boolean:
+        break;
+    }
+    return field.value;
+}
+
 } // namespace
 
-QList<MachineField> machineFields(const ReportRow &row, bool withSite)
+QList<MachineField> machineFields(const ReportRow &row, const Request &request)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
     QList<MachineField> fields{
@@ -32,7 +63,7 @@ QList<MachineField> machineFields(const ReportRow &row, bool withSite)
          Kind::Text},
         {QStringLiteral("zone"), row.local.abbreviation, Kind::Text},
     };
-    if (withSite) {
+    if (request.site) {
         const sky::SkyAtInstant &at = *minimum.sky;
         const QString reason = reasonCode(minimum);
         fields << MachineField{QStringLiteral("algol_altitude"), fixedNumber(at.algol.altitudeDeg, 1)}
@@ -46,22 +77,67 @@ QList<MachineField> machineFields(const ReportRow &row, bool withSite)
                << MachineField{QStringLiteral("reason"), reason,
                                reason.isEmpty() ? Kind::Missing : Kind::Text};
     }
-    if (minimum.uncertaintyMinutes)
-        fields << MachineField{QStringLiteral("uncertainty_minutes"), fixedNumber(*minimum.uncertaintyMinutes, 0)};
-    else
-        fields << MachineField{QStringLiteral("uncertainty_minutes"), {}, Kind::Missing};
+    const bool fitted = request.elements.kind == sky::ElementSetKind::Fitted;
+    fields << minutes(QStringLiteral("uncertainty_minutes"), minimum.uncertaintyMinutes, fitted ? 1 : 0);
+    if (fitted)
+        fields << minutes(QStringLiteral("scatter_minutes"), minimum.scatterMinutes, 1);
     return fields;
 }
 
-QStringList machineFieldNames(bool withSite)
+QStringList machineFieldNames(const Request &request)
 {
     ReportRow blank;
-    if (withSite)
+    if (request.site)
         blank.minimum.sky = sky::SkyAtInstant{};
     QStringList names;
-    for (const MachineField &field : machineFields(blank, withSite))
+    for (const MachineField &field : machineFields(blank, request))
         names << field.name;
     return names;
+}
+
+QString csvLine(const QList<MachineField> &fields)
+{
+    QStringList cells;
+    for (const MachineField &field : fields)
+        cells << csvCell(field.value);
+    return cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+}
+
+QString csvHeader(const QList<MachineField> &fields)
+{
+    QStringList cells;
+    for (const MachineField &field : fields)
+        cells << csvCell(field.name);
+    return cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+}
+
+QString jsonString(const QString &text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\') + c;
+        else if (c.unicode() < 0x20)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString jsonObject(const QList<MachineField> &fields)
+{
+    QStringList members;
+    for (const MachineField &field : fields)
+        members << jsonString(field.name) + QStringLiteral(": ") + jsonValue(field);
+    return QLatin1Char('{') + members.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+QString jsonArray(const QStringList &objects)
+{
+    if (objects.isEmpty())
+        return QStringLiteral("[]\n");
+    return QStringLiteral("[\n  ") + objects.join(QStringLiteral(",\n  ")) + QStringLiteral("\n]\n");
 }
 
 } // namespace listing

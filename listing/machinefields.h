@@ -1,12 +1,14 @@
 #pragma once
 
 // The fields of a minimum as the formats for programs write them (CSV and JSON): fixed English
-// names, "." decimals, times in ISO 8601, angles to 0.1 degree.
+// names, "." decimals, times in ISO 8601, angles to 0.1 degree; and the writing of any such
+// fields as a CSV line or a JSON object.
 
 #include "report.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace listing {
 
@@ -18,9 +20,21 @@ struct MachineField
     Kind kind = Kind::Number;
 };
 
-// Every field of a row; those of the site only with a site.
-QList<MachineField> machineFields(const ReportRow &row, bool withSite);
+// Every field of a row: those of the site only with a site, the timings' scatter only for fitted
+// elements (whose uncertainty has a decimal).
+QList<MachineField> machineFields(const ReportRow &row, const Request &request);
 // The names of those fields, in the same order.
-QStringList machineFieldNames(bool withSite);
+QStringList machineFieldNames(const Request &request);
+
+// RFC 4180: the values separated by commas, a cell holding a comma, a quote or a line end quoted,
+// its quotes doubled; and the names the same way, for the header. Both end with a line end.
+QString csvLine(const QList<MachineField> &fields);
+QString csvHeader(const QList<MachineField> &fields);
+// A JSON string (RFC 8259): quotes, backslashes and control characters escaped.
+QString jsonString(const QString &text);
+// {"name": value, ...} on one line.
+QString jsonObject(const QList<MachineField> &fields);
+// Objects as an array, one a line.
+QString jsonArray(const QStringList &objects);
 
 } // namespace listing

@@ -52,6 +52,13 @@ QString elementsDescription(const sky::ElementSet &set)
         return Listing::tr("current (O-C gateway), %1").arg(formula);
     case sky::ElementSetKind::Classic:
         return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
+    case sky::ElementSetKind::Fitted:
+        if (set.fit.timings > 0 && set.fit.firstTiming > 0)
+            return Listing::tr("fitted, %1 (timings: %2, from %3 to %4)")
+                .arg(formula, QString::number(set.fit.timings),
+                     isoDateText(utcOfJulianDay(set.fit.firstTiming).date()),
+                     isoDateText(utcOfJulianDay(set.fit.lastTiming).date()));
+        return Listing::tr("fitted, %1").arg(formula);
     case sky::ElementSetKind::Custom:
         break;
     }
@@ -116,6 +123,7 @@ QString elementsKey(const sky::ElementSet &set)
     case sky::ElementSetKind::Classic:
         return QStringLiteral("classic");
     case sky::ElementSetKind::Custom:
+    case sky::ElementSetKind::Fitted:
         break;
     }
     return QStringLiteral("%1-%2-%3")

@@ -4,6 +4,7 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -81,12 +82,12 @@ double nearestCurrentMinimumJd(double jdUtc)
 
 ElementSet currentElements()
 {
-    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric};
+    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}};
 }
 
 ElementSet classicElements()
 {
-    return {ElementSetKind::Classic, ephemeris::Elements{}, TimeReference::Geocentric};
+    return {ElementSetKind::Classic, ephemeris::Elements{}, TimeReference::Geocentric, {}};
 }
 
 std::optional<ElementSet> parseElementSet(std::string_view text)
@@ -112,7 +113,15 @@ std::optional<ElementSet> parseElementSet(std::string_view text)
         else if (parts[2] != "hjd")
             return std::nullopt;
     }
-    return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference};
+    return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference, {}};
+}
+
+double propagatedErrorDays(const FitStatistics &fit, double cycle)
+{
+    const double covariance = fit.correlation * fit.epochErrorDays * fit.periodErrorDays;
+    const double variance = fit.epochErrorDays * fit.epochErrorDays + 2 * cycle * covariance
+        + cycle * cycle * fit.periodErrorDays * fit.periodErrorDays;
+    return std::sqrt(std::max(0.0, variance));
 }
 
 std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
@@ -125,6 +134,10 @@ std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
     case ElementSetKind::Classic:
         return std::fabs(jdUtc - nearestCurrentMinimumJd(jdUtc)) * ephemeris::kMinutesPerDay
             + currentUncertaintyMinutes(jdUtc);
+    case ElementSetKind::Fitted:
+        // The light-time, under 0.006 day, cannot move a minimum to the next cycle.
+        return propagatedErrorDays(set.fit, std::round((jdUtc - set.elements.epoch) / set.elements.period))
+            * ephemeris::kMinutesPerDay;
     case ElementSetKind::Custom:
         break;
     }

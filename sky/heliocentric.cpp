@@ -11,10 +11,6 @@
 
 namespace sky {
 
-namespace {
-
-// A vector's part along Algol's direction in light-days: a position (au) gives days, a velocity
-// (au/day) days per day.
 double lightDaysTowardsAlgol(const double vector[3])
 {
     double towardsAlgol[3];
@@ -22,8 +18,6 @@ double lightDaysTowardsAlgol(const double vector[3])
            towardsAlgol);
     return std::inner_product(vector, vector + 3, towardsAlgol, 0.0) * ERFA_AULT / ERFA_DAYSEC;
 }
-
-} // namespace
 
 double heliocentricCorrectionDays(double jdUtc)
 {

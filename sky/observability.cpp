@@ -2,6 +2,7 @@
 
 #include "heliocentric.h"
 #include "minima.h"
+#include "timetypes.h"
 
 #include <erfam.h>
 
@@ -27,6 +28,8 @@ PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
     minimum.cycle = cycle;
     minimum.jdUtc = jdUtc;
     minimum.uncertaintyMinutes = uncertaintyMinutes(set, jdUtc);
+    if (set.kind == ElementSetKind::Fitted)
+        minimum.scatterMinutes = set.fit.rmsDays * ephemeris::kMinutesPerDay;
     if (site) {
         minimum.sky = skyAt(*site, jdUtc, earth);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;

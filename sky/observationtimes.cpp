@@ -1,7 +1,6 @@
 #include "observationtimes.h"
 
-#include "algolplace.h"
-#include "earth.h"
+#include "heliocentric.h"
 #include "timescales.h"
 
 #include <erfa.h>
@@ -25,18 +24,15 @@ double correctionDays(double jdUtc, DateScale to)
     const TwoPartDate tt = terrestrialTimeFromUtc(jdUtc);
     if (std::isnan(tt.whole))
         return tt.whole;
-    EarthState earth = earthAt(tt); // not const: eraPdp takes plain pointers
-    double towardsAlgol[3];
-    eraS2c(algol::kRightAscensionDeg * ERFA_DD2R, algol::kDeclinationDeg * ERFA_DD2R,
-           towardsAlgol);
-    // The light reaches the Earth first when the Earth lies towards the star.
+    // eraEpv00's Earth, not heliocentric.cpp's faster one: an observation's time is wanted to the
+    // second.
+    const EarthState earth = earthAt(tt);
     if (to == DateScale::HeliocentricUtc)
-        return eraPdp(earth.heliocentric[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
+        return lightDaysTowardsAlgol(earth.heliocentric[0]);
     const double ttMinusUtc = (tt.whole - jdUtc) + tt.fraction;
     const double ut = std::fmod(jdUtc + 0.5, 1.0); // fraction of the UT day, UT1 taken as UTC
     const double tdbMinusTt = eraDtdb(tt.whole, tt.fraction, ut, 0, 0, 0) / ERFA_DAYSEC;
-    return ttMinusUtc + tdbMinusTt
-        + eraPdp(earth.barycentric[0], towardsAlgol) * ERFA_AULT / ERFA_DAYSEC;
+    return ttMinusUtc + tdbMinusTt + lightDaysTowardsAlgol(earth.barycentric[0]);
 }
 
 double geocentricUtcOf(double date, DateScale from)

@@ -1,6 +1,8 @@
 #include "elementsfile.h"
 
+#include "observations.h"
 #include "textfields.h"
+#include "timingsfile.h"
 
 #include <array>
 #include <cmath>
@@ -23,26 +25,33 @@ constexpr std::array<std::string_view, kKeys> kNames{
     "last", "rms_days",
 };
 
-ElementsFile refused(std::string reason)
+struct Given
 {
-    return {std::nullopt, std::move(reason)};
+    std::string_view value;
+    long long line = 0;
+};
+
+ElementsFile refused(ElementsError error, long long line, Key key)
+{
+    return {std::nullopt, {error, line, std::string(kNames[key])}};
 }
 
 } // namespace
 
-std::string elementsFileText(const FittedElements &fitted)
+std::string elementsFileText(const sky::ElementSet &fitted)
 {
+    const sky::FitStatistics &fit = fitted.fit;
     const std::pair<Key, std::string> values[] = {
         {Epoch, fixedDecimals(fitted.elements.epoch, 7)},
-        {EpochError, fixedDecimals(fitted.epochErrorDays, 7)},
+        {EpochError, fixedDecimals(fit.epochErrorDays, 7)},
         {Period, fixedDecimals(fitted.elements.period, 10)},
-        {PeriodError, fixedDecimals(fitted.periodErrorDays, 10)},
-        {Correlation, fixedDecimals(fitted.correlation, 6)},
+        {PeriodError, fixedDecimals(fit.periodErrorDays, 10)},
+        {Correlation, fixedDecimals(fit.correlation, 6)},
         {Scale, std::string(scaleName(sky::dateScaleOf(fitted.reference)))},
-        {Timings, std::to_string(fitted.timings)},
-        {First, fixedDecimals(fitted.firstTiming, 7)},
-        {Last, fixedDecimals(fitted.lastTiming, 7)},
-        {Rms, fixedDecimals(fitted.rmsDays, 7)},
+        {Timings, std::to_string(fit.timings)},
+        {First, fixedDecimals(fit.firstTiming, 7)},
+        {Last, fixedDecimals(fit.lastTiming, 7)},
+        {Rms, fixedDecimals(fit.rmsDays, 7)},
     };
     std::string text(kComment);
     for (const auto &[key, value] : values)
@@ -50,9 +59,46 @@ std::string elementsFileText(const FittedElements &fitted)
     return text;
 }
 
+std::string_view elementsErrorText(ElementsError error)
+{
+    switch (error) {
+    case ElementsError::NotKeyValue:
+        return "not a comment or key = value";
+    case ElementsError::GivenTwice:
+        return "given twice";
+    case ElementsError::Missing:
+        return "missing";
+    case ElementsError::NotANumber:
+        return "not a number";
+    case ElementsError::UnknownScale:
+        return "not JD_UTC or HJD_UTC";
+    case ElementsError::DateOutOfRange:
+        return "not between JD 2000000 and 2600000";
+    case ElementsError::PeriodOutOfRange:
+        return "not between 0.5 and 10 days";
+    case ElementsError::Negative:
+        return "negative";
+    case ElementsError::CorrelationOutOfRange:
+        return "not between -1 and 1";
+    case ElementsError::NotACount:
+        return "not a count";
+    }
+    return {};
+}
+
+std::string refusalText(const ElementsRefusal &refusal)
+{
+    std::string text;
+    if (refusal.line > 0)
+        text += "line " + std::to_string(refusal.line) + ": ";
+    if (!refusal.key.empty())
+        text += refusal.key + ": ";
+    return text + std::string(elementsErrorText(refusal.error));
+}
+
 ElementsFile readElementsFile(std::string_view text)
 {
-    std::array<std::optional<std::string_view>, kKeys> given;
+    std::array<std::optional<Given>, kKeys> given;
     Lines lines(text);
     std::string_view line;
     long long number = 0;
@@ -60,63 +106,75 @@ ElementsFile readElementsFile(std::string_view text)
         line = trimmed(line);
         if (line.empty() || line[0] == '#')
             continue;
-        const std::string where = "line " + std::to_string(number) + ": ";
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos)
-            return refused(where + "not a comment or key = value");
+            return {std::nullopt, {ElementsError::NotKeyValue, number, {}}};
         const std::string_view name = trimmed(line.substr(0, equals));
         for (int key = 0; key < kKeys; ++key) {
             if (!equalsIgnoringCase(name, kNames[key]))
                 continue;
             if (given[key])
-                return refused(where + std::string(kNames[key]) + " is given twice");
-            given[key] = trimmed(line.substr(equals + 1));
+                return refused(ElementsError::GivenTwice, number, Key(key));
+            given[key] = Given{trimmed(line.substr(equals + 1)), number};
         }
     }
 
     std::array<double, kKeys> numbers{};
     for (int key = 0; key < kKeys; ++key) {
-        if (key == Scale)
-            continue;
-        const bool needed = key == Epoch || key == EpochError || key == Period || key == PeriodError;
+        const bool needed = key == Epoch || key == EpochError || key == Period
+            || key == PeriodError || key == Scale;
         if (!given[key]) {
             if (needed)
-                return refused("no " + std::string(kNames[key]));
+                return refused(ElementsError::Missing, 0, Key(key));
             continue;
         }
-        const std::optional<double> value = parseNumber(*given[key]);
+        if (key == Scale)
+            continue;
+        const std::optional<double> value = parseNumber(given[key]->value);
         if (!value)
-            return refused(std::string(kNames[key]) + " is not a number");
+            return refused(ElementsError::NotANumber, given[key]->line, Key(key));
         numbers[key] = *value;
     }
-    if (!given[Scale])
-        return refused("no scale");
-    FittedElements fitted;
-    if (equalsIgnoringCase(*given[Scale], "HJD_UTC"))
-        fitted.reference = sky::TimeReference::Heliocentric;
-    else if (equalsIgnoringCase(*given[Scale], "JD_UTC"))
-        fitted.reference = sky::TimeReference::Geocentric;
-    else
-        return refused("the scale is not JD_UTC or HJD_UTC");
-    if (!(numbers[Epoch] >= kEarliestJd && numbers[Epoch] <= kLatestJd))
-        return refused("the epoch is not between JD 2000000 and 2600000");
-    if (!(numbers[Period] >= 0.5 && numbers[Period] <= 10))
-        return refused("the period is not between 0.5 and 10 days");
-    if (numbers[EpochError] < 0 || numbers[PeriodError] < 0 || numbers[Rms] < 0)
-        return refused("an error is negative");
-    if (std::fabs(numbers[Correlation]) > 1)
-        return refused("the correlation is not between -1 and 1");
-    if (!(numbers[Timings] >= 0 && numbers[Timings] < 1e9))
-        return refused("the number of timings is not a count");
+    const auto check = [&](bool ok, ElementsError error, Key key) {
+        return ok ? std::nullopt
+                  : std::optional(refused(error, given[key] ? given[key]->line : 0, key));
+    };
+    sky::ElementSet fitted;
+    fitted.kind = sky::ElementSetKind::Fitted;
+    const bool heliocentric = equalsIgnoringCase(given[Scale]->value, "HJD_UTC");
+    fitted.reference = heliocentric ? sky::TimeReference::Heliocentric
+                                    : sky::TimeReference::Geocentric;
+    for (const std::optional<ElementsFile> &refusal : {
+             check(heliocentric || equalsIgnoringCase(given[Scale]->value, "JD_UTC"),
+                   ElementsError::UnknownScale, Scale),
+             check(numbers[Epoch] >= kEarliestJd && numbers[Epoch] <= kLatestJd,
+                   ElementsError::DateOutOfRange, Epoch),
+             check(numbers[First] == 0 || (numbers[First] >= kEarliestJd && numbers[First] <= kLatestJd),
+                   ElementsError::DateOutOfRange, First),
+             check(numbers[Last] == 0 || (numbers[Last] >= kEarliestJd && numbers[Last] <= kLatestJd),
+                   ElementsError::DateOutOfRange, Last),
+             check(numbers[Period] >= 0.5 && numbers[Period] <= 10,
+                   ElementsError::PeriodOutOfRange, Period),
+             check(numbers[EpochError] >= 0, ElementsError::Negative, EpochError),
+             check(numbers[PeriodError] >= 0, ElementsError::Negative, PeriodError),
+             check(numbers[Rms] >= 0, ElementsError::Negative, Rms),
+             check(std::fabs(numbers[Correlation]) <= 1, ElementsError::CorrelationOutOfRange,
+                   Correlation),
+             check(numbers[Timings] >= 0 && numbers[Timings] < 1e9, ElementsError::NotACount,
+                   Timings)}) {
+        if (refusal)
+            return *refusal;
+    }
 
     fitted.elements = {numbers[Epoch], numbers[Period]};
-    fitted.epochErrorDays = numbers[EpochError];
-    fitted.periodErrorDays = numbers[PeriodError];
-    fitted.correlation = numbers[Correlation];
-    fitted.timings = int(numbers[Timings]);
-    fitted.firstTiming = numbers[First];
-    fitted.lastTiming = numbers[Last];
-    fitted.rmsDays = numbers[Rms];
+    sky::FitStatistics &fit = fitted.fit;
+    fit.epochErrorDays = numbers[EpochError];
+    fit.periodErrorDays = numbers[PeriodError];
+    fit.correlation = numbers[Correlation];
+    fit.timings = int(numbers[Timings]);
+    fit.firstTiming = numbers[First];
+    fit.lastTiming = numbers[Last];
+    fit.rmsDays = numbers[Rms];
     return {fitted, {}};
 }
 

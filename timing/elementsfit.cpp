@@ -78,27 +78,6 @@ double median(std::vector<double> values)
 
 } // namespace
 
-sky::ElementSet elementSetOf(const FittedElements &fitted)
-{
-    return {sky::ElementSetKind::Custom, fitted.elements, fitted.reference};
-}
-
-double predictionErrorDays(const FittedElements &fitted, double cycle)
-{
-    const double covariance = fitted.correlation * fitted.epochErrorDays * fitted.periodErrorDays;
-    const double variance = fitted.epochErrorDays * fitted.epochErrorDays
-        + 2 * cycle * covariance + cycle * cycle * fitted.periodErrorDays * fitted.periodErrorDays;
-    return std::sqrt(std::max(0.0, variance));
-}
-
-PredictionUncertainty predictionUncertainty(const FittedElements &fitted, double instant)
-{
-    const double cycle =
-        std::round((instant - fitted.elements.epoch) / fitted.elements.period);
-    return {predictionErrorDays(fitted, cycle) * ephemeris::kMinutesPerDay,
-            fitted.rmsDays * ephemeris::kMinutesPerDay};
-}
-
 std::vector<TimingPoint> timingPointsOf(const std::vector<TimingRecord> &records,
                                         sky::DateScale scale)
 {
@@ -112,6 +91,7 @@ ElementsFit fitElements(std::span<const TimingPoint> timings, const ephemeris::E
                         sky::TimeReference reference, bool reject)
 {
     ElementsFit fit;
+    fit.fitted.kind = sky::ElementSetKind::Fitted;
     fit.fitted.reference = reference;
     const std::size_t n = timings.size();
     if (n == 0)
@@ -163,8 +143,8 @@ ElementsFit fitElements(std::span<const TimingPoint> timings, const ephemeris::E
 
     fit.errorsScaled = fit.reducedChiSquare > 1;
     const double varianceScale = fit.errorsScaled ? fit.reducedChiSquare : 1;
-    FittedElements &fitted = fit.fitted;
-    fitted.elements = {solution.referenceTime + solution.epoch, solution.period};
+    fit.fitted.elements = {solution.referenceTime + solution.epoch, solution.period};
+    sky::FitStatistics &fitted = fit.fitted.fit;
     fitted.epochErrorDays = std::sqrt(solution.epochVariance * varianceScale);
     fitted.periodErrorDays = std::sqrt(solution.periodVariance * varianceScale);
     fitted.correlation = fit.periodKept ? 0

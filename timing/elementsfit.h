@@ -1,6 +1,7 @@
 #pragma once
 
-// Linear elements fitted to times of minimum, and how far their predictions may be off.
+// Linear elements fitted to times of minimum (the error of their predictions is sky's
+// propagatedErrorDays).
 
 #include "timingsfile.h"
 
@@ -11,36 +12,6 @@
 #include <vector>
 
 namespace timing {
-
-// Elements with what is known of them; the listing can predict from elements and reference as
-// from any element set.
-struct FittedElements
-{
-    ephemeris::Elements elements; // Min I = epoch + period * E
-    sky::TimeReference reference = sky::TimeReference::Heliocentric;
-    double epochErrorDays = 0;
-    double periodErrorDays = 0;
-    double correlation = 0; // of epoch and period
-    int timings = 0;
-    double firstTiming = 0; // the span of the timings, in the elements' scale
-    double lastTiming = 0;
-    double rmsDays = 0;     // the scatter of their residuals
-};
-
-sky::ElementSet elementSetOf(const FittedElements &fitted);
-
-// The propagated standard error of the minimum of cycle E (from the fitted epoch), days:
-// sigma(E)^2 = sigma_epoch^2 + 2 E cov(epoch, period) + E^2 sigma_period^2.
-double predictionErrorDays(const FittedElements &fitted, double cycle);
-
-// The same for the minimum nearest the instant, with the residuals' scatter beside it (Algol's
-// own wander, which no linear elements remove), in minutes.
-struct PredictionUncertainty
-{
-    double propagatedMinutes = 0;
-    double scatterMinutes = 0;
-};
-PredictionUncertainty predictionUncertainty(const FittedElements &fitted, double instant);
 
 // A time of minimum in the elements' scale.
 struct TimingPoint
@@ -64,7 +35,7 @@ struct Residual
 
 struct ElementsFit
 {
-    FittedElements fitted;
+    sky::ElementSet fitted; // of the kind Fitted
     double reducedChiSquare = 0; // NaN without degrees of freedom
     bool errorsScaled = false;   // by sqrt(reduced chi^2), which is above 1
     bool periodKept = false;     // one timing, or less than a season: only the epoch is fitted

@@ -40,10 +40,6 @@
         <translation>Fuseau horaire, un nom IANA comme Europe/Paris (par défaut : celui du système).</translation>
     </message>
     <message>
-        <source>Elements: current (default), classic, or EPOCH:PERIOD[:hjd|jd].</source>
-        <translation>Éléments : current (par défaut), classic ou EPOQUE:PERIODE[:hjd|jd].</translation>
-    </message>
-    <message>
         <source>Lowest altitude of Algol in degrees (default: 20).</source>
         <translation>Hauteur minimale d'Algol en degrés (par défaut : 20).</translation>
     </message>
@@ -62,10 +58,6 @@
     <message>
         <source>Write to FILE instead of the standard output.</source>
         <translation>Écrire dans FICHIER au lieu de la sortie standard.</translation>
-    </message>
-    <message>
-        <source>Lists the primary minima of Algol (beta Persei) that can be seen from a site: Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 (2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z or carry an offset (+01:00).</source>
-        <translation>Liste les minima principaux d'Algol (bêta Persée) visibles depuis un lieu : Algol assez haute et le ciel noir, à l'heure du fuseau de l'observateur. Les dates sont au format ISO 8601 (2026-12-24 ou 2026-12-24T21:30), lues dans le fuseau choisi sauf si elles finissent par Z ou portent un décalage (+01:00).</translation>
     </message>
     <message>
         <source>"%1" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)</source>
@@ -98,10 +90,6 @@
     <message>
         <source>unexpected argument "%1"</source>
         <translation>argument inattendu « %1 »</translation>
-    </message>
-    <message>
-        <source>"%1" is not current, classic or EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 10 days)</source>
-        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 10 jours)</translation>
     </message>
     <message>
         <source>a site needs both --lat and --lon</source>
@@ -170,6 +158,453 @@
     <message>
         <source>it is closed</source>
         <translation>elle est fermée</translation>
+    </message>
+    <message>
+        <source>Output format: table (default), csv or json.</source>
+        <translation>Format de sortie : table (par défaut), csv ou json.</translation>
+    </message>
+    <message>
+        <source>Elements that predict the minima and give the O-C: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file written by fit.</source>
+        <translation>Éléments qui prédisent les minima et donnent le O-C : current (par défaut), classic, EPOQUE:PERIODE[:hjd|jd] ou un fichier d'éléments écrit par fit.</translation>
+    </message>
+    <message>
+        <source>Time the points within this many hours of a predicted minimum (default: 5).</source>
+        <translation>Utiliser les points situés au plus à ce nombre d'heures d'un minimum prédit (par défaut : 5).</translation>
+    </message>
+    <message>
+        <source>kvw (Kwee and van Woerden), template (Algol's eclipse fitted) or auto (default: kvw for evenly sampled photometry, template otherwise).</source>
+        <translation>kvw (Kwee et van Woerden), template (ajustement de l'éclipse d'Algol) ou auto (par défaut : kvw pour une photométrie régulièrement échantillonnée, template sinon).</translation>
+    </message>
+    <message>
+        <source>Kwee and van Woerden's trial times: 3, 5 (default) or 7.</source>
+        <translation>Instants d'essai de Kwee et van Woerden : 3, 5 (par défaut) ou 7.</translation>
+    </message>
+    <message>
+        <source>One point's noise in the values' unit, for Kwee and van Woerden (default: estimated).</source>
+        <translation>Bruit d'un point dans l'unité des valeurs, pour Kwee et van Woerden (par défaut : estimé).</translation>
+    </message>
+    <message>
+        <source>Times of plain columns: jd (default, on UTC), hjd (on UTC) or bjd (on TDB).</source>
+        <translation>Dates des colonnes simples : jd (par défaut, en UTC), hjd (en UTC) ou bjd (en TDB).</translation>
+    </message>
+    <message>
+        <source>The values of plain columns are fluxes, not magnitudes.</source>
+        <translation>Les valeurs des colonnes simples sont des flux, non des magnitudes.</translation>
+    </message>
+    <message>
+        <source>Add the timings to this timings file, made when missing.</source>
+        <translation>Ajouter les instants de minimum à ce fichier d'instants, créé s'il n'existe pas.</translation>
+    </message>
+    <message>
+        <source>Times the minima of Algol observed in files of observations (AAVSO Extended or Visual files, the AAVSO data download, or plain columns of time, value and error): the points of each predicted minimum are timed by Kwee and van Woerden's method or by fitting Algol's eclipse, with the error, and compared with the elements (O-C).</source>
+        <translation>Date les minima d'Algol observés dans des fichiers d'observations (fichiers AAVSO Extended ou Visual, téléchargement de données de l'AAVSO, ou colonnes simples de date, valeur et erreur) : l'instant de chaque minimum prédit est déterminé par la méthode de Kwee et van Woerden ou par l'ajustement de l'éclipse d'Algol, avec son erreur, et comparé aux éléments (O-C).</translation>
+    </message>
+    <message>
+        <source>Files of observations.</source>
+        <translation>Fichiers d'observations.</translation>
+    </message>
+    <message>
+        <source>Elements to start from, which count the cycles: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file.</source>
+        <translation>Éléments de départ, qui comptent les cycles : current (par défaut), classic, EPOQUE:PERIODE[:hjd|jd] ou un fichier d'éléments.</translation>
+    </message>
+    <message>
+        <source>Leave out the timings beyond 3 sigma, and name them.</source>
+        <translation>Écarter les instants au-delà de 3 sigma, en les nommant.</translation>
+    </message>
+    <message>
+        <source>Write the fitted elements to this elements file.</source>
+        <translation>Écrire les éléments ajustés dans ce fichier d'éléments.</translation>
+    </message>
+    <message>
+        <source>Fits linear elements (Min I = epoch + period E) to the times of minimum of a timings file by weighted least squares, shows their errors and the residuals, and writes them to an elements file that --elements then uses.</source>
+        <translation>Ajuste des éléments linéaires (Min I = époque + période E) aux instants de minimum d'un fichier d'instants par moindres carrés pondérés, affiche leurs erreurs et les résidus, et les écrit dans un fichier d'éléments que --elements utilise ensuite.</translation>
+    </message>
+    <message>
+        <source>The timings file, as time --append writes it, or any CSV file of times of minimum.</source>
+        <translation>Le fichier d'instants, tel que time --append l'écrit, ou tout fichier CSV d'instants de minimum.</translation>
+    </message>
+    <message>
+        <source>unknown method "%1" (kvw, template or auto)</source>
+        <translation>méthode inconnue « %1 » (kvw, template ou auto)</translation>
+    </message>
+    <message>
+        <source>unknown time scale "%1" (jd, hjd or bjd)</source>
+        <translation>échelle de temps inconnue « %1 » (jd, hjd ou bjd)</translation>
+    </message>
+    <message>
+        <source>a file name is needed, not -</source>
+        <translation>il faut un nom de fichier, pas -</translation>
+    </message>
+    <message>
+        <source>time: no file of observations given</source>
+        <translation>time : aucun fichier d'observations donné</translation>
+    </message>
+    <message>
+        <source>time: a file name is empty</source>
+        <translation>time : un nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>the window is a number of hours from %1 to %2, not "%3"</source>
+        <translation>la fenêtre est un nombre d'heures de %1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>the trial times are 3, 5 or 7, not "%1"</source>
+        <translation>les instants d'essai sont 3, 5 ou 7, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>the noise is a number above 0 in the values' unit, not "%1"</source>
+        <translation>le bruit est un nombre supérieur à 0 dans l'unité des valeurs, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>fit: no timings file given</source>
+        <translation>fit : aucun fichier d'instants donné</translation>
+    </message>
+    <message>
+        <source>fit: one timings file, not %1</source>
+        <translation>fit : un seul fichier d'instants, pas %1</translation>
+    </message>
+    <message>
+        <source>Elements: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file written by fit.</source>
+        <translation>Éléments : current (par défaut), classic, EPOQUE:PERIODE[:hjd|jd] ou un fichier d'éléments écrit par fit.</translation>
+    </message>
+    <message>
+        <source>Lists the primary minima of Algol (beta Persei) that can be seen from a site: Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 (2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z or carry an offset (+01:00). The commands time FILE... and fit TIMINGS.csv time minima from observations and fit elements to the timings: algol-minima time --help, algol-minima fit --help.</source>
+        <translation>Liste les minima principaux d'Algol (bêta Persée) visibles depuis un lieu : Algol assez haute et le ciel noir, à l'heure du fuseau de l'observateur. Les dates sont au format ISO 8601 (2026-12-24 ou 2026-12-24T21:30), lues dans le fuseau choisi sauf si elles finissent par Z ou portent un décalage (+01:00). Les commandes time FICHIER... et fit INSTANTS.csv datent des minima observés et ajustent des éléments à leurs instants : algol-minima time --help, algol-minima fit --help.</translation>
+    </message>
+    <message>
+        <source>unknown format "%1" (table, csv or json)</source>
+        <translation>format inconnu « %1 » (table, csv ou json)</translation>
+    </message>
+    <message>
+        <source>"%1" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 10 days) or an elements file</source>
+        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 10 jours), ni un fichier d'éléments</translation>
+    </message>
+    <message>
+        <source>%1 is also read (as %2): it would be written over</source>
+        <translation>%1 est aussi lu (comme %2) : il serait écrasé</translation>
+    </message>
+    <message>
+        <source>%1: not a timings file that time --append writes: left as it was</source>
+        <translation>%1 : pas un fichier d'instants écrit par time --append : laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: timings added: %2, already there: %3</source>
+        <translation>%1 : instants ajoutés : %2, déjà présents : %3</translation>
+    </message>
+    <message>
+        <source>%1: no observation of Algol could be read</source>
+        <translation>%1 : aucune observation d'Algol n'a pu être lue</translation>
+    </message>
+    <message>
+        <source>%1: no timing could be read</source>
+        <translation>%1 : aucun instant de minimum n'a pu être lu</translation>
+    </message>
+    <message>
+        <source>beyond 3 sigma</source>
+        <translation>au-delà de 3 sigma</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>écarté</translation>
+    </message>
+    <message>
+        <source>Elements fitted to the timings of %1, in %2 on UTC</source>
+        <translation>Éléments ajustés aux instants de %1, en %2 UTC</translation>
+    </message>
+    <message>
+        <source>Start: %1</source>
+        <translation>Départ : %1</translation>
+    </message>
+    <message>
+        <source>Min I = %1 %2 + %3 E</source>
+        <translation>Min I = %1 %2 + %3 E</translation>
+    </message>
+    <message>
+        <source>Epoch: ± %1 d (%2 min); period: ± %3 d; correlation: %4</source>
+        <translation>Époque : ± %1 j (%2 min) ; période : ± %3 j ; corrélation : %4</translation>
+    </message>
+    <message>
+        <source>Timings: %1 of %2, from %3 to %4; reduced chi-square: %5; rms of the residuals: %6 d (%7 min)</source>
+        <translation>Instants : %1 sur %2, du %3 au %4 ; khi-deux réduit : %5 ; écart quadratique moyen des résidus : %6 j (%7 min)</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>indéfini</translation>
+    </message>
+    <message>
+        <source>The errors are scaled by the square root of the reduced chi-square (%1): the timings scatter more than their errors say.</source>
+        <translation>Les erreurs sont multipliées par la racine carrée du khi-deux réduit (%1) : les instants sont plus dispersés que leurs erreurs ne le disent.</translation>
+    </message>
+    <message>
+        <source>Only the epoch is fitted (one timing, or timings of less than a season): the period is the start's.</source>
+        <translation>Seule l'époque est ajustée (un seul instant, ou des instants de moins d'une saison) : la période est celle du départ.</translation>
+    </message>
+    <message>
+        <source>cycle %1 (%2)</source>
+        <translation>cycle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Left out beyond 3 sigma: %1</source>
+        <translation>Écartés au-delà de 3 sigma : %1</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Minimum (%1)</source>
+        <translation>Minimum (%1)</translation>
+    </message>
+    <message>
+        <source>O-C (d)</source>
+        <translation>O-C (j)</translation>
+    </message>
+    <message>
+        <source>(min)</source>
+        <translation>(min)</translation>
+    </message>
+    <message>
+        <source>Error (d)</source>
+        <translation>Erreur (j)</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than 64 MB</source>
+        <translation>plus de 64 Mo</translation>
+    </message>
+    <message>
+        <source>%1 %2%3 (not an elements file that fit writes)</source>
+        <translation>%1 %2%3 (pas un fichier d'éléments écrit par fit)</translation>
+    </message>
+    <message>
+        <source>%1: lines skipped: %2</source>
+        <translation>%1 : lignes ignorées : %2</translation>
+    </message>
+    <message>
+        <source>AAVSO Extended file</source>
+        <translation>fichier AAVSO Extended</translation>
+    </message>
+    <message>
+        <source>AAVSO Visual file</source>
+        <translation>fichier AAVSO Visual</translation>
+    </message>
+    <message>
+        <source>AAVSO data download</source>
+        <translation>téléchargement de données de l'AAVSO</translation>
+    </message>
+    <message>
+        <source>plain columns</source>
+        <translation>colonnes simples</translation>
+    </message>
+    <message>
+        <source>%1: %2, observations of Algol: %3</source>
+        <translation>%1 : %2, observations d'Algol : %3</translation>
+    </message>
+    <message>
+        <source>; fainter-than estimates skipped: %1</source>
+        <translation> ; estimations « plus faible que » ignorées : %1</translation>
+    </message>
+    <message>
+        <source>; rows of other stars left out: %1</source>
+        <translation> ; lignes d'autres étoiles écartées : %1</translation>
+    </message>
+    <message>
+        <source>not timed: %1</source>
+        <translation>non daté : %1</translation>
+    </message>
+    <message>
+        <source>KvW's own error %1 min</source>
+        <translation>erreur propre de KvW %1 min</translation>
+    </message>
+    <message>
+        <source>KvW's own error undefined</source>
+        <translation>erreur propre de KvW indéfinie</translation>
+    </message>
+    <message>
+        <source>noise %1 (estimated)</source>
+        <translation>bruit %1 (estimé)</translation>
+    </message>
+    <message>
+        <source>noise %1</source>
+        <translation>bruit %1</translation>
+    </message>
+    <message>
+        <source>resampled to equal steps</source>
+        <translation>rééchantillonné à pas égaux</translation>
+    </message>
+    <message>
+        <source>Times of minimum of Algol, in %1 on UTC (%2)</source>
+        <translation>Instants de minimum d'Algol, en %1 UTC (%2)</translation>
+    </message>
+    <message>
+        <source>Elements: %1</source>
+        <translation>Éléments : %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Observers</source>
+        <translation>Observateurs</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>%1 (auto)</source>
+        <translation>%1 (auto)</translation>
+    </message>
+    <message>
+        <source>No observation lies within %1 hours of a minimum that the elements predict.</source>
+        <translation>Aucune observation ne se trouve à moins de %1 heures d'un minimum que prédisent les éléments.</translation>
+    </message>
+    <message>
+        <source>Observations farther than %1 hours from a predicted minimum, left out: %2</source>
+        <translation>Observations à plus de %1 heures d'un minimum prédit, écartées : %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+</context>
+<context>
+    <name>Timing</name>
+    <message>
+        <source>too few fields</source>
+        <translation>trop peu de champs</translation>
+    </message>
+    <message>
+        <source>the time is not a number</source>
+        <translation>la date n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the time is not between JD 2000000 and 2600000</source>
+        <translation>la date n'est pas entre JD 2000000 et 2600000</translation>
+    </message>
+    <message>
+        <source>the measurement is not a number</source>
+        <translation>la mesure n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the measurement is out of range</source>
+        <translation>la mesure est hors limites</translation>
+    </message>
+    <message>
+        <source>the error is negative or not a number</source>
+        <translation>l'erreur est négative ou n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the date type is not JD, HJD, BJD or EXCEL</source>
+        <translation>le type de date n'est pas JD, HJD, BJD ou EXCEL</translation>
+    </message>
+    <message>
+        <source>the delimiter is not one character, comma or tab</source>
+        <translation>le délimiteur n'est pas un caractère, comma ou tab</translation>
+    </message>
+    <message>
+        <source>the scale is not JD_UTC, HJD_UTC or BJD_TDB</source>
+        <translation>l'échelle n'est pas JD_UTC, HJD_UTC ou BJD_TDB</translation>
+    </message>
+    <message>
+        <source>the error is zero</source>
+        <translation>l'erreur est nulle</translation>
+    </message>
+    <message>
+        <source>no column for the time of minimum, its error or its scale</source>
+        <translation>pas de colonne pour l'instant du minimum, son erreur ou son échelle</translation>
+    </message>
+    <message>
+        <source>one side of the eclipse is missing</source>
+        <translation>un côté de l'éclipse manque</translation>
+    </message>
+    <message>
+        <source>too few points</source>
+        <translation>trop peu de points</translation>
+    </message>
+    <message>
+        <source>a gap across the minimum</source>
+        <translation>une lacune au minimum</translation>
+    </message>
+    <message>
+        <source>no dip deeper than the noise</source>
+        <translation>pas de baisse plus profonde que le bruit</translation>
+    </message>
+    <message>
+        <source>not a comment or key = value</source>
+        <translation>ni un commentaire ni clé = valeur</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>donnée deux fois</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absente</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>not JD_UTC or HJD_UTC</source>
+        <translation>ni JD_UTC ni HJD_UTC</translation>
+    </message>
+    <message>
+        <source>not between JD 2000000 and 2600000</source>
+        <translation>pas entre JD 2000000 et 2600000</translation>
+    </message>
+    <message>
+        <source>not between 0.5 and 10 days</source>
+        <translation>pas entre 0.5 et 10 jours</translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation>négative</translation>
+    </message>
+    <message>
+        <source>not between -1 and 1</source>
+        <translation>pas entre -1 et 1</translation>
+    </message>
+    <message>
+        <source>not a count</source>
+        <translation>pas un nombre entier</translation>
     </message>
 </context>
 </TS>

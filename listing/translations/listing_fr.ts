@@ -187,6 +187,26 @@
         <source>warning: the current elements are extrapolated outside 2000-2040; the times may be off by more than the uncertainty shown</source>
         <translation>attention : les éléments actuels sont extrapolés hors de 2000-2040 ; les heures peuvent s'écarter de plus que l'incertitude indiquée</translation>
     </message>
+    <message>
+        <source>, within ±%1 minutes by the fit, the timings scattering by ±%2 minutes</source>
+        <translation>, à ±%1 minutes près selon l'ajustement, les instants se dispersant de ±%2 minutes</translation>
+    </message>
+    <message>
+        <source>; uncertainty propagated from the fit, scatter of the timings about it (rms)</source>
+        <translation> ; incertitude propagée depuis l'ajustement, dispersion des instants autour de lui (écart quadratique moyen)</translation>
+    </message>
+    <message>
+        <source>Scatter</source>
+        <translation>Dispersion</translation>
+    </message>
+    <message>
+        <source>fitted, %1 (timings: %2, from %3 to %4)</source>
+        <translation>ajustés, %1 (instants : %2, du %3 au %4)</translation>
+    </message>
+    <message>
+        <source>fitted, %1</source>
+        <translation>ajustés, %1</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

@@ -52,6 +52,14 @@ done <<'CASES'
 --elements|--elements 2455528.105:abc
 --format|--format pdf
 Unknown option|--colour
+--window|time night.txt --window 0
+--folds|time night.txt --folds 4
+--method|time night.txt --method fourier
+--format|time night.txt --format ics
+--append|time night.txt --append night.txt
+time:|time --flux
+fit:|fit
+Unknown option|fit timings.csv --window 5
 CASES
 
 # A zone name of 131,000 letters, once read as a POSIX rule, is refused at once.
@@ -207,10 +215,159 @@ grep -q "^Minima d'Algol vus depuis 48,85° N, 2,35° E, 0 m, fuseau horaire Eur
 LANG=fr_FR.UTF-8 run --lat 95 --lon 0
 grep -q "^algol-minima: --lat: la latitude est un nombre de degrés de -90 à 90, pas « 95 »$" err || fail "French error: $(cat err)"
 
+# A visual observer's file of one eclipse: its time of minimum, error and O-C in one command. The
+# true minimum, HJD 2461400.39555 (tests/data/README.md), lies within two of its errors, which is
+# that of estimates by eye (a few minutes); the O-C is the truth's less the current elements'
+# HJD 2455528.105 + 2.867326 * 2048 = 2461400.388648 (by hand), again within two errors.
+data=$here/../data
+run time "$data/algol-visual.txt" --format csv
+expect_status 0 "visual file"
+/usr/bin/python3 - out <<'PY' || fail "visual file: $(cat out err)"
+import csv, sys
+rows = list(csv.DictReader(open(sys.argv[1])))
+assert len(rows) == 1, rows
+r = rows[0]
+error = float(r["error_days"])
+assert r["cycle"] == "2048" and r["scale"] == "HJD_UTC" and r["method"] == "template" and r["auto"] == "true"
+assert abs(float(r["minimum"]) - 2461400.3955495) < 2 * error and 1 < float(r["error_minutes"]) < 8, r
+assert abs(float(r["oc_days"]) - (2461400.3955495 - 2461400.388648)) < 2 * error, r
+assert r["utc"].startswith("2026-12-25T21:") and r["observers"] == "TVIS" and r["band"] == "Vis.", r
+PY
+run time "$data/algol-visual.txt"
+grep -qE '^ 2048  Vis\.  2461400\.39[0-9]+  2026-12-25 21:[0-9:]+ +0\.00[0-9]+ +[0-9]\.[0-9]  template \(auto\)  42 +\+0\.00[0-9]+ +\+[0-9.]+  TVIS$' out \
+    && grep -q '^Times of minimum of Algol, in HJD on UTC (HJD_UTC)$' out \
+    && grep -q 'observations of Algol: 42; fainter-than estimates skipped: 1$' out || fail "visual table: $(cat out)"
+
+# A camera's file of six eclipses: one line each; the one that clouds cut at its ingress is not
+# timed and says why; the others lie within three errors of their true minima.
+run time "$data/algol-extended.txt" --format json
+expect_status 0 "extended file"
+/usr/bin/python3 - out <<'PY' || fail "extended file: $(cat out err)"
+import json, sys
+rows = json.load(open(sys.argv[1]))
+truth = {1897: 2460967.4282081, 1904: 2460987.4997713, 1920: 2461033.3777160, 2025: 2461334.4480071, 2040: 2461377.4572799}
+assert [r["cycle"] for r in rows] == [1897, 1904, 1920, 1928, 2025, 2040], rows
+for r in rows:
+    if r["cycle"] == 1928:
+        assert r["untimed"] == "one_side_missing" and r["minimum"] is None, r
+        continue
+    assert r["method"] == "kvw" and r["untimed"] is None and r["pairs"] > 20, r
+    assert abs(r["minimum"] - truth[r["cycle"]]) < 3 * r["error_days"] and r["error_minutes"] < 1, r
+PY
+
+# The timings kept from one run to the next, the same minimum of the same file not twice.
+run time "$data/algol-extended.txt" "$data/algol-visual.txt" --append timings.csv -o times.txt
+expect_status 0 "append"
+grep -q '^algol-minima: timings.csv: timings added: 6, already there: 0$' err && [ "$(grep -c ',HJD_UTC,' timings.csv)" -eq 6 ] \
+    && grep -q ' 2048  Vis\.  ' times.txt || fail "append: $(cat err)"
+cp timings.csv kept.csv
+run time "$data/algol-visual.txt" --append timings.csv
+grep -q 'timings added: 0, already there: 1$' err && cmp -s timings.csv kept.csv || fail "append again: $(cat err)"
+
+# The fit of those timings, against numpy's weighted least squares (the cycles counted from the
+# current elements about the weighted centre, the errors scaled by the root of a reduced chi^2
+# above 1), written to an elements file.
+run fit timings.csv -o elements.txt
+expect_status 0 "fit"
+grep -q '^The errors are scaled by the square root of the reduced chi-square' out || fail "fit: $(cat out err)"
+/usr/bin/python3 - timings.csv elements.txt <<'PY' || fail "fit: elements.txt: $(cat elements.txt)"
+import csv, sys, numpy as np
+rows = [r for r in csv.DictReader(l for l in open(sys.argv[1]) if not l.startswith("#"))]
+t = np.array([float(r["minimum"]) for r in rows]); s = np.array([float(r["error_days"]) for r in rows])
+e = np.round((t - 2455528.105) / 2.867326); w = 1 / s**2
+centre = np.round(np.sum(w * e) / np.sum(w)); x = e - centre; y = t - (2455528.105 + centre * 2.867326)
+a = np.vstack([np.ones_like(x), x]).T / s[:, None]
+(c0, c1), _, _, _ = np.linalg.lstsq(a, y / s, rcond=None)
+chi2 = np.sum(((y - c0 - c1 * x) / s) ** 2) / (len(t) - 2)
+cov = np.linalg.inv(a.T @ a) * max(chi2, 1)
+got = {k.strip(): v.strip() for k, v in (l.split("=") for l in open(sys.argv[2]) if "=" in l and not l.startswith("#"))}
+assert abs(float(got["epoch"]) - (2455528.105 + centre * 2.867326 + c0)) < 2e-7, got
+assert abs(float(got["period"]) - c1) < 2e-10 and got["scale"] == "HJD_UTC" and got["timings"] == "6", got
+assert abs(float(got["epoch_error"]) - np.sqrt(cov[0, 0])) < 2e-7 and abs(float(got["period_error"]) - np.sqrt(cov[1, 1])) < 2e-10, got
+assert abs(float(got["correlation"]) - cov[0, 1] / np.sqrt(cov[0, 0] * cov[1, 1])) < 2e-6, got
+PY
+
+# A published list of timings, one of them made 30 minutes late by hand: flagged, then left out
+# and named with --reject; three timings of one week, each 0.001 day after the current elements:
+# the epoch alone, 0.001 day later, with the error of their mean, 0.002 / sqrt(3) = 0.0011547
+# day, the period kept.
+printf 'E,HJD,Error_Minutes\n2000,2461262.75760,0.7\n2040,2461377.44960,0.9\n2100,2461549.48990,0.8\n2150,2461692.87673,0.8\n2250,2461979.58820,0.7\n' >published.csv
+run fit published.csv --format json
+/usr/bin/python3 -c 'import json, sys; f = json.load(open("out")); assert [r["flag"] for r in f["residuals"]] == ["kept"] * 3 + ["flagged", "kept"] and f["errors_scaled"], f' \
+    || fail "fit, flagged: $(cat out err)"
+run fit published.csv --reject
+grep -qE '^Left out beyond 3 sigma: cycle [0-9]+ \(HJD 2461692\.87673\)$' out && grep -qE '  left out$' out || fail "fit --reject: $(cat out err)"
+printf 'minimum,error,scale\n2461262.758000,0.002,HJD_UTC\n2461265.625326,0.002,HJD_UTC\n2461268.492652,0.002,HJD_UTC\n' >season.csv
+run fit season.csv --format json
+/usr/bin/python3 -c 'import json; f = json.load(open("out")); assert not f["period_fitted"] and f["period"] == 2.867326 and abs(f["epoch"] - 2461265.625326) < 1e-7 and abs(f["epoch_error_days"] - 0.0011547) < 1e-7 and not f["errors_scaled"], f' \
+    || fail "fit of one season: $(cat out err)"
+run fit season.csv
+grep -q '^Only the epoch is fitted' out || fail "fit of one season, table: $(cat out)"
+
+# The listing with those elements: each minimum carries sigma(E) from the file's numbers,
+# sqrt(sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2) (in Python, by the formula), and
+# the timings' rms, in minutes.
+run --elements elements.txt --from 2027-01-01 --days 60 --format csv
+expect_status 0 "--elements FILE"
+/usr/bin/python3 - elements.txt out <<'PY' || fail "--elements FILE: $(cat out err)"
+import csv, math, sys
+f = {k.strip(): float(v) for k, v in (l.split("=") for l in open(sys.argv[1]) if "=" in l and not l.startswith("#") and "scale" not in l)}
+rows = list(csv.DictReader(open(sys.argv[2])))
+assert len(rows) == 21, len(rows)
+for r in rows:
+    E = int(r["cycle"])
+    sigma = math.sqrt(f["epoch_error"]**2 + 2 * E * f["correlation"] * f["epoch_error"] * f["period_error"] + E**2 * f["period_error"]**2)
+    assert abs(float(r["uncertainty_minutes"]) - sigma * 1440) <= 0.051, (r, sigma * 1440)
+    assert abs(float(r["scatter_minutes"]) - f["rms_days"] * 1440) <= 0.051, r
+PY
+run --elements elements.txt --from 2027-01-01 --days 3
+grep -q '^Elements: fitted, Min I = HJD 2461139.468' out && grep -q '  Uncertainty  Scatter$' out || fail "--elements FILE table: $(cat out)"
+
+# Lines that cannot be read: FILE:LINE: reason with the file's name made visible, the count at the
+# end; a file with no usable line, one that cannot be read, a pipe: status 1, nothing written.
+printf '2461400.30 2.3\nJD mag\n2461400.31\n2461400.32 2.4 -1\n' >$'night\t1.txt'
+run time $'night\t1.txt' --format csv
+expect_status 0 "lines skipped"
+[ "$(head -3 err)" = $'night\\t1.txt:2: the time is not a number\nnight\\t1.txt:3: too few fields\nnight\\t1.txt:4: the error is negative or not a number' ] \
+    && grep -q '^algol-minima: night\\t1.txt: lines skipped: 3$' err || fail "lines skipped: $(cat -A err)"
+printf '# nothing\nJD mag\n' >empty.txt
+mkfifo observations.fifo
+for input in empty.txt missing.txt observations.fifo; do
+    run time "$data/algol-visual.txt" "$input" --append appended.csv -o times.csv
+    expect_status 1 "time $input"
+    [ -e appended.csv ] || [ -e times.csv ] && fail "time $input: wrote a file"
+    grep -q "^algol-minima: .*$input" err || fail "time $input: $(cat err)"
+done
+rm observations.fifo
+run fit empty.txt
+expect_status 1 "fit of no timing"
+grep -q '^empty.txt:2: no column for the time of minimum, its error or its scale$' err || fail "fit of no timing: $(cat err)"
+
+# A CSV file of one's own is not rewritten by --append; an elements file that is no such file, or
+# the elements file given as the output, is refused, the file left as it was.
+printf 'minimum,error,scale,my notes\n2461400.39,0.002,HJD,clear sky\n' >mine.csv
+cp mine.csv mine.before
+run time "$data/algol-visual.txt" --append mine.csv
+expect_status 1 "append to one's own CSV"
+one_line_naming "mine.csv: not a timings file" "append to one's own CSV"
+cmp -s mine.csv mine.before || fail "append to one's own CSV: changed"
+printf 'epoch = 2461139.47\nperiod = 2.867x\nepoch_error = 0.0002\nperiod_error = 0.000003\nscale = HJD_UTC\n' >bad-elements.txt
+run --elements bad-elements.txt --days 3
+expect_status 1 "bad elements file"
+one_line_naming "bad-elements.txt:2: period: not a number" "bad elements file"
+cp elements.txt elements.before
+run --elements elements.txt --days 3 -o elements.txt
+expect_status 2 "listing over its elements file"
+cmp -s elements.txt elements.before || fail "listing over its elements file: changed"
+LANG=fr_FR.UTF-8 run time $'night\t1.txt'
+grep -q "^night\\\\t1.txt:2: la date n'est pas un nombre$" err || fail "French line error: $(cat err)"
+
 run --version
 [ "$status" -eq 0 ] && grep -qE '^algol-minima [0-9]+\.[0-9]+\.[0-9]+$' out || fail "--version: $(cat out err)"
 run --help
 [ "$status" -eq 0 ] && grep -q -- '--sun-altitude <DEG>' out || fail "--help: $(cat out err)"
+run fit --help
+[ "$status" -eq 0 ] && grep -q '^Usage: algol-minima fit \[options\] TIMINGS.csv$' out || fail "fit --help: $(cat out err)"
 
 [ "$failures" -eq 0 ] && echo "cli: all passed"
 exit $((failures > 0))

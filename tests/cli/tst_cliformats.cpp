@@ -63,6 +63,20 @@ Report plainReport()
     return report;
 }
 
+// Fitted elements, no site: the propagated uncertainty and the timings' scatter, both in minutes
+// with a decimal. Their first and last timings fell on 2014-12-27 and 2025-11-22 (astropy's
+// Time(jd, format='jd').iso).
+Report fittedReport()
+{
+    Report report = plainReport();
+    report.request.elements = {sky::ElementSetKind::Fitted, {2458728.0449849, 2.8673289198},
+                               sky::TimeReference::Heliocentric,
+                               {0.0004477, 0.0000011838, -0.000963, 12, 2457019.1209, 2461001.8385, 0.0019390}};
+    report.rows.first().minimum.uncertaintyMinutes = 0.651;
+    report.rows.first().minimum.scatterMinutes = 2.7922;
+    return report;
+}
+
 QList<QByteArray> icsLines(const QByteArray &ics)
 {
     QList<QByteArray> lines = ics.split('\n');
@@ -121,6 +135,14 @@ private slots:
             "\"uncertainty_minutes\": null}\n"
             "]\n");
         QTest::newRow("JSON of nothing") << jsonText(Report{}) << QByteArray("[]\n");
+        QTest::newRow("CSV of fitted elements") << csvText(fittedReport()) << QByteArray(
+            "cycle,utc,local,zone,uncertainty_minutes,scatter_minutes\n"
+            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,0.7,2.8\n");
+        QTest::newRow("JSON of fitted elements") << jsonText(fittedReport()) << QByteArray(
+            "[\n"
+            "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
+            "\"uncertainty_minutes\": 0.7, \"scatter_minutes\": 2.8}\n"
+            "]\n");
     }
     void machineFormats()
     {
@@ -168,6 +190,22 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("your own, Min I = JD 2455528.105 + 2.867326 E")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Tue 2010-11-16 00:30:00 CET +01:00  2010-11-15 23:30:00  unknown\n")), qPrintable(text));
         QVERIFY2(!text.contains(QStringLiteral("Azimuth")), qPrintable(text));
+    }
+
+    void tableAndCalendarOfFittedElements()
+    {
+        const QString text = QString::fromUtf8(tableText(fittedReport(), QLocale::c()));
+        QVERIFY2(text.contains(QStringLiteral("Elements: fitted, Min I = HJD 2458728.0449849 + 2.8673289198 E "
+                                              "(timings: 12, from 2014-12-27 to 2025-11-22); uncertainty propagated")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("  Uncertainty  Scatter\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("  ±0.7 min     ±2.8 min\n")), qPrintable(text));
+        const QStringList ics = unfolded(icsText(fittedReport()));
+        const auto description = std::find_if(ics.begin(), ics.end(), [](const QString &line) {
+            return line.startsWith(QLatin1String("DESCRIPTION:"));
+        });
+        QVERIFY2(description->contains(QStringLiteral("\\, within ±0.7 minutes by the fit\\, the timings scattering by ±2.8 minutes.")),
+                 qPrintable(*description));
     }
 
     // Offsets with seconds from the zone database: Africa/Monrovia -0:44:30 until 1972,

@@ -4,6 +4,8 @@
 // at 01:00 UTC to the last Sunday of October at 01:00 UTC) and America/New_York (EST = UTC-5,
 // EDT = UTC-4), worked out by hand.
 
+#include "inputs.h"
+#include "listingtexts.h"
 #include "options.h"
 
 #include <QtTest>
@@ -95,6 +97,28 @@ private slots:
         QTest::newRow("unknown option") << "--latitude 48" << "latitude";
         QTest::newRow("missing value") << "--lat" << "lat";
         QTest::newRow("unexpected argument") << "Paris" << "Paris";
+
+        QTest::newRow("time without a file") << "time --window 4" << "time:";
+        QTest::newRow("time window beyond a day") << "time a.txt --window 25" << "--window:";
+        QTest::newRow("time window with its unit") << "time a.txt --window 5h" << "--window:";
+        QTest::newRow("time of 4 folds") << "time a.txt --folds 4" << "--folds:";
+        QTest::newRow("time noise of zero") << "time a.txt --noise 0" << "--noise:";
+        QTest::newRow("time noise not finite") << "time a.txt --noise inf" << "--noise:";
+        QTest::newRow("time unknown method") << "time a.txt --method fourier" << "--method:";
+        QTest::newRow("time unknown scale") << "time a.txt --time-scale tdb" << "--time-scale:";
+        QTest::newRow("time as a calendar") << "time a.txt --format ics" << "--format:";
+        QTest::newRow("time appended to the standard output") << "time a.txt --append -" << "--append:";
+        QTest::newRow("time appended to its observations") << "time a.txt b.txt --append ./b.txt" << "--append:";
+        QTest::newRow("time written over its observations") << "time a.txt -o a.txt" << "--output:";
+        QTest::newRow("time written over its timings") << "time a.txt --append t.csv -o t.csv" << "--output:";
+        QTest::newRow("time elements unknown") << "time a.txt --elements modern" << "--elements:";
+        QTest::newRow("time given a site") << "time a.txt --lat 48" << "lat";
+        QTest::newRow("time after an option") << "--days 3 time a.txt" << "time";
+        QTest::newRow("fit without a file") << "fit --reject" << "fit:";
+        QTest::newRow("fit of two files") << "fit a.csv b.csv" << "fit:";
+        QTest::newRow("fit written over its timings") << "fit t.csv -o t.csv" << "--output:";
+        QTest::newRow("fit to the standard output") << "fit t.csv -o -" << "--output:";
+        QTest::newRow("fit given a window") << "fit t.csv --window 5" << "window";
     }
     void refused()
     {
@@ -192,6 +216,7 @@ private slots:
         case sky::ElementSetKind::Current: elements = QStringLiteral("current"); break;
         case sky::ElementSetKind::Classic: elements = QStringLiteral("classic"); break;
         case sky::ElementSetKind::Custom:
+        case sky::ElementSetKind::Fitted:
             elements = QStringLiteral("%1 %2 %3").arg(o.elements.elements.epoch, 0, 'g', 12).arg(o.elements.elements.period, 0, 'g', 12)
                            .arg(o.elements.reference == sky::TimeReference::Heliocentric ? "hjd" : "jd");
         }
@@ -200,6 +225,58 @@ private slots:
                      .arg(QString::fromUtf8(o.zone.id()), site, elements)
                      .arg(o.conditions.minAlgolAltitudeDeg).arg(o.conditions.maxSunAltitudeDeg)
                      .arg(QLatin1String(formats[int(o.format)])).arg(int(o.all)).arg(o.output),
+                 described);
+    }
+
+    // The commands' options as the computation receives them.
+    void commandValues_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("described");
+
+        QTest::newRow("time, defaults")
+            << "time night.txt" << "files night.txt, elements current, window 5, auto, folds 5, noise -, JD, flux 0, table, append '', output ''";
+        QTest::newRow("time, everything set")
+            << "time a.txt b.txt --elements classic --window 3.5 --method KVW --folds 7 --noise 0.02 --time-scale bjd --flux --format csv --append t.csv -o out.csv"
+            << "files a.txt b.txt, elements classic, window 3.5, kvw, folds 7, noise 0.02, BJD, flux 1, csv, append 't.csv', output 'out.csv'";
+        QTest::newRow("time, heliocentric plain columns, the template")
+            << "time a.txt --time-scale HJD --method template --folds 3 --format json"
+            << "files a.txt, elements current, window 5, template, folds 3, noise -, HJD, flux 0, json, append '', output ''";
+        QTest::newRow("fit, defaults") << "fit timings.csv" << "timings timings.csv, elements current, reject 0, table, output ''";
+        QTest::newRow("fit, everything set")
+            << "fit timings.csv --elements 2455528.105:2.867326:jd --reject --format json -o elements.txt"
+            << "timings timings.csv, elements 2455528.105 2.867326 jd, reject 1, json, output 'elements.txt'";
+    }
+    void commandValues()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, described);
+        const ParsedCommandLine parsed = parse(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        const auto elements = [](const sky::ElementSet &set) {
+            if (set.kind != sky::ElementSetKind::Custom)
+                return QString(set.kind == sky::ElementSetKind::Current ? "current" : "classic");
+            return QStringLiteral("%1 %2 %3").arg(set.elements.epoch, 0, 'g', 12).arg(set.elements.period, 0, 'g', 12)
+                .arg(set.reference == sky::TimeReference::Heliocentric ? "hjd" : "jd");
+        };
+        const char *formats[] = {"table", "csv", "json", "ics"};
+        if (const auto *fit = std::get_if<FitOptions>(&parsed)) {
+            QCOMPARE(QStringLiteral("timings %1, elements %2, reject %3, %4, output '%5'")
+                         .arg(fit->timings, elements(fit->elements)).arg(int(fit->reject))
+                         .arg(QLatin1String(formats[int(fit->format)]), fit->output),
+                     described);
+            return;
+        }
+        const auto &o = std::get<TimeOptions>(parsed);
+        const char *methods[] = {"kvw", "template", "auto"};
+        const char *scales[] = {"JD", "HJD", "BJD"};
+        QCOMPARE(QStringLiteral("files %1, elements %2, window %3, %4, folds %5, noise %6, %7, flux %8, %9, append '%10', output '%11'")
+                     .arg(o.files.join(' '), elements(o.elements)).arg(o.timing.windowHours)
+                     .arg(QLatin1String(methods[int(o.timing.method)])).arg(o.timing.folds)
+                     .arg(o.timing.noise ? QString::number(*o.timing.noise) : QStringLiteral("-"))
+                     .arg(QLatin1String(scales[int(o.plain.scale)])).arg(int(o.plain.flux))
+                     .arg(QLatin1String(formats[int(o.format)]), o.append, o.output),
                  described);
     }
 
@@ -237,6 +314,32 @@ private slots:
         for (const char *option : {"--from", "--to", "--days", "--lat", "--lon", "--height", "--tz", "--elements",
                                    "--min-altitude", "--sun-altitude", "--all", "--format", "--output"})
             QVERIFY2(helpText().contains(QLatin1String(option)), option);
+        QVERIFY(helpText().contains(QLatin1String("algol-minima time --help")));
+        // Each command's own help, asked for among its options.
+        const ParsedCommandLine timeHelp = parse(QStringLiteral("time --folds 9 --help"));
+        QVERIFY(std::holds_alternative<ShowHelp>(timeHelp) && std::get<ShowHelp>(timeHelp).command == Command::Time);
+        QVERIFY(helpText(Command::Time).startsWith(QLatin1String("Usage: algol-minima time [options] FILE...\n")));
+        for (const char *option : {"--elements", "--window", "--method", "--folds", "--noise", "--time-scale",
+                                   "--flux", "--format", "--append", "--output"})
+            QVERIFY2(helpText(Command::Time).contains(QLatin1String(option)), option);
+        const ParsedCommandLine fitHelp = parse(QStringLiteral("fit -h"));
+        QVERIFY(std::holds_alternative<ShowHelp>(fitHelp) && std::get<ShowHelp>(fitHelp).command == Command::Fit);
+        for (const char *option : {"--elements", "--reject", "--format", "--output"})
+            QVERIFY2(helpText(Command::Fit).contains(QLatin1String(option)), option);
+    }
+
+    // The timing library's reasons, in English in the library, each have their French. Last: the
+    // translation stays installed.
+    void timingReasonsInFrench()
+    {
+        listing::installTranslations(QLocale(QLocale::French, QLocale::France), QStringLiteral("algol-minima"));
+        for (int e = 0; e <= int(timing::LineError::MissingColumns); ++e)
+            QVERIFY2(lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
+        for (int e = 0; e <= int(timing::Untimed::NoDip); ++e)
+            QVERIFY2(untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
+        for (int e = 0; e <= int(timing::ElementsError::NotACount); ++e)
+            QVERIFY2(elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
+        QCOMPARE(untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
     }
 };
 

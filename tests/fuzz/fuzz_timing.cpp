@@ -138,8 +138,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const TimingRecord &record : timings.records)
         FUZZ_CHECK(record.errorDays > 0 && record.minimum >= kEarliestJd, context);
     const ElementsFile elements = readElementsFile(input);
-    FUZZ_CHECK(elements.elements.has_value() == elements.refusal.empty(), context);
-    if (elements.elements) {
+    if (!elements.elements) {
+        long long lines = 1;
+        for (const char c : input)
+            lines += c == '\n' || c == '\r';
+        FUZZ_CHECK(elements.refusal.line <= lines && !refusalText(elements.refusal).empty(), context);
+    } else {
+        FUZZ_CHECK(elements.elements->kind == sky::ElementSetKind::Fitted, context);
         const ElementsFile again = readElementsFile(elementsFileText(*elements.elements));
         FUZZ_CHECK(again.elements
                        && std::fabs(again.elements->elements.period - elements.elements->elements.period)

@@ -58,7 +58,7 @@ ElementSet setNamed(const QByteArray &name)
     if (name == "classic")
         return classicElements();
     if (name == "custom")
-        return {ElementSetKind::Custom, {2455528.105, 2.867326}, TimeReference::Heliocentric};
+        return {ElementSetKind::Custom, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}};
     return currentElements();
 }
 
@@ -570,7 +570,7 @@ void TestSky::unusualInputs()
           {y2022, y2022 + kLongestPredictionDays + 1, 2.867}, {y2022, y2022 + 30, kSecond},
           {y2022, y2022 + 30, 0.0}, {y2022, y2022 + 30, kNaN}, {5373484.5, 5373514.5, 2.867}}) {
         const ElementSet set{ElementSetKind::Custom, {2455528.105, period},
-                             TimeReference::Heliocentric};
+                             TimeReference::Heliocentric, {}};
         const auto minima = predictMinima(set, from, to, kParis, {});
         QVERIFY2(minima.empty(), inputs(from) + " to " + inputs(to));
         QCOMPARE(whyNoneObservable(minima, kParis, {}), NoneObservable::NoMinimum);

@@ -7,6 +7,7 @@
 
 #include "elementsfile.h"
 #include "elementsfit.h"
+#include "observability.h"
 #include "timingsfile.h"
 
 #include <QTest>
@@ -91,12 +92,13 @@ void TestElementsFit::fit()
     QFETCH(FitRow, row);
     const ElementsFit fit = fitElements(row.timings, kCurrent, sky::TimeReference::Heliocentric,
                                         row.reject);
-    const FittedElements &f = fit.fitted;
+    const sky::FitStatistics &f = fit.fitted.fit;
+    const ephemeris::Elements &elements = fit.fitted.elements;
     const auto near = [](double a, double b, double tolerance) {
         return std::fabs(a - b) <= tolerance * std::max(1.0, std::fabs(b));
     };
-    QVERIFY2(near(f.elements.epoch, row.epoch, 1e-14), qPrintable(QString::number(f.elements.epoch, 'f', 9)));
-    QVERIFY(near(f.elements.period, row.period, 1e-13));
+    QVERIFY2(near(elements.epoch, row.epoch, 1e-14), qPrintable(QString::number(elements.epoch, 'f', 9)));
+    QVERIFY(near(elements.period, row.period, 1e-13));
     QVERIFY(near(f.epochErrorDays, row.epochError, 1e-9));
     QVERIFY(near(f.periodErrorDays, row.periodError, 1e-9));
     QVERIFY(near(f.correlation, row.correlation, 1e-8));
@@ -108,13 +110,14 @@ void TestElementsFit::fit()
     QCOMPARE(fit.periodKept, row.periodKept);
     const int left = int(row.timings.size()) - (row.reject && row.flagged >= 0 ? 1 : 0);
     QCOMPARE(f.timings, left);
-    QCOMPARE(f.reference, sky::TimeReference::Heliocentric);
+    QCOMPARE(fit.fitted.reference, sky::TimeReference::Heliocentric);
+    QCOMPARE(fit.fitted.kind, sky::ElementSetKind::Fitted);
     for (std::size_t i = 0; i < fit.residuals.size(); ++i) {
         const Residual::Flag flag = int(i) != row.flagged ? Residual::Flag::Kept
             : row.reject                                  ? Residual::Flag::Rejected
                                                           : Residual::Flag::Flagged;
         QCOMPARE(fit.residuals[i].flag, flag);
-        const double predicted = f.elements.epoch + f.elements.period * fit.residuals[i].cycle;
+        const double predicted = elements.epoch + elements.period * fit.residuals[i].cycle;
         QVERIFY(std::fabs(row.timings[i].minimum - predicted - fit.residuals[i].ocDays) < 1e-9);
     }
 }
@@ -218,8 +221,9 @@ void TestElementsFit::appendOnlyNewMinima()
 
 void TestElementsFit::elementsFile()
 {
-    FittedElements fitted;
-    fitted.elements = {2458728.0449849, 2.8673289198};
+    sky::ElementSet set{sky::ElementSetKind::Fitted, {2458728.0449849, 2.8673289198},
+                        sky::TimeReference::Heliocentric, {}};
+    sky::FitStatistics &fitted = set.fit;
     fitted.epochErrorDays = 0.0004477;
     fitted.periodErrorDays = 0.0000011838;
     fitted.correlation = -0.000963;
@@ -227,7 +231,7 @@ void TestElementsFit::elementsFile()
     fitted.firstTiming = 2457019.1209;
     fitted.lastTiming = 2461001.8385;
     fitted.rmsDays = 0.0019390;
-    const std::string text = elementsFileText(fitted);
+    const std::string text = elementsFileText(set);
     QCOMPARE(QString::fromStdString(text.substr(text.find("\nepoch =") + 1)),
              QStringLiteral("epoch = 2458728.0449849\nepoch_error = 0.0004477\n"
                             "period = 2.8673289198\nperiod_error = 0.0000011838\n"
@@ -244,16 +248,18 @@ void TestElementsFit::elementsFile()
                             "timings = 12\r\nfirst = 2457019.1209\r\nlast = 2461001.8385\r\n"
                             "rms_days = 0.0019390\r\n")}) {
         const ElementsFile read = readElementsFile(file);
-        QVERIFY2(read.elements, read.refusal.c_str());
-        QCOMPARE(read.elements->elements.epoch, fitted.elements.epoch);
-        QCOMPARE(read.elements->elements.period, fitted.elements.period);
-        QCOMPARE(read.elements->epochErrorDays, fitted.epochErrorDays);
-        QCOMPARE(read.elements->periodErrorDays, fitted.periodErrorDays);
-        QCOMPARE(read.elements->correlation, fitted.correlation);
-        QCOMPARE(read.elements->reference, fitted.reference);
-        QCOMPARE(read.elements->timings, fitted.timings);
-        QCOMPARE(read.elements->lastTiming, fitted.lastTiming);
-        QCOMPARE(read.elements->rmsDays, fitted.rmsDays);
+        QVERIFY2(read.elements, refusalText(read.refusal).c_str());
+        QCOMPARE(read.elements->kind, sky::ElementSetKind::Fitted);
+        QCOMPARE(read.elements->elements.epoch, set.elements.epoch);
+        QCOMPARE(read.elements->elements.period, set.elements.period);
+        QCOMPARE(read.elements->reference, set.reference);
+        const sky::FitStatistics &back = read.elements->fit;
+        QCOMPARE(back.epochErrorDays, fitted.epochErrorDays);
+        QCOMPARE(back.periodErrorDays, fitted.periodErrorDays);
+        QCOMPARE(back.correlation, fitted.correlation);
+        QCOMPARE(back.timings, fitted.timings);
+        QCOMPARE(back.lastTiming, fitted.lastTiming);
+        QCOMPARE(back.rmsDays, fitted.rmsDays);
     }
 }
 
@@ -263,25 +269,25 @@ void TestElementsFit::refusedElementsFiles_data()
     QTest::addColumn<QByteArray>("to");
     QTest::addColumn<QString>("refusal");
     QTest::newRow("no period") << QByteArray("period = 2.8673289198\n") << QByteArray()
-                               << "no period";
-    QTest::newRow("no scale") << QByteArray("scale = HJD_UTC") << QByteArray() << "no scale";
+                               << "period: missing";
+    QTest::newRow("no scale") << QByteArray("scale = HJD_UTC") << QByteArray() << "scale: missing";
     QTest::newRow("period of 12 days") << QByteArray("= 2.867") << QByteArray("= 12.867")
-                                       << "the period is not between 0.5 and 10 days";
+                                       << "line 4: period: not between 0.5 and 10 days";
     QTest::newRow("epoch of JD 1458728") << QByteArray("epoch = 2458728") << QByteArray("epoch = 1458728")
-                                         << "the epoch is not between JD 2000000 and 2600000";
+                                         << "line 2: epoch: not between JD 2000000 and 2600000";
     QTest::newRow("barycentric") << QByteArray("scale = HJD_UTC") << QByteArray("scale = BJD_TDB")
-                                 << "the scale is not JD_UTC or HJD_UTC";
+                                 << "line 8: scale: not JD_UTC or HJD_UTC";
     QTest::newRow("correlation of 1.5") << QByteArray("correlation = 0")
                                         << QByteArray("correlation = 1.5")
-                                        << "the correlation is not between -1 and 1";
+                                        << "line 6: correlation: not between -1 and 1";
     QTest::newRow("negative error") << QByteArray("epoch_error = 0.0004")
-                                    << QByteArray("epoch_error = -0.0004") << "an error is negative";
+                                    << QByteArray("epoch_error = -0.0004") << "line 3: epoch_error: negative";
     QTest::newRow("an epoch that is no number") << QByteArray("epoch = 2458728")
                                                 << QByteArray("epoch = 24587x28")
-                                                << "epoch is not a number";
+                                                << "line 2: epoch: not a number";
     QTest::newRow("the epoch twice") << QByteArray("scale = HJD_UTC")
                                      << QByteArray("scale = HJD_UTC\nEPOCH = 2458728")
-                                     << "line 9: epoch is given twice";
+                                     << "line 9: epoch: given twice";
     QTest::newRow("a line that says nothing") << QByteArray("timings = 12")
                                               << QByteArray("\xff\xfe\x00")
                                               << "line 7: not a comment or key = value";
@@ -299,31 +305,25 @@ void TestElementsFit::refusedElementsFiles()
     file.replace(changed, to);
     const ElementsFile read = readElementsFile(file.toStdString());
     QVERIFY(!read.elements);
-    QCOMPARE(QString::fromStdString(read.refusal), refusal);
+    QCOMPARE(QString::fromStdString(refusalText(read.refusal)), refusal);
 }
 
 // sigma(E)^2 = sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2, by hand: with 0.0005 day,
-// 1e-6 day and rho = 0.5, 1.75e-6 day^2 at E = 1000 (1.9050 minutes), 0.75e-6 at E = -1000.
+// 1e-6 day and rho = 0.5, 1.75e-6 day^2 at E = 1000 (1.9050 minutes), 0.75e-6 at E = -1000
+// (1.2471 minutes); each minimum predicted from fitted elements carries it, and the rms.
 void TestElementsFit::propagatedUncertainty()
 {
-    FittedElements fitted;
-    fitted.elements = {2458728.0449849, 2.8673289198};
-    fitted.epochErrorDays = 0.0005;
-    fitted.periodErrorDays = 1e-6;
-    fitted.correlation = 0.5;
-    fitted.rmsDays = 0.002;
-    const double period = fitted.elements.period;
-    const PredictionUncertainty later =
-        predictionUncertainty(fitted, fitted.elements.epoch + 1000 * period + 0.4 * period);
-    QVERIFY2(std::fabs(later.propagatedMinutes - 1.905) < 0.0005,
-             qPrintable(QString::number(later.propagatedMinutes)));
-    QCOMPARE(later.scatterMinutes, 2.88);
-    const PredictionUncertainty earlier =
-        predictionUncertainty(fitted, fitted.elements.epoch - 1000 * period - 0.4 * period);
-    QVERIFY(std::fabs(earlier.propagatedMinutes - 1.2471) < 0.0005);
-    const sky::ElementSet set = elementSetOf(fitted);
-    QCOMPARE(set.elements.period, period);
-    QCOMPARE(set.reference, sky::TimeReference::Heliocentric);
+    sky::ElementSet set{sky::ElementSetKind::Fitted, {2458728.0449849, 2.8673289198},
+                        sky::TimeReference::Heliocentric, {0.0005, 1e-6, 0.5, 12, 0, 0, 0.002}};
+    for (const auto &[cycle, minutes] : {std::pair{1000, 1.905}, {-1000, 1.2471}}) {
+        const double instant = set.elements.epoch + cycle * set.elements.period;
+        const auto minima = sky::predictMinima(set, instant - 1, instant + 1, std::nullopt, {});
+        QCOMPARE(minima.size(), std::size_t(1));
+        QCOMPARE(minima[0].cycle, cycle);
+        QVERIFY2(std::fabs(*minima[0].uncertaintyMinutes - minutes) < 0.0005,
+                 qPrintable(QString::number(*minima[0].uncertaintyMinutes)));
+        QCOMPARE(*minima[0].scatterMinutes, 2.88);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestElementsFit)

@@ -305,7 +305,7 @@ void TestMinimumTiming::fromObservationsToOMinusC()
     }
     const ObservationFile file = readObservations(text, "camera.txt");
     const sky::ElementSet set{sky::ElementSetKind::Custom, {heliocentric + 0.05, kPeriod},
-                              sky::TimeReference::Heliocentric};
+                              sky::TimeReference::Heliocentric, {}};
     const TimingReport report = timeObservations(file, set, {});
     QCOMPARE(report.scale, sky::DateScale::HeliocentricUtc);
     QCOMPARE(report.eclipses.size(), std::size_t(1));

@@ -1,0 +1,192 @@
+#include "commands.h"
+
+#include "fitoutput.h"
+#include "inputs.h"
+#include "output.h"
+#include "textfields.h"
+#include "texts.h"
+#include "timingoutput.h"
+#include "timingsfile.h"
+#include "wording.h"
+
+#include <QFileInfo>
+
+namespace cli {
+
+namespace {
+
+std::string_view textOf(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+// As the timings file names the elements, and --elements reads them again.
+std::string elementsName(const sky::ElementSet &set)
+{
+    switch (set.kind) {
+    case sky::ElementSetKind::Current:
+        return "current";
+    case sky::ElementSetKind::Classic:
+        return "classic";
+    case sky::ElementSetKind::Custom:
+    case sky::ElementSetKind::Fitted:
+        break;
+    }
+    return (listing::shortest(set.elements.epoch) + QLatin1Char(':') + listing::shortest(set.elements.period)
+            + (set.reference == sky::TimeReference::Heliocentric ? QStringLiteral(":hjd") : QStringLiteral(":jd")))
+        .toStdString();
+}
+
+// The timings file's own header row, which a file must have to be rewritten with more rows: the
+// columns of another CSV file would be lost.
+bool hasOwnHeader(std::string_view text)
+{
+    const std::string own = timing::timingsFileText({});
+    const std::size_t start = own.rfind('\n', own.size() - 2) + 1;
+    const std::string_view header = std::string_view(own).substr(start, own.size() - 1 - start);
+    timing::Lines lines(text);
+    std::string_view line;
+    long long number = 0;
+    while (lines.next(&line, &number)) {
+        line = timing::trimmed(line);
+        if (!line.empty() && line[0] != '#')
+            return line == header;
+    }
+    return true; // only comments, or nothing
+}
+
+bool appendTimings(const TimeOptions &options, const TimingRun &run)
+{
+    std::vector<timing::TimingRecord> records;
+    if (QFileInfo::exists(options.append)) {
+        const auto bytes = readInput(options.append);
+        if (const auto *error = std::get_if<QString>(&bytes)) {
+            printMessage(*error);
+            return false;
+        }
+        const std::string_view text = textOf(std::get<QByteArray>(bytes));
+        const timing::TimingsFile file = timing::readTimings(text);
+        printProblems(options.append, file.problems);
+        if (!file.problems.empty() || !hasOwnHeader(text)) {
+            printMessage(AlgolMinima::tr("%1: not a timings file that time --append writes: left as it was")
+                             .arg(visible(options.append)));
+            return false;
+        }
+        records = file.records;
+    }
+    std::vector<timing::TimingRecord> added;
+    const std::string elements = elementsName(run.elements);
+    for (const TimedFile &file : run.files) {
+        for (const timing::EclipseTiming &timing : file.report.eclipses) {
+            if (!timing.untimed)
+                added.push_back(timing::recordOf(timing, file.report.scale, elements, file.source.toStdString()));
+        }
+    }
+    const timing::Appended appended = timing::appendTimings(records, added, run.elements.elements.period);
+    if (appended.added > 0 && write(options.append, QByteArray::fromStdString(timing::timingsFileText(appended.records))) != 0)
+        return false;
+    printMessage(AlgolMinima::tr("%1: timings added: %2, already there: %3")
+                     .arg(visible(options.append)).arg(appended.added).arg(appended.skipped));
+    return true;
+}
+
+} // namespace
+
+bool loadElements(const QString &file, sky::ElementSet *elements)
+{
+    if (file.isEmpty())
+        return true;
+    const auto read = readElements(file);
+    if (const auto *error = std::get_if<QString>(&read)) {
+        printMessage(*error);
+        return false;
+    }
+    *elements = std::get<sky::ElementSet>(read);
+    return true;
+}
+
+int runTime(TimeOptions options, const QLocale &locale)
+{
+    if (!loadElements(options.elementsFile, &options.elements))
+        return 1;
+    TimingRun run{options.elements, options.timing, {}};
+    bool failed = false;
+    for (const QString &path : std::as_const(options.files)) {
+        const auto bytes = readInput(path);
+        if (const auto *error = std::get_if<QString>(&bytes)) {
+            printMessage(*error);
+            failed = true;
+            continue;
+        }
+        const timing::ObservationFile file =
+            timing::readObservations(textOf(std::get<QByteArray>(bytes)), path.toStdString(), options.plain);
+        printProblems(path, file.problems);
+        if (file.observations.empty()) {
+            printMessage(AlgolMinima::tr("%1: no observation of Algol could be read").arg(visible(path)));
+            failed = true;
+            continue;
+        }
+        run.files.push_back({path, file.format, qsizetype(file.observations.size()), file.fainterThan,
+                             file.otherStars, timing::timeObservations(file, options.elements, options.timing)});
+    }
+    // All or nothing: no output and no timings from a part of the files.
+    if (failed)
+        return 1;
+    if (!options.append.isEmpty() && !appendTimings(options, run))
+        return 1;
+    switch (options.format) {
+    case OutputFormat::Csv:
+        return write(options.output, timingCsv(run));
+    case OutputFormat::Json:
+        return write(options.output, timingJson(run));
+    case OutputFormat::Table:
+    case OutputFormat::Ics:
+        break;
+    }
+    return write(options.output, timingTable(run, locale));
+}
+
+int runFit(FitOptions options, const QLocale &locale)
+{
+    if (!loadElements(options.elementsFile, &options.elements))
+        return 1;
+    const auto bytes = readInput(options.timings);
+    if (const auto *error = std::get_if<QString>(&bytes)) {
+        printMessage(*error);
+        return 1;
+    }
+    timing::TimingsFile file = timing::readTimings(textOf(std::get<QByteArray>(bytes)));
+    printProblems(options.timings, file.problems);
+    if (file.records.empty()) {
+        printMessage(AlgolMinima::tr("%1: no timing could be read").arg(visible(options.timings)));
+        return 1;
+    }
+    FitRun run{options.timings, options.elements, std::move(file.records), {}, {}};
+    run.points = timing::timingPointsOf(run.records, sky::dateScaleOf(run.start.reference));
+    run.fit = timing::fitElements(run.points, run.start.elements, run.start.reference, options.reject);
+    if (!options.output.isEmpty()
+        && write(options.output, QByteArray::fromStdString(timing::elementsFileText(run.fit.fitted))) != 0)
+        return 1;
+    switch (options.format) {
+    case OutputFormat::Csv:
+        return write({}, fitCsv(run));
+    case OutputFormat::Json:
+        return write({}, fitJson(run));
+    case OutputFormat::Table:
+    case OutputFormat::Ics:
+        break;
+    }
+    return write({}, fitTable(run, locale));
+}
+
+int write(const QString &path, const QByteArray &bytes)
+{
+    if (const auto error = writeOutput(path, bytes)) {
+        if (!error->isEmpty())
+            printMessage(*error);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace cli
