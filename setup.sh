@@ -11,7 +11,7 @@ packages=(
     tzdata
     xvfb xauth
     fonts-comic-neue fonts-liberation2
-    desktop-file-utils appstream dpkg-dev file groff-base python3-icalendar
+    desktop-file-utils appstream dpkg-dev file groff-base python3-icalendar python3-numpy
     xdotool xclip x11-utils faketime libfaketime imagemagick time strace
     clang libclang-rt-14-dev
 )

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdlib>
 
 #include <sys/resource.h>
 
@@ -29,6 +31,23 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Qt's raster engine picks its gradient and blending code by the processor's instruction set, so
+// the same drawing may differ by a level of a channel from one machine to another.
+int largestChannelDifference(const QImage &first, const QImage &second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32);
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
 }
 
 } // namespace
@@ -111,8 +130,7 @@ void TestMakePictures::sameAsCommitted()
     QVERIFY(!made.isNull());
     QVERIFY(!committed.isNull());
     QCOMPARE(made.size(), committed.size());
-    QVERIFY2(made.convertToFormat(QImage::Format_ARGB32)
-                 == committed.convertToFormat(QImage::Format_ARGB32),
+    QVERIFY2(largestChannelDifference(made, committed) <= 2,
              "the committed picture is out of date: rebuild the target 'pictures'");
 }
 
