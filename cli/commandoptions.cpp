@@ -1,5 +1,6 @@
 // The options of algol-minima's commands: time FILE... and fit TIMINGS.csv.
 
+#include "inputfiles.h"
 #include "optionreaders.h"
 #include "texts.h"
 
@@ -26,7 +27,7 @@ struct CommandParser
     std::optional<ParsedCommandLine> parse(const QStringList &arguments, Command command)
     {
         if (!parser.parse(arguments))
-            return UsageError{visible(parser.errorText())};
+            return UsageError{listing::visible(parser.errorText())};
         if (parser.isSet(help))
             return ShowHelp{command};
         return std::nullopt;
@@ -84,7 +85,7 @@ timing::Method readMethod(const QCommandLineParser &parser, const QString &optio
         if (name == QLatin1String(timing::methodName(method)))
             return method;
     }
-    refuse(option, AlgolMinima::tr("unknown method \"%1\" (kvw, template or auto)").arg(visible(parser.value(option))));
+    refuse(option, AlgolMinima::tr("unknown method \"%1\" (kvw, template or auto)").arg(listing::visible(parser.value(option))));
 }
 
 sky::DateScale readTimeScale(const QCommandLineParser &parser, const QString &option)
@@ -96,7 +97,7 @@ sky::DateScale readTimeScale(const QCommandLineParser &parser, const QString &op
         return sky::DateScale::HeliocentricUtc;
     if (name == QLatin1String("bjd"))
         return sky::DateScale::BarycentricTdb;
-    refuse(option, AlgolMinima::tr("unknown time scale \"%1\" (jd, hjd or bjd)").arg(visible(parser.value(option))));
+    refuse(option, AlgolMinima::tr("unknown time scale \"%1\" (jd, hjd or bjd)").arg(listing::visible(parser.value(option))));
 }
 
 // A file written whole needs a name: "-" would be the standard output.
@@ -128,7 +129,7 @@ TimeOptions readTimeOptions(const TimeParser &p)
     if (parser.isSet(p.folds)) {
         const QString text = parser.value(p.folds).trimmed();
         if (text != QLatin1String("3") && text != QLatin1String("5") && text != QLatin1String("7"))
-            refuse(QStringLiteral("folds"), AlgolMinima::tr("the trial times are 3, 5 or 7, not \"%1\"").arg(visible(parser.value(p.folds))));
+            refuse(QStringLiteral("folds"), AlgolMinima::tr("the trial times are 3, 5 or 7, not \"%1\"").arg(listing::visible(parser.value(p.folds))));
         options.timing.folds = text.toInt();
     }
     if (parser.isSet(p.noise)) {
@@ -137,7 +138,7 @@ TimeOptions readTimeOptions(const TimeParser &p)
         // As large as a value may be in a file.
         if (!ok || !(noise > 0 && noise <= 1e6))
             refuse(QStringLiteral("noise"), AlgolMinima::tr("the noise is a number above 0 in the values' unit, not \"%1\"")
-                                                .arg(visible(parser.value(p.noise))));
+                                                .arg(listing::visible(parser.value(p.noise))));
         options.timing.noise = noise;
     }
     if (parser.isSet(p.timeScale))

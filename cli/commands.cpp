@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "fitoutput.h"
+#include "inputfiles.h"
 #include "inputs.h"
 #include "output.h"
 #include "textfields.h"
@@ -59,7 +60,7 @@ bool appendTimings(const TimeOptions &options, const TimingRun &run)
 {
     std::vector<timing::TimingRecord> records;
     if (QFileInfo::exists(options.append)) {
-        const auto bytes = readInput(options.append);
+        const auto bytes = listing::readInput(options.append);
         if (const auto *error = std::get_if<QString>(&bytes)) {
             printMessage(*error);
             return false;
@@ -69,7 +70,7 @@ bool appendTimings(const TimeOptions &options, const TimingRun &run)
         printProblems(options.append, file.problems);
         if (!file.problems.empty() || !hasOwnHeader(text)) {
             printMessage(AlgolMinima::tr("%1: not a timings file that time --append writes: left as it was")
-                             .arg(visible(options.append)));
+                             .arg(listing::visible(options.append)));
             return false;
         }
         records = file.records;
@@ -86,7 +87,7 @@ bool appendTimings(const TimeOptions &options, const TimingRun &run)
     if (appended.added > 0 && write(options.append, QByteArray::fromStdString(timing::timingsFileText(appended.records))) != 0)
         return false;
     printMessage(AlgolMinima::tr("%1: timings added: %2, already there: %3")
-                     .arg(visible(options.append)).arg(appended.added).arg(appended.skipped));
+                     .arg(listing::visible(options.append)).arg(appended.added).arg(appended.skipped));
     return true;
 }
 
@@ -96,7 +97,7 @@ bool loadElements(const QString &file, sky::ElementSet *elements)
 {
     if (file.isEmpty())
         return true;
-    const auto read = readElements(file);
+    const auto read = listing::readElements(file);
     if (const auto *error = std::get_if<QString>(&read)) {
         printMessage(*error);
         return false;
@@ -112,7 +113,7 @@ int runTime(TimeOptions options, const QLocale &locale)
     TimingRun run{options.elements, options.timing, {}};
     bool failed = false;
     for (const QString &path : std::as_const(options.files)) {
-        const auto bytes = readInput(path);
+        const auto bytes = listing::readInput(path);
         if (const auto *error = std::get_if<QString>(&bytes)) {
             printMessage(*error);
             failed = true;
@@ -122,7 +123,7 @@ int runTime(TimeOptions options, const QLocale &locale)
             timing::readObservations(textOf(std::get<QByteArray>(bytes)), path.toStdString(), options.plain);
         printProblems(path, file.problems);
         if (file.observations.empty()) {
-            printMessage(AlgolMinima::tr("%1: no observation of Algol could be read").arg(visible(path)));
+            printMessage(AlgolMinima::tr("%1: no observation of Algol could be read").arg(listing::visible(path)));
             failed = true;
             continue;
         }
@@ -150,7 +151,7 @@ int runFit(FitOptions options, const QLocale &locale)
 {
     if (!loadElements(options.elementsFile, &options.elements))
         return 1;
-    const auto bytes = readInput(options.timings);
+    const auto bytes = listing::readInput(options.timings);
     if (const auto *error = std::get_if<QString>(&bytes)) {
         printMessage(*error);
         return 1;
@@ -158,7 +159,7 @@ int runFit(FitOptions options, const QLocale &locale)
     timing::TimingsFile file = timing::readTimings(textOf(std::get<QByteArray>(bytes)));
     printProblems(options.timings, file.problems);
     if (file.records.empty()) {
-        printMessage(AlgolMinima::tr("%1: no timing could be read").arg(visible(options.timings)));
+        printMessage(AlgolMinima::tr("%1: no timing could be read").arg(listing::visible(options.timings)));
         return 1;
     }
     FitRun run{options.timings, options.elements, std::move(file.records), {}, {}};

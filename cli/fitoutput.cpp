@@ -1,5 +1,6 @@
 #include "fitoutput.h"
 
+#include "inputfiles.h"
 #include "machinefields.h"
 #include "options.h"
 #include "textcolumns.h"
@@ -96,7 +97,7 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
     const auto number = [&](double value, int decimals) { return listing::fixedNumber(value, decimals, locale); };
     const auto minutes = [&](double days) { return number(days * ephemeris::kMinutesPerDay, 1); };
 
-    QString text = AlgolMinima::tr("Elements fitted to the timings of %1, in %2 on UTC").arg(visible(run.source), scale) + QLatin1Char('\n');
+    QString text = AlgolMinima::tr("Elements fitted to the timings of %1, in %2 on UTC").arg(listing::visible(run.source), scale) + QLatin1Char('\n');
     text += AlgolMinima::tr("Start: %1").arg(listing::elementsDescription(run.start)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Min I = %1 %2 + %3 E").arg(scale, number(elements.epoch, 6), number(elements.period, 8)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Epoch: ± %1 d (%2 min); period: ± %3 d; correlation: %4")
@@ -122,7 +123,7 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
             continue;
         QString named = scale + QLatin1Char(' ') + number(run.points[i].minimum, 5);
         if (!run.records[i].source.empty())
-            named += QStringLiteral(", ") + visible(QString::fromStdString(run.records[i].source));
+            named += QStringLiteral(", ") + listing::visible(QString::fromStdString(run.records[i].source));
         leftOut << AlgolMinima::tr("cycle %1 (%2)").arg(QString::number(fit.residuals[i].cycle), named);
     }
     if (!leftOut.isEmpty())
@@ -145,7 +146,7 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
         errorDays.cells << number(residual.errorDays, 5);
         errorMinutes.cells << minutes(residual.errorDays);
         flag.cells << flagText(residual.flag);
-        source.cells << visible(QString::fromStdString(run.records[i].source));
+        source.cells << listing::visible(QString::fromStdString(run.records[i].source));
     }
     text += QLatin1Char('\n')
         + listing::alignedColumns({cycle, minimum, ocDays, ocMinutes, errorDays, errorMinutes, flag, source});

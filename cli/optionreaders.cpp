@@ -1,5 +1,6 @@
 #include "optionreaders.h"
 
+#include "inputfiles.h"
 #include "texts.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ double readNumber(const QCommandLineParser &parser, const QString &option, doubl
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
-        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(visible(text)));
+        refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(listing::visible(text)));
     }
     return value;
 }
@@ -64,8 +65,8 @@ OutputFormat readFormat(const QCommandLineParser &parser, const QString &option,
     if (name == QLatin1String("ics") && calendar)
         return OutputFormat::Ics;
     if (calendar)
-        refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(visible(parser.value(option))));
-    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv or json)").arg(visible(parser.value(option))));
+        refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv, json or ics)").arg(listing::visible(parser.value(option))));
+    refuse(option, AlgolMinima::tr("unknown format \"%1\" (table, csv or json)").arg(listing::visible(parser.value(option))));
 }
 
 void readElements(const QCommandLineParser &parser, const QString &option, sky::ElementSet *set,
@@ -85,7 +86,7 @@ void readElements(const QCommandLineParser &parser, const QString &option, sky::
     }
     refuse(option, AlgolMinima::tr("\"%1\" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between "
                                    "JD 2000000 and 2600000, a period between 0.5 and 10 days) or an elements file")
-                       .arg(visible(text)));
+                       .arg(listing::visible(text)));
 }
 
 QString readFileName(const QCommandLineParser &parser, const QString &option)
@@ -115,7 +116,7 @@ void refuseSameFile(const QString &option, const QString &path, const QStringLis
     for (const QString &other : others) {
         if (!other.isEmpty() && sameFile(path, other))
             refuse(option, AlgolMinima::tr("%1 is also read (as %2): it would be written over")
-                               .arg(visible(path), visible(other)));
+                               .arg(listing::visible(path), listing::visible(other)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "inputfiles.h"
 #include "optionreaders.h"
 #include "texts.h"
 #include "zonetime.h"
@@ -58,7 +59,7 @@ QDateTime readInstant(const QCommandLineParser &parser, const QString &option,
     const QString text = parser.value(option).trimmed();
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
-        refuse(option, AlgolMinima::tr("\"%1\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)").arg(visible(text)));
+        refuse(option, AlgolMinima::tr("\"%1\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM)").arg(listing::visible(text)));
     const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     if (!date.isValid())
         refuse(option, AlgolMinima::tr("%1 is not a day of the calendar").arg(text.left(10)));
@@ -92,7 +93,7 @@ QTimeZone readZone(const QCommandLineParser &parser, const QString &option)
     const auto zone = listing::zoneNamed(text);
     if (!zone)
         refuse(option, AlgolMinima::tr("unknown time zone \"%1\" (an IANA name such as Europe/Paris)")
-                           .arg(visible(parser.value(option))));
+                           .arg(listing::visible(parser.value(option))));
     return *zone;
 }
 
@@ -109,7 +110,7 @@ QTimeZone systemZone(const QByteArray &id)
     const auto zone = listing::zoneNamed(name);
     if (!zone)
         throw Refusal{AlgolMinima::tr("the system's time zone \"%1\" (TZ) is not an IANA name such as "
-                                      "Europe/Paris: give one with --tz").arg(visible(QString::fromLocal8Bit(id)))};
+                                      "Europe/Paris: give one with --tz").arg(listing::visible(QString::fromLocal8Bit(id)))};
     return *zone;
 }
 
@@ -132,7 +133,7 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
 {
     const QCommandLineParser &parser = p.parser;
     if (!parser.positionalArguments().isEmpty())
-        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(visible(parser.positionalArguments().first()))};
+        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(listing::visible(parser.positionalArguments().first()))};
 
     MinimaOptions options;
     options.zone = parser.isSet(p.tz) ? readZone(parser, p.tz.names().first())
@@ -190,7 +191,7 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
             days = parser.value(p.days).trimmed().toLongLong(&ok);
             if (!ok || days < 1 || days > kLongestPeriodDays)
                 refuse(QStringLiteral("days"), AlgolMinima::tr("the number of days is a whole number from 1 to "
-                                                  "36525 (100 years), not \"%1\"").arg(visible(parser.value(p.days))));
+                                                  "36525 (100 years), not \"%1\"").arg(listing::visible(parser.value(p.days))));
         }
         options.to = options.from.addDays(days);
     }
@@ -212,7 +213,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
         return parseFit(rest);
     Parser p;
     if (!p.parser.parse(arguments))
-        return UsageError{visible(p.parser.errorText())};
+        return UsageError{listing::visible(p.parser.errorText())};
     if (p.parser.isSet(p.help))
         return ShowHelp{};
     if (p.parser.isSet(p.version))
@@ -237,31 +238,6 @@ QString helpText(Command command)
     return Parser().parser.helpText();
 }
 
-QString visible(const QString &text)
-{
-    constexpr qsizetype kLongest = 100;
-    QString shown;
-    for (const QChar c : QStringView(text).first(std::min(text.size(), kLongest))) {
-        const auto category = c.category();
-        if (category != QChar::Other_Control && category != QChar::Other_Format
-            && category != QChar::Separator_Line && category != QChar::Separator_Paragraph) {
-            shown += c;
-        } else if (c == u'\n') {
-            shown += QLatin1String("\\n");
-        } else if (c == u'\t') {
-            shown += QLatin1String("\\t");
-        } else if (c == u'\r') {
-            shown += QLatin1String("\\r");
-        } else if (c.unicode() < 0x80) {
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        } else {
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        }
-    }
-    if (text.size() > kLongest)
-        shown += QLatin1String("...");
-    return shown;
-}
 
 GenerationTime generationTime(const QByteArray &sourceDateEpoch, const QDateTime &now)
 {
@@ -277,7 +253,7 @@ GenerationTime generationTime(const QByteArray &sourceDateEpoch, const QDateTime
         return {QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC), {}};
     return {now, AlgolMinima::tr("warning: SOURCE_DATE_EPOCH \"%1\" is not a number of seconds from 1970 "
                                  "to the end of 2999; the calendar is stamped with the current time")
-                     .arg(visible(text))};
+                     .arg(listing::visible(text))};
 }
 
 } // namespace cli

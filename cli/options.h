@@ -83,11 +83,6 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
 // The text of --help, of the program or of one of its commands.
 QString helpText(Command command = Command::List);
 
-// Text the user typed as a message of one line shows it: control characters (line ends, terminal
-// escapes) written as \n, \t, \x1b or \u2028, and a text of more than 100 characters cut
-// with "...".
-QString visible(const QString &text);
-
 // The time stamp of a calendar file: SOURCE_DATE_EPOCH when it is what the reproducible-builds
 // convention defines (the decimal digits of a number of seconds since 1970), up to the end of
 // 2999; otherwise now, with a warning of one line. An empty or unset variable is now, silently.

@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include "inputfiles.h"
 #include "options.h"
 #include "savefile.h"
 #include "texts.h"
@@ -49,7 +50,7 @@ std::optional<QString> writeOutput(const QString &path, const QByteArray &bytes)
     const bool written = listing::saveWhole(
         path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }, &reason);
     if (!written)
-        return failure(visible(path), reason);
+        return failure(listing::visible(path), reason);
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "timingoutput.h"
 
-#include "inputs.h"
+#include "inputfiles.h"
 #include "machinefields.h"
 #include "options.h"
 #include "textcolumns.h"
@@ -77,7 +77,7 @@ QString signedNumber(double value, int decimals, const QLocale &locale)
 QString fileLine(const TimedFile &file)
 {
     QString line = AlgolMinima::tr("%1: %2, observations of Algol: %3")
-                       .arg(visible(file.source), formatName(file.format), QString::number(file.observations));
+                       .arg(listing::visible(file.source), formatName(file.format), QString::number(file.observations));
     if (file.fainterThan > 0)
         line += AlgolMinima::tr("; fainter-than estimates skipped: %1").arg(file.fainterThan);
     if (file.otherStars > 0)
@@ -88,7 +88,7 @@ QString fileLine(const TimedFile &file)
 QString notesOf(const timing::EclipseTiming &timing, const QLocale &locale)
 {
     if (timing.untimed)
-        return AlgolMinima::tr("not timed: %1").arg(untimedMessage(*timing.untimed));
+        return AlgolMinima::tr("not timed: %1").arg(listing::untimedMessage(*timing.untimed));
     if (timing.method != timing::Method::KweeVanWoerden)
         return {};
     QStringList notes;
@@ -187,9 +187,9 @@ QByteArray timingTable(const TimingRun &run, const QLocale &locale)
         for (const timing::EclipseTiming &timing : file.report.eclipses) {
             const bool timed = !timing.untimed;
             const QDateTime at = listing::utcOfJulianDay(timing.minimumJdUtc);
-            source.cells << visible(file.source);
+            source.cells << listing::visible(file.source);
             cycle.cells << QString::number(timing.cycle);
-            band.cells << visible(QString::fromStdString(timing.band));
+            band.cells << listing::visible(QString::fromStdString(timing.band));
             minimum.cells << (timed ? listing::fixedNumber(timing.minimum, 5, locale) : QString());
             utc.cells << (timed ? listing::isoDateText(at.date()) + QLatin1Char(' ') + listing::clockText(at.time()) : QString());
             errorDays.cells << (timed ? listing::fixedNumber(timing.errorDays, 5, locale) : QString());
@@ -200,7 +200,7 @@ QByteArray timingTable(const TimingRun &run, const QLocale &locale)
             pairs.cells << (timed && timing.method == timing::Method::KweeVanWoerden ? QString::number(timing.pairs) : QString());
             ocDays.cells << (timed ? signedNumber(timing.ocDays, 5, locale) : QString());
             ocMinutes.cells << (timed ? signedNumber(timing.ocDays * ephemeris::kMinutesPerDay, 1, locale) : QString());
-            observers.cells << visible(observersOf(timing));
+            observers.cells << listing::visible(observersOf(timing));
             notes.cells << notesOf(timing, locale);
         }
     }

@@ -376,22 +376,6 @@
         <translation>Source</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>larger than 64 MB</source>
-        <translation>plus de 64 Mo</translation>
-    </message>
-    <message>
-        <source>%1 %2%3 (not an elements file that fit writes)</source>
-        <translation>%1 %2%3 (pas un fichier d'éléments écrit par fit)</translation>
-    </message>
-    <message>
         <source>%1: lines skipped: %2</source>
         <translation>%1 : lignes ignorées : %2</translation>
     </message>
@@ -502,109 +486,6 @@
     <message>
         <source>; </source>
         <translation> ; </translation>
-    </message>
-</context>
-<context>
-    <name>Timing</name>
-    <message>
-        <source>too few fields</source>
-        <translation>trop peu de champs</translation>
-    </message>
-    <message>
-        <source>the time is not a number</source>
-        <translation>la date n'est pas un nombre</translation>
-    </message>
-    <message>
-        <source>the time is not between JD 2000000 and 2600000</source>
-        <translation>la date n'est pas entre JD 2000000 et 2600000</translation>
-    </message>
-    <message>
-        <source>the measurement is not a number</source>
-        <translation>la mesure n'est pas un nombre</translation>
-    </message>
-    <message>
-        <source>the measurement is out of range</source>
-        <translation>la mesure est hors limites</translation>
-    </message>
-    <message>
-        <source>the error is negative or not a number</source>
-        <translation>l'erreur est négative ou n'est pas un nombre</translation>
-    </message>
-    <message>
-        <source>the date type is not JD, HJD, BJD or EXCEL</source>
-        <translation>le type de date n'est pas JD, HJD, BJD ou EXCEL</translation>
-    </message>
-    <message>
-        <source>the delimiter is not one character, comma or tab</source>
-        <translation>le délimiteur n'est pas un caractère, comma ou tab</translation>
-    </message>
-    <message>
-        <source>the scale is not JD_UTC, HJD_UTC or BJD_TDB</source>
-        <translation>l'échelle n'est pas JD_UTC, HJD_UTC ou BJD_TDB</translation>
-    </message>
-    <message>
-        <source>the error is zero</source>
-        <translation>l'erreur est nulle</translation>
-    </message>
-    <message>
-        <source>no column for the time of minimum, its error or its scale</source>
-        <translation>pas de colonne pour l'instant du minimum, son erreur ou son échelle</translation>
-    </message>
-    <message>
-        <source>one side of the eclipse is missing</source>
-        <translation>un côté de l'éclipse manque</translation>
-    </message>
-    <message>
-        <source>too few points</source>
-        <translation>trop peu de points</translation>
-    </message>
-    <message>
-        <source>a gap across the minimum</source>
-        <translation>une lacune au minimum</translation>
-    </message>
-    <message>
-        <source>no dip deeper than the noise</source>
-        <translation>pas de baisse plus profonde que le bruit</translation>
-    </message>
-    <message>
-        <source>not a comment or key = value</source>
-        <translation>ni un commentaire ni clé = valeur</translation>
-    </message>
-    <message>
-        <source>given twice</source>
-        <translation>donnée deux fois</translation>
-    </message>
-    <message>
-        <source>missing</source>
-        <translation>absente</translation>
-    </message>
-    <message>
-        <source>not a number</source>
-        <translation>pas un nombre</translation>
-    </message>
-    <message>
-        <source>not JD_UTC or HJD_UTC</source>
-        <translation>ni JD_UTC ni HJD_UTC</translation>
-    </message>
-    <message>
-        <source>not between JD 2000000 and 2600000</source>
-        <translation>pas entre JD 2000000 et 2600000</translation>
-    </message>
-    <message>
-        <source>not between 0.5 and 10 days</source>
-        <translation>pas entre 0.5 et 10 jours</translation>
-    </message>
-    <message>
-        <source>negative</source>
-        <translation>négative</translation>
-    </message>
-    <message>
-        <source>not between -1 and 1</source>
-        <translation>pas entre -1 et 1</translation>
-    </message>
-    <message>
-        <source>not a count</source>
-        <translation>pas un nombre entier</translation>
     </message>
 </context>
 </TS>

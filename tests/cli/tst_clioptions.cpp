@@ -4,7 +4,7 @@
 // at 01:00 UTC to the last Sunday of October at 01:00 UTC) and America/New_York (EST = UTC-5,
 // EDT = UTC-4), worked out by hand.
 
-#include "inputs.h"
+#include "inputfiles.h"
 #include "listingtexts.h"
 #include "options.h"
 
@@ -334,12 +334,12 @@ private slots:
     {
         listing::installTranslations(QLocale(QLocale::French, QLocale::France), QStringLiteral("algol-minima"));
         for (int e = 0; e <= int(timing::LineError::MissingColumns); ++e)
-            QVERIFY2(lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
+            QVERIFY2(listing::lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
         for (int e = 0; e <= int(timing::Untimed::NoDip); ++e)
-            QVERIFY2(untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
+            QVERIFY2(listing::untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
         for (int e = 0; e <= int(timing::ElementsError::NotACount); ++e)
-            QVERIFY2(elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
-        QCOMPARE(untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
+            QVERIFY2(listing::elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
+        QCOMPARE(listing::untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
     }
 };
 
