@@ -73,10 +73,19 @@ QString MinimaModel::text(int planRow, int column) const
     case Lit:
         return sky ? QStringLiteral("%1 %").arg(std::lround(sky->moonIlluminatedFraction * 100))
                    : QString();
-    case Uncertainty:
-        return row.minimum.uncertaintyMinutes
-            ? AlgolPlanner::tr("±%1 min").arg(std::lround(*row.minimum.uncertaintyMinutes))
-            : AlgolPlanner::tr("unknown");
+    case Uncertainty: {
+        const sky::PredictedMinimum &minimum = row.minimum;
+        if (!minimum.uncertaintyMinutes)
+            return AlgolPlanner::tr("unknown");
+        // Fitted elements are known to a minute or better: a decimal, and their timings' scatter.
+        const auto minutes = [&](double value) {
+            return value < 10 ? m_locale.toString(value, 'f', 1) : QString::number(std::lround(value));
+        };
+        if (minimum.scatterMinutes)
+            return AlgolPlanner::tr("±%1 min, scatter ±%2").arg(minutes(*minimum.uncertaintyMinutes),
+                                                               minutes(*minimum.scatterMinutes));
+        return AlgolPlanner::tr("±%1 min").arg(std::lround(*minimum.uncertaintyMinutes));
+    }
     case Watchable: {
         const double hours = m_plan.watchableHours.value(planRow, NAN);
         return std::isnan(hours) ? QString()

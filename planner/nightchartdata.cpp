@@ -5,6 +5,7 @@
 #include "zonetime.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace planner {
 
@@ -30,7 +31,7 @@ QList<ChartTick> ticksOf(const QDateTime &from, const QDateTime &to, const QTime
         const QDateTime instant = QDateTime::fromSecsSinceEpoch(seconds, zone);
         const bool onTheHour = instant.time().minute() == 0;
         ticks.append({listing::julianDayOf(instant),
-                      onTheHour ? QStringLiteral("%1 h").arg(instant.time().hour()) : QString()});
+                      onTheHour ? AlgolPlanner::tr("%1:00").arg(instant.time().hour()) : QString()});
     }
     return ticks;
 }
@@ -60,9 +61,12 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
     from = std::min(from, minimum.addSecs(-reach));
     to = std::max(to, minimum.addSecs(reach));
 
+    // Where the minimum may fall: fitted elements' own error and their timings' scatter together.
+    std::optional<double> spread = row.minimum.uncertaintyMinutes;
+    if (spread && row.minimum.scatterMinutes)
+        spread = std::hypot(*spread, *row.minimum.scatterMinutes);
     data.night = sky::sampleNight(*request.site, listing::julianDayOf(from), listing::julianDayOf(to),
-                                  row.minimum.jdUtc, request.elements.elements.period,
-                                  row.minimum.uncertaintyMinutes);
+                                  row.minimum.jdUtc, request.elements.elements.period, spread);
     data.ticks = ticksOf(from, to, request.zone, !halfHourRounding);
     const QDateTime nowUtc = now.toUTC();
     if (nowUtc >= from && nowUtc <= to)

@@ -1,5 +1,6 @@
 #include "plannersettings.h"
 
+#include "inputfiles.h"
 #include "savefile.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@ namespace {
 
 // The JSON file is at most a few hundred bytes; anything much larger is not ours.
 constexpr qint64 kLargestFile = 64 * 1024;
+constexpr qsizetype kLongestPath = 4096;
 
 // A number of the object when it is one and lies in [lowest, highest].
 std::optional<double> numberIn(const QJsonObject &object, const char *key, double lowest,
@@ -60,6 +62,8 @@ void readElements(const QJsonObject &object, ElementsChoice &choice)
         choice.source = ElementsSource::Classic;
     else if (set == QLatin1String("custom"))
         choice.source = ElementsSource::Custom;
+    else if (set == QLatin1String("file"))
+        choice.source = ElementsSource::File;
     if (const auto epoch = numberIn(object, "epoch", 2000000, 2600000))
         choice.customEpoch = *epoch;
     if (const auto period = numberIn(object, "period", 0.5, 10))
@@ -67,6 +71,7 @@ void readElements(const QJsonObject &object, ElementsChoice &choice)
     const QString reference = object.value(QLatin1String("reference")).toString();
     if (reference == QLatin1String("jd") || reference == QLatin1String("hjd"))
         choice.customHeliocentric = reference == QLatin1String("hjd");
+    choice.file = object.value(QLatin1String("file")).toString().left(kLongestPath);
 }
 
 QString setName(ElementsSource source)
@@ -76,6 +81,8 @@ QString setName(ElementsSource source)
         return QStringLiteral("classic");
     case ElementsSource::Custom:
         return QStringLiteral("custom");
+    case ElementsSource::File:
+        return QStringLiteral("file");
     case ElementsSource::Current:
         break;
     }
@@ -84,13 +91,21 @@ QString setName(ElementsSource source)
 
 } // namespace
 
-std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice)
+std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error)
 {
     switch (choice.source) {
     case ElementsSource::Current:
         return sky::currentElements();
     case ElementsSource::Classic:
         return sky::classicElements();
+    case ElementsSource::File: {
+        const auto read = listing::readElements(choice.file);
+        if (const auto *set = std::get_if<sky::ElementSet>(&read))
+            return *set;
+        if (error)
+            *error = std::get<QString>(read);
+        return std::nullopt;
+    }
     case ElementsSource::Custom:
         break;
     }
@@ -140,7 +155,8 @@ QByteArray settingsText(const PlannerSettings &settings)
         {QLatin1String("set"), setName(elements.source)},
         {QLatin1String("epoch"), elements.customEpoch},
         {QLatin1String("period"), elements.customPeriod},
-        {QLatin1String("reference"), elements.customHeliocentric ? "hjd" : "jd"}});
+        {QLatin1String("reference"), elements.customHeliocentric ? "hjd" : "jd"},
+        {QLatin1String("file"), elements.file}});
     root.insert(QLatin1String("conditions"), QJsonObject{
         {QLatin1String("lowestAlgolAltitude"), settings.conditions.minAlgolAltitudeDeg},
         {QLatin1String("highestSunAltitude"), settings.conditions.maxSunAltitudeDeg}});

@@ -14,9 +14,9 @@
 
 namespace planner {
 
-// Where the elements come from. A fourth source, an elements file of a timing fit, takes its place
-// beside these with the path of its file.
-enum class ElementsSource { Current, Classic, Custom };
+// Where the elements come from: the current or classic sets, numbers of the user's own, or an
+// elements file that algol-minima fit wrote from the user's timings.
+enum class ElementsSource { Current, Classic, Custom, File };
 
 struct ElementsChoice
 {
@@ -25,10 +25,12 @@ struct ElementsChoice
     double customEpoch = 2455528.105;
     double customPeriod = 2.867326;
     bool customHeliocentric = true;
+    QString file; // the elements file
 };
 
-// The element set of a choice; empty when custom numbers are out of the accepted ranges.
-std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice);
+// The element set of a choice; empty when custom numbers are out of the accepted ranges or the
+// elements file cannot be read, with the reason in *error for the file.
+std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error = nullptr);
 
 struct PlannerSettings
 {

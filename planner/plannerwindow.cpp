@@ -185,6 +185,7 @@ void PlannerWindow::buildControls()
     m_elements->addItem(AlgolPlanner::tr("Current (O-C gateway)"));
     m_elements->addItem(AlgolPlanner::tr("Classic (1972)"));
     m_elements->addItem(AlgolPlanner::tr("Custom"));
+    m_elements->addItem(AlgolPlanner::tr("From my timings (a file of algol-minima fit)"));
     m_epoch = lineEdit(AlgolPlanner::tr("Epoch of the custom elements"), elementsBox);
     m_period = lineEdit(AlgolPlanner::tr("Period of the custom elements in days"), elementsBox);
     m_reference = new QComboBox(elementsBox);
@@ -195,6 +196,17 @@ void PlannerWindow::buildControls()
     elementsForm->addRow(AlgolPlanner::tr("&Epoch:"), m_epoch);
     elementsForm->addRow(AlgolPlanner::tr("P&eriod (days):"), m_period);
     elementsForm->addRow(AlgolPlanner::tr("&Counted in:"), m_reference);
+    m_elementsFileRow = new QWidget(elementsBox);
+    auto *fileRow = new QHBoxLayout(m_elementsFileRow);
+    fileRow->setContentsMargins(0, 0, 0, 0);
+    m_elementsFile = lineEdit(AlgolPlanner::tr("Elements file"), m_elementsFileRow);
+    m_elementsFile->setPlaceholderText(AlgolPlanner::tr("elements.txt"));
+    auto *browse = new QPushButton(AlgolPlanner::tr("&Browse…"), m_elementsFileRow);
+    browse->setAccessibleName(AlgolPlanner::tr("Choose the elements file"));
+    connect(browse, &QPushButton::clicked, this, &PlannerWindow::chooseElementsFile);
+    fileRow->addWidget(m_elementsFile, 1);
+    fileRow->addWidget(browse);
+    elementsForm->addRow(AlgolPlanner::tr("&File:"), m_elementsFileRow);
     m_elementsNote = note(elementsBox);
     elementsForm->addRow(m_elementsNote);
     inputs->addWidget(elementsBox);
@@ -256,7 +268,7 @@ void PlannerWindow::buildControls()
     m_list->setShowGrid(false);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->horizontalHeader()->setStretchLastSection(false);
+    m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
     auto *chartPane = new QWidget(splitter);
     auto *chartLayout = new QVBoxLayout(chartPane);
@@ -276,7 +288,7 @@ void PlannerWindow::buildControls()
     statusBar()->setAccessibleName(AlgolPlanner::tr("Status"));
 
     for (QLineEdit *field : {m_place, m_latitude, m_longitude, m_height, m_zone, m_epoch, m_period,
-                             m_lowestAlgol, m_highestSun})
+                             m_elementsFile, m_lowestAlgol, m_highestSun})
         connect(field, &QLineEdit::textChanged, this, &PlannerWindow::applyInputs);
     for (QComboBox *box : {m_elements, m_reference, m_days})
         connect(box, &QComboBox::currentIndexChanged, this, &PlannerWindow::applyInputs);
@@ -327,6 +339,7 @@ void PlannerWindow::showSettings()
     m_epoch->setText(numberText(s.elements.customEpoch, 6));
     m_period->setText(numberText(s.elements.customPeriod, 7));
     m_reference->setCurrentIndex(s.elements.customHeliocentric ? 0 : 1);
+    m_elementsFile->setText(s.elements.file);
     m_lowestAlgol->setText(numberText(s.conditions.minAlgolAltitudeDeg, 1));
     m_highestSun->setText(numberText(s.conditions.maxSunAltitudeDeg, 1));
     m_days->setCurrentIndex(m_days->findData(s.days));
@@ -384,6 +397,14 @@ void PlannerWindow::applyInputs()
     setFieldError(m_epoch, custom ? check(m_epoch, 2000000, 2600000, AlgolPlanner::tr("The epoch is a Julian Day from %1 to %2, not “%3”."), elementsErrors, s.elements.customEpoch) : QString());
     setFieldError(m_period, custom ? check(m_period, 0.5, 10, AlgolPlanner::tr("The period is a number of days from %1 to %2, not “%3”."), elementsErrors, s.elements.customPeriod) : QString());
     s.elements.customHeliocentric = m_reference->currentIndex() != 1;
+    const bool fromFile = s.elements.source == ElementsSource::File;
+    m_elementsFileRow->setEnabled(fromFile);
+    s.elements.file = m_elementsFile->text().trimmed();
+    QString fileError;
+    const std::optional<sky::ElementSet> set = elementSetOf(s.elements, &fileError);
+    setFieldError(m_elementsFile, fileError);
+    if (!fileError.isEmpty())
+        elementsErrors.append(fileError);
 
     setFieldError(m_lowestAlgol, check(m_lowestAlgol, -90, 90, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."), conditionsErrors, s.conditions.minAlgolAltitudeDeg));
     setFieldError(m_highestSun, check(m_highestSun, -90, 90, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."), conditionsErrors, s.conditions.maxSunAltitudeDeg));
@@ -393,7 +414,6 @@ void PlannerWindow::applyInputs()
 
     m_siteNote->setText(siteErrors.join(QLatin1Char('\n')));
     m_conditionsNote->setText(conditionsErrors.join(QLatin1Char('\n')));
-    const std::optional<sky::ElementSet> set = elementSetOf(s.elements);
     m_elementsNote->setText(!elementsErrors.isEmpty() ? elementsErrors.join(QLatin1Char('\n'))
                             : set ? listing::elementsDescription(*set) : QString());
     if (!siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !set) {
@@ -408,6 +428,36 @@ void PlannerWindow::applyInputs()
     m_request.conditions = s.conditions;
     recompute();
     saveSettings();
+}
+
+std::optional<sky::ElementSet> PlannerWindow::elementSetOf(const ElementsChoice &choice, QString *error)
+{
+    if (choice.source != ElementsSource::File)
+        return planner::elementSetOf(choice);
+    if (!m_elementsFileRead || m_elementsFileRead->path != choice.file) {
+        ElementsFileRead read{choice.file, std::nullopt, {}};
+        if (choice.file.isEmpty())
+            read.error = AlgolPlanner::tr("Choose the elements file that algol-minima fit wrote.");
+        else
+            read.set = planner::elementSetOf(choice, &read.error);
+        m_elementsFileRead = read;
+    }
+    *error = m_elementsFileRead->error;
+    return m_elementsFileRead->set;
+}
+
+void PlannerWindow::chooseElementsFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, AlgolPlanner::tr("Elements file"), QFileInfo(m_elementsFile->text()).absolutePath(),
+        AlgolPlanner::tr("Elements files (*.txt *.elements);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    m_elementsFileRead.reset(); // read again, even under the same name: the fit may have rewritten it
+    if (path == m_elementsFile->text())
+        applyInputs();
+    else
+        m_elementsFile->setText(path);
 }
 
 void PlannerWindow::recompute()

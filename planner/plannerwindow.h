@@ -72,6 +72,10 @@ private:
     void askSaveChart(ChartFormat format);
     void printChart();
     void setFieldError(QWidget *field, const QString &message);
+    void chooseElementsFile();
+    // The element set of a choice; an elements file is read again only when its name changes or it
+    // is chosen anew.
+    std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error);
 
     toolkit::Clock &m_clock;
     const QTimeZone m_systemZone;
@@ -83,6 +87,13 @@ private:
     Plan m_plan;
     QList<ComparisonStar> m_stars;
     long long m_selectedCycle = 0;
+    struct ElementsFileRead
+    {
+        QString path;
+        std::optional<sky::ElementSet> set;
+        QString error;
+    };
+    std::optional<ElementsFileRead> m_elementsFileRead;
     bool m_showing = false; // while the fields are being filled from the settings
 
     QLineEdit *m_place = nullptr;
@@ -95,6 +106,8 @@ private:
     QLineEdit *m_epoch = nullptr;
     QLineEdit *m_period = nullptr;
     QComboBox *m_reference = nullptr;
+    QLineEdit *m_elementsFile = nullptr;
+    QWidget *m_elementsFileRow = nullptr;
     QLabel *m_elementsNote = nullptr;
     QLineEdit *m_lowestAlgol = nullptr;
     QLineEdit *m_highestSun = nullptr;

@@ -443,5 +443,45 @@
         <source>Save the chart</source>
         <translation>Enregistrer le graphique</translation>
     </message>
+    <message>
+        <source>±%1 min, scatter ±%2</source>
+        <translation>±%1 min, dispersion ±%2</translation>
+    </message>
+    <message>
+        <source>%1:00</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>From my timings (a file of algol-minima fit)</source>
+        <translation>D&apos;après mes instants (fichier d&apos;algol-minima fit)</translation>
+    </message>
+    <message>
+        <source>Elements file</source>
+        <translation>Fichier d&apos;éléments</translation>
+    </message>
+    <message>
+        <source>elements.txt</source>
+        <translation>elements.txt</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>Choose the elements file</source>
+        <translation>Choisir le fichier d&apos;éléments</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message>
+        <source>Choose the elements file that algol-minima fit wrote.</source>
+        <translation>Choisissez le fichier d&apos;éléments qu&apos;a écrit algol-minima fit.</translation>
+    </message>
+    <message>
+        <source>Elements files (*.txt *.elements);;All files (*)</source>
+        <translation>Fichiers d&apos;éléments (*.txt *.elements);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 </TS>

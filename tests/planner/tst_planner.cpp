@@ -332,6 +332,45 @@ private slots:
         QCOMPARE(after.readAll(), saved);
     }
 
+    // Elements of the user's own fit: each minimum's uncertainty propagated from the file's errors,
+    // sigma(E)^2 = 0.0002^2 + 2 E (0.5 * 0.0002 * 0.0001) + E^2 0.0001^2 days^2, worked out by hand:
+    // E = -3 (11 December): 7e-8, 0.38 min; E = 0 (20 December): 4e-8, 0.29 min; E = 5: 39e-8,
+    // 0.90 min; the scatter 0.0005 d is 0.72 min. A file that is not one is refused at its field.
+    void elementsFile()
+    {
+        QTemporaryDir dir;
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        auto window = open(clock, parisSettings(dir));
+        const auto writeFile = [&](const QString &name, const QByteArray &bytes) {
+            const QString path = dir.filePath(name);
+            QVERIFY(listing::saveWhole(path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }));
+        };
+        writeFile(QStringLiteral("elements.txt"),
+                  "epoch = 2461394.654\nepoch_error = 0.0002\nperiod = 2.867326\nperiod_error = 0.0001\n"
+                  "correlation = 0.5\nscale = HJD_UTC\ntimings = 12\nfirst = 2460000.5\n"
+                  "last = 2461000.5\nrms_days = 0.0005\n");
+        writeFile(QStringLiteral("notes.txt"), "epoch = soon\n");
+        auto *set = control<QComboBox>(window.get(), QStringLiteral("Elements"));
+        auto *file = control<QLineEdit>(window.get(), QStringLiteral("Elements file"));
+        QVERIFY(!file->isEnabled());
+        set->setCurrentIndex(int(ElementsSource::File));
+        QVERIFY(file->isEnabled());
+        file->setText(dir.filePath(QStringLiteral("elements.txt")));
+        QVERIFY(!file->property("invalid").toBool());
+
+        auto *list = control<QTableView>(window.get(), QStringLiteral("Minima"));
+        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7"));
+        QCOMPARE(cell(list, 3, MinimaModel::Uncertainty), QStringLiteral("±0.3 min, scatter ±0.7"));
+        QCOMPARE(cell(list, 8, MinimaModel::Uncertainty), QStringLiteral("±0.9 min, scatter ±0.7"));
+        QCOMPARE(window->settings().elements.source, ElementsSource::File);
+        QCOMPARE(readSettings(dir.filePath(QStringLiteral("settings.json"))).elements.file, file->text());
+
+        file->setText(dir.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(file->property("invalid").toBool());
+        QVERIFY2(file->toolTip().contains(QStringLiteral("epoch: not a number")), qPrintable(file->toolTip()));
+        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7"));
+    }
+
     // The night of 19 to 20 December 2026 drawn at 1200 x 600.
     void chartPixels()
     {
