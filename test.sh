@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DALGOL_WERROR=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DALGOL_WERROR=ON -DALGOL_FUZZ_REPLAY=ON >/dev/null
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
 
@@ -17,5 +17,6 @@ cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
 
-# Coverage-guided fuzzing, 20 s per target, and the timing replay of what it ran (about 2.5 min).
-tests/fuzz/run-fuzzers.sh 20
+# Coverage-guided fuzzing, 20 s per target, and the timing replay of what it ran, with the
+# replays of the first build (about 2 min).
+ALGOL_REPLAY_BUILD=build tests/fuzz/run-fuzzers.sh 20

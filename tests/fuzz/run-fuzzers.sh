@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, instrumented, in build-fuzz) and their timing replays
-# (uninstrumented, in build-fuzz/replay), runs each fuzzer for a while on a copy of its seed
+# (uninstrumented: in build-fuzz/replay, or in the build ALGOL_REPLAY_BUILD names, configured
+# with -DALGOL_FUZZ_REPLAY=ON, so that a test run compiles the libraries once), runs each fuzzer for a while on a copy of its seed
 # corpus, then replays everything it ran into, timing each input.
 # Fails on a crash, a sanitizer report, a broken invariant, a timeout, or an input that takes
 # longer than 1 ms in the uninstrumented build.
@@ -25,9 +26,12 @@ configure() {
 configure -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DALGOL_FUZZ=ON -DALGOL_BENCHMARKS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
-configure -S . -B "$build/replay" -DALGOL_FUZZ_REPLAY=ON -DALGOL_BENCHMARKS=OFF \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG"
-cmake --build "$build/replay" --parallel "$jobs" --target "${targets[@]/#/replay_}"
+replay=${ALGOL_REPLAY_BUILD:-$build/replay}
+if [ -z "${ALGOL_REPLAY_BUILD:-}" ]; then
+    configure -S . -B "$replay" -DALGOL_FUZZ_REPLAY=ON -DALGOL_BENCHMARKS=OFF \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG"
+fi
+cmake --build "$replay" --parallel "$jobs" --target "${targets[@]/#/replay_}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -77,6 +81,6 @@ for target in "${targets[@]}"; do
         continue
     fi
     echo "$target: ${runs} executions in ${seconds} s, cov ${cov:-?}, corpus ${corpus} inputs"
-    "$build/replay/tests/fuzz/replay_$target" "$dir/corpus" || failed=1
+    "$replay/tests/fuzz/replay_$target" "$dir/corpus" || failed=1
 done
 exit "$failed"
