@@ -82,7 +82,7 @@ QString MinimaModel::text(int planRow, int column) const
             return value < 10 ? m_locale.toString(value, 'f', 1) : QString::number(std::lround(value));
         };
         if (minimum.scatterMinutes)
-            return AlgolPlanner::tr("±%1 min, scatter ±%2").arg(minutes(*minimum.uncertaintyMinutes),
+            return AlgolPlanner::tr("±%1 min, scatter ±%2 min").arg(minutes(*minimum.uncertaintyMinutes),
                                                                minutes(*minimum.scatterMinutes));
         return AlgolPlanner::tr("±%1 min").arg(std::lround(*minimum.uncertaintyMinutes));
     }
@@ -110,6 +110,9 @@ QVariant MinimaModel::data(const QModelIndex &index, int role) const
         return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString()
             + QLatin1String(": ") + text(planRow, index.column());
     case Qt::TextAlignmentRole:
+        // The last column takes the list's spare width: its hours stand under its centred title.
+        if (index.column() == Watchable)
+            return int(Qt::AlignCenter);
         return int(index.column() <= Time ? Qt::AlignLeft | Qt::AlignVCenter
                                           : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:

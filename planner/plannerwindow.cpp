@@ -185,7 +185,9 @@ void PlannerWindow::buildControls()
     m_elements->addItem(AlgolPlanner::tr("Current (O-C gateway)"));
     m_elements->addItem(AlgolPlanner::tr("Classic (1972)"));
     m_elements->addItem(AlgolPlanner::tr("Custom"));
-    m_elements->addItem(AlgolPlanner::tr("From my timings (a file of algol-minima fit)"));
+    m_elements->addItem(AlgolPlanner::tr("Fitted to my timings"));
+    m_elements->setItemData(3, AlgolPlanner::tr("An elements file that algol-minima fit wrote from your times of minimum"),
+                            Qt::ToolTipRole);
     m_epoch = lineEdit(AlgolPlanner::tr("Epoch of the custom elements"), elementsBox);
     m_period = lineEdit(AlgolPlanner::tr("Period of the custom elements in days"), elementsBox);
     m_reference = new QComboBox(elementsBox);

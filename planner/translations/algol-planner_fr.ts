@@ -444,16 +444,20 @@
         <translation>Enregistrer le graphique</translation>
     </message>
     <message>
-        <source>±%1 min, scatter ±%2</source>
-        <translation>±%1 min, dispersion ±%2</translation>
+        <source>±%1 min, scatter ±%2 min</source>
+        <translation>±%1 min, dispersion ±%2 min</translation>
     </message>
     <message>
         <source>%1:00</source>
         <translation>%1 h</translation>
     </message>
     <message>
-        <source>From my timings (a file of algol-minima fit)</source>
-        <translation>D&apos;après mes instants (fichier d&apos;algol-minima fit)</translation>
+        <source>Fitted to my timings</source>
+        <translation>Ajustés sur mes instants</translation>
+    </message>
+    <message>
+        <source>An elements file that algol-minima fit wrote from your times of minimum</source>
+        <translation>Un fichier d&apos;éléments écrit par algol-minima fit à partir de vos instants de minimum</translation>
     </message>
     <message>
         <source>Elements file</source>

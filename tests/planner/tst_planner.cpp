@@ -359,16 +359,16 @@ private slots:
         QVERIFY(!file->property("invalid").toBool());
 
         auto *list = control<QTableView>(window.get(), QStringLiteral("Minima"));
-        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7"));
-        QCOMPARE(cell(list, 3, MinimaModel::Uncertainty), QStringLiteral("±0.3 min, scatter ±0.7"));
-        QCOMPARE(cell(list, 8, MinimaModel::Uncertainty), QStringLiteral("±0.9 min, scatter ±0.7"));
+        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7 min"));
+        QCOMPARE(cell(list, 3, MinimaModel::Uncertainty), QStringLiteral("±0.3 min, scatter ±0.7 min"));
+        QCOMPARE(cell(list, 8, MinimaModel::Uncertainty), QStringLiteral("±0.9 min, scatter ±0.7 min"));
         QCOMPARE(window->settings().elements.source, ElementsSource::File);
         QCOMPARE(readSettings(dir.filePath(QStringLiteral("settings.json"))).elements.file, file->text());
 
         file->setText(dir.filePath(QStringLiteral("notes.txt")));
         QVERIFY(file->property("invalid").toBool());
         QVERIFY2(file->toolTip().contains(QStringLiteral("epoch: not a number")), qPrintable(file->toolTip()));
-        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7"));
+        QCOMPARE(cell(list, 0, MinimaModel::Uncertainty), QStringLiteral("±0.4 min, scatter ±0.7 min"));
     }
 
     // The night of 19 to 20 December 2026 drawn at 1200 x 600.
