@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -55,13 +54,13 @@ QString greekLetter(const QString &bayer)
 
 QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    // Read as bytes, the labels made only for the stars kept: this runs at start-up.
     QHash<int, ComparisonStar> nearestOfEachTenth;
     for (const QByteArray &bytes : catalogue.split('\n')) {
-        const QString line = QString::fromUtf8(bytes).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        const QByteArray line = bytes.simplified();
+        if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QStringList fields = line.split(blanks);
+        const QList<QByteArray> fields = line.split(' ');
         if (fields.size() != 7)
             continue;
         bool ok[4] = {};
@@ -78,13 +77,14 @@ QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
         if (tenths < kBrightestTenths || tenths > kFaintestTenths
             || !(star.distanceDeg <= kComparisonRadiusDeg))
             continue;
-        const QString letter = greekLetter(fields.at(5));
-        const QString name = letter.isEmpty() ? fields.at(4) : letter;
-        star.label = name == QLatin1String("-") ? QStringLiteral("HR %1").arg(star.hr)
-                                                : name + QLatin1Char(' ') + fields.at(6);
         const auto kept = nearestOfEachTenth.constFind(tenths);
-        if (kept == nearestOfEachTenth.constEnd() || star.distanceDeg < kept->distanceDeg)
-            nearestOfEachTenth.insert(tenths, star);
+        if (kept != nearestOfEachTenth.constEnd() && !(star.distanceDeg < kept->distanceDeg))
+            continue;
+        const QString letter = greekLetter(QString::fromUtf8(fields.at(5)));
+        const QString name = letter.isEmpty() ? QString::fromUtf8(fields.at(4)) : letter;
+        star.label = name == QLatin1String("-") ? QStringLiteral("HR %1").arg(star.hr)
+                                                : name + QLatin1Char(' ') + QString::fromUtf8(fields.at(6));
+        nearestOfEachTenth.insert(tenths, star);
     }
     QList<ComparisonStar> stars = nearestOfEachTenth.values();
     std::sort(stars.begin(), stars.end(), [](const ComparisonStar &a, const ComparisonStar &b) {

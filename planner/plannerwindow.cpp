@@ -31,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSvgGenerator>
@@ -297,6 +298,8 @@ void PlannerWindow::buildControls()
     for (QCheckBox *box : {m_onlyWatchable, m_rounding})
         connect(box, &QCheckBox::toggled, this, &PlannerWindow::applyInputs);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (m_recomputing)
+            return;
         const int planRow = m_model->planRow(m_list->currentIndex().row());
         if (planRow < 0)
             return;
@@ -488,6 +491,8 @@ void PlannerWindow::recompute()
     if (row < 0 && m_model->rowCount() > 0)
         row = 0;
     if (row >= 0) {
+        m_selectedCycle = m_plan.report.rows.at(m_model->planRow(row)).minimum.cycle;
+        const QScopedValueRollback recomputing(m_recomputing, true); // the night drawn once, below
         m_list->setCurrentIndex(m_model->index(row, 0));
         m_list->scrollTo(m_model->index(row, 0));
     }

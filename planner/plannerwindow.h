@@ -95,6 +95,7 @@ private:
     };
     std::optional<ElementsFileRead> m_elementsFileRead;
     bool m_showing = false; // while the fields are being filled from the settings
+    bool m_recomputing = false; // while recompute() sets the current row and draws its night
 
     QLineEdit *m_place = nullptr;
     QLineEdit *m_latitude = nullptr;
