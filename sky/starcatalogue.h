@@ -1,0 +1,69 @@
+#pragma once
+
+// The bright eclipsing binaries the program knows (sky/data/eclipsing-binaries.txt, compiled in):
+// names, place, brightness, eclipse duration and elements, and the lookup of a star by any of its
+// names.
+
+#include "elements.h"
+#include "elementsets.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sky {
+
+struct Star
+{
+    std::string designation; // Bayer or GCVS: "β Per", "RZ Cas"
+    std::string aavsoName;   // "BET PER"
+    std::vector<std::string> otherNames; // "Algol", "26 Per"
+    int hr = 0; // 0 where the star has no such number
+    int hd = 0;
+    int hip = 0;
+    // ICRS, epoch J2000; the proper motion is mu_alpha * cos(delta) and mu_delta.
+    double rightAscensionDeg = 0;
+    double declinationDeg = 0;
+    double properMotionRaCosDecMasPerYear = 0;
+    double properMotionDecMasPerYear = 0;
+    std::optional<double> parallaxMas;
+    std::optional<double> radialVelocityKmPerS;
+    // V magnitudes; no secondary minimum where the catalogue gives none.
+    double maximumMagnitude = 0;
+    double primaryMinimumMagnitude = 0;
+    std::optional<double> secondaryMinimumMagnitude;
+    // D: the primary eclipse from first to last contact; none for a star without a flat maximum.
+    std::optional<double> primaryEclipseHours;
+    ephemeris::Elements elements;
+    TimeReference reference = TimeReference::Heliocentric;
+    std::string elementsSource; // "O-C gateway, linear elements valid to 2018-07"
+    // None of the catalogue's sources publishes one: a prediction can only say whose elements it
+    // used, not how far off it may be.
+    bool uncertaintyPublished = false;
+    std::string note;
+};
+
+// The stars of a catalogue text (comment lines start with "#", fields separated by "|"); empty,
+// with "line N: why" in *error, when a line is malformed.
+std::vector<Star> parseStarCatalogue(std::string_view text, std::string *error);
+
+// The compiled-in catalogue, parsed once on first use (safely from any thread).
+const std::vector<Star> &starCatalogue();
+
+// A name reduced for comparison: ASCII lower case, without blanks, dots, dashes or underscores;
+// Greek letters (β, Β, beta) and the constellations' genitives of the catalogue (Persei) as their
+// three-letter abbreviations. A one-letter designation keeps its letter's case: u Her (a Bayer
+// letter) is not U Her (a Mira).
+std::string starNameKey(std::string_view name);
+
+// The catalogue's star of that name (designation, AAVSO name, other name, "HR 936", "HD 19356",
+// "HIP 14576"), in any spelling starNameKey equates; none when no star has it.
+const Star *findStar(std::string_view name);
+
+// Up to count stars whose names are nearest to an unknown name (edit distance on the keys, at most
+// a third of the name's length, and at least 1), nearest first: for "did you mean β Per?".
+std::vector<const Star *> nearestStars(std::string_view name, std::size_t count = 3);
+
+} // namespace sky
