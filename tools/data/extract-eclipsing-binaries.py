@@ -245,7 +245,7 @@ def main():
         if hip == 14576:
             ra, dec, pm, parallax, rv = ALGOL_RA, ALGOL_DEC, ALGOL_PM, ALGOL_PARALLAX, ALGOL_RADIAL_VELOCITY
         fields = [designation, aavso, ', '.join(others) or '-', hr, hd, str(hip),
-                  '%.7f' % ra, '%.7f' % dec, '%.2f' % float(pm[0]), '%.2f' % float(pm[1]),
+                  '%.7f' % ra if hip != 14576 else repr(ra), '%.7f' % dec if hip != 14576 else repr(dec), '%.2f' % float(pm[0]), '%.2f' % float(pm[1]),
                   '%.2f' % parallax, str(rv), '%.2f' % vmax, '%.2f' % vmin, secondary,
                   '-' if hours is None else '%.1f' % hours, epoch, period, 'HJD', source, note]
         lines.append(' | '.join(fields))
