@@ -18,7 +18,7 @@ namespace timing {
 // from the minimum. Gamma = 0.8 and w, set by psi = 0.01 at the contacts, make it follow Algol's
 // own eclipse model within 2 % of the depth; psi is then lowered by that 0.01 and rescaled so that
 // the eclipse starts and ends at the contacts (1 at the minimum, 0 from |offset| = halfWidth on).
-// Half the depth falls at 0.4265 halfWidth.
+// Half the depth falls at 0.4200 halfWidth.
 double eclipseShape(double offset, double halfWidth);
 
 class EclipseProfile
