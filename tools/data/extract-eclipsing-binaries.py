@@ -278,9 +278,10 @@ CATALOGUE_HEADER = '''\
 # - secondary minimum, and the elements kept where the O-C gateway's epoch is coarse: GCVS 5.1,
 #   Samus et al. 2017, Astronomy Reports 61, 80, from stellarium-data 0.22.2's gcvs_hip_part.dat;
 # - HR, HD and HIP numbers: stellarium-data's cross-id.dat (u Her and HU Tau: SIMBAD);
-# - place (ICRS, epoch J2000) and parallax: Hipparcos (van Leeuwen 2007) as stellarium-data 0.22.2's
-#   star files hold it; proper motion: its hip_pm.dat; both checked against the Yale Bright Star
-#   Catalogue (Hoffleit & Warren 1991) of Debian's xplanet 1.3.1;
+# - place (ICRS, epoch J2000) and parallax: Hipparcos as stellarium-data 0.22.2's star files hold it
+#   (the parallaxes are van Leeuwen 2007's); proper motion: its hip_pm.dat (Algol's there, 2.39 and
+#   -1.44 mas/yr, is not SIMBAD's); places checked against the Yale Bright Star Catalogue
+#   (Hoffleit & Warren 1991) of Debian's xplanet 1.3.1;
 # - Algol's place, motion, parallax, radial velocity and elements: those the program used before
 #   this catalogue (sky/algolplace.h, the current elements), to the last digit.
 # The raw rows these come from are in eclipsing-binaries-sources.txt.
