@@ -417,8 +417,8 @@ bool ObservingLogPanel::addEstimate()
                                    "stars (a 2 V 3 b) or fainter than (<3.5).").arg(typed);
             break;
         case timing::EstimateError::UnknownStar:
-            why = AlgolPlanner::tr("“%1” is no comparison star of the chart. %2")
-                      .arg(QString::fromStdString(reading.name), m_stars->text());
+            why = AlgolPlanner::tr("“%1” is no comparison star of the chart: name one of those below, or its label.")
+                      .arg(QString::fromStdString(reading.name));
             break;
         case timing::EstimateError::SameStar:
             why = AlgolPlanner::tr("Both sides name the same star: compare Algol with two different stars.");
