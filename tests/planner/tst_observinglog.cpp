@@ -227,6 +227,29 @@ private slots:
         QVERIFY(fileBytes(aavso).endsWith("\nBET PER,2461400.3750,2.9,na,29,30,na,29 2 V 3 30\n"));
     }
 
+    // A night's file with a line that does not read is copied before it is rewritten; one that
+    // cannot be read at all (here a folder) is never written.
+    void damagedFiles()
+    {
+        QTemporaryDir dir;
+        const QByteArray damaged = "jd_utc,magnitude\n2461400.4,2.9\n2461400.41,bright\n";
+        QFile file(dir.filePath("2026-12-25.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+        file.close();
+        auto panel = open(dir.path());
+        QVERIFY(control<QLabel>(panel.get(), "Message")->text().endsWith(
+            "2026-12-25.csv:3: the measurement is not a number"));
+        type(panel.get(), "", "2.9");
+        QCOMPARE(logIn(file.fileName()).entries.size(), std::size_t(2));
+        QCOMPARE(fileBytes(dir.filePath("2026-12-25.unread.csv")), damaged);
+
+        QVERIFY(QDir(dir.path()).mkpath("other/2026-12-25.csv"));
+        auto other = open(dir.filePath("other"));
+        type(other.get(), "", "2.9");
+        QVERIFY(control<QLabel>(other.get(), "Message")->text().contains("not a regular file"));
+        QCOMPARE(control<QTableWidget>(other.get(), "Estimates of the night")->rowCount(), 0);
+    }
+
     // The writer killed at random moments: every entry it said was stored is in the file, which
     // always reads whole, the entries in order and none twice.
     void killed()
