@@ -129,7 +129,7 @@ private slots:
         QTest::addColumn<QString>("estimate");
         QTest::addColumn<bool>("unwritable");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no such star") << "" << "x 2 V 3 29" << false << "“x” is no comparison star of the chart.";
+        QTest::newRow("no such star") << "" << "x 2 V 3 29" << false << "“x” is no comparison star of the chart";
         QTest::newRow("steps of -1") << "" << "29 -1 V 3 30" << false << "none can be negative";
         QTest::newRow("both steps 0") << "" << "29 0 V 0 30" << false << "0 V 0 says nothing";
         QTest::newRow("a label for a magnitude") << "" << "29" << false << "“29” cannot be one";
