@@ -487,5 +487,405 @@
         <source>Elements files (*.txt *.elements);;All files (*)</source>
         <translation>Fichiers d&apos;éléments (*.txt *.elements);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>sky is bright: moon, twilight, light pollution, aurorae</source>
+        <translation>ciel clair : Lune, crépuscule, pollution lumineuse, aurores</translation>
+    </message>
+    <message>
+        <source>clouds, dust, smoke, haze</source>
+        <translation>nuages, poussière, fumée, brume</translation>
+    </message>
+    <message>
+        <source>poor seeing</source>
+        <translation>mauvaise turbulence</translation>
+    </message>
+    <message>
+        <source>low in the sky, near the horizon, in trees, view obstructed</source>
+        <translation>bas sur l&apos;horizon, dans les arbres, vue gênée</translation>
+    </message>
+    <message>
+        <source>unusual activity: fading, flare, bizarre behaviour</source>
+        <translation>activité inhabituelle : baisse, sursaut, comportement étrange</translation>
+    </message>
+    <message>
+        <source>outburst</source>
+        <translation>éruption</translation>
+    </message>
+    <message>
+        <source>non-AAVSO chart</source>
+        <translation>carte non AAVSO</translation>
+    </message>
+    <message>
+        <source>comparison sequence problem</source>
+        <translation>problème de séquence de comparaison</translation>
+    </message>
+    <message>
+        <source>magnitude of the star uncertain</source>
+        <translation>magnitude de l&apos;étoile incertaine</translation>
+    </message>
+    <message>
+        <source>identification of the star uncertain</source>
+        <translation>identification de l&apos;étoile incertaine</translation>
+    </message>
+    <message>
+        <source>faint star, near the observing limit, only glimpsed</source>
+        <translation>étoile faible, près de la limite, à peine entrevue</translation>
+    </message>
+    <message>
+        <source>Observing log</source>
+        <translation>Journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Time of the estimate</source>
+        <translation>Heure de l&apos;estimation</translation>
+    </message>
+    <message>
+        <source>The site&apos;s time, such as 23:14:05; left empty, the moment Enter is pressed. Ctrl+T stamps the present time.</source>
+        <translation>L&apos;heure du site, par exemple 23:14:05 ; laissée vide, l&apos;instant où l&apos;on appuie sur Entrée. Ctrl+T inscrit l&apos;heure présente.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Stamp the present time</source>
+        <translation>Inscrire l&apos;heure présente</translation>
+    </message>
+    <message>
+        <source>Stamps the present time into the time field (Ctrl+T)</source>
+        <translation>Inscrit l&apos;heure présente dans le champ de l&apos;heure (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Estimate</source>
+        <translation>Estimation</translation>
+    </message>
+    <message>
+        <source>2.9, a 2 V 3 b or &lt;3.5</source>
+        <translation>2.9, a 2 V 3 b ou &lt;3.5</translation>
+    </message>
+    <message>
+        <source>AAVSO comment codes</source>
+        <translation>Codes de commentaire AAVSO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the estimate</source>
+        <translation>Ajouter l&apos;estimation</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <source>Estimate:</source>
+        <translation>Estimation :</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codes :</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Comparison stars</source>
+        <translation>Étoiles de comparaison</translation>
+    </message>
+    <message>
+        <source>Estimates of the night</source>
+        <translation>Estimations de la nuit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit the chosen estimate</source>
+        <translation>Modifier l&apos;estimation choisie</translation>
+    </message>
+    <message>
+        <source>Loads the chosen estimate into the fields (F2 or a double click); Enter stores it, Esc cancels</source>
+        <translation>Reprend l&apos;estimation choisie dans les champs (F2 ou double clic) ; Entrée l&apos;enregistre, Échap annule</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the chosen entries</source>
+        <translation>Supprimer les entrées choisies</translation>
+    </message>
+    <message>
+        <source>Deletes the chosen entries (Delete key); Undo brings them back</source>
+        <translation>Supprime les entrées choisies (touche Suppr) ; Annuler les rétablit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last change of the log</source>
+        <translation>Annuler la dernière modification du journal</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the log (Ctrl+Z)</source>
+        <translation>Annule la dernière modification du journal (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Import a file of observations</source>
+        <translation>Importer un fichier d&apos;observations</translation>
+    </message>
+    <message>
+        <source>Adds the night&apos;s points of an AAVSO file, a file of JD and magnitude columns or an exported log</source>
+        <translation>Ajoute les points de la nuit d&apos;un fichier AAVSO, d&apos;un fichier en colonnes de JD et de magnitude ou d&apos;un journal exporté</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Export the night&apos;s log</source>
+        <translation>Exporter le journal de la nuit</translation>
+    </message>
+    <message>
+        <source>AAVSO file…</source>
+        <translation>Fichier AAVSO…</translation>
+    </message>
+    <message>
+        <source>Write the night&apos;s AAVSO Visual file</source>
+        <translation>Écrire le fichier AAVSO Visual de la nuit</translation>
+    </message>
+    <message>
+        <source>Writes your estimates of the night as an AAVSO Visual file, ready to submit</source>
+        <translation>Écrit vos estimations de la nuit en fichier AAVSO Visual, prêt à soumettre</translation>
+    </message>
+    <message>
+        <source>Comparison stars: %1</source>
+        <translation>Étoiles de comparaison : %1</translation>
+    </message>
+    <message>
+        <source>A magnitude (2.9), fainter than a magnitude (&lt;3.5), or a step estimate between two comparison stars, the brighter first: a 2 V 3 b. %1</source>
+        <translation>Une magnitude (2.9), plus faible qu&apos;une magnitude (&lt;3.5), ou une estimation par degrés entre deux étoiles de comparaison, la plus brillante d&apos;abord : a 2 V 3 b. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Now is not in the night of %1 (%2): type the time of the estimate.</source>
+        <translation>Maintenant n&apos;est pas dans la nuit du %1 (%2) : tapez l&apos;heure de l&apos;estimation.</translation>
+    </message>
+    <message>
+        <source>The time is hours, minutes and seconds of the site&apos;s clock, such as 23:14:05, not “%1”.</source>
+        <translation>L&apos;heure s&apos;écrit en heures, minutes et secondes de l&apos;heure du site, par exemple 23:14:05, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 is not in the night of %2 (%3).</source>
+        <translation>%1 n&apos;est pas dans la nuit du %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Choose a night first.</source>
+        <translation>Choisissez d&apos;abord une nuit.</translation>
+    </message>
+    <message>
+        <source>Type an estimate: a magnitude (2.9), a step estimate (a 2 V 3 b) or fainter than (&lt;3.5).</source>
+        <translation>Tapez une estimation : une magnitude (2.9), une estimation par degrés (a 2 V 3 b) ou plus faible que (&lt;3.5).</translation>
+    </message>
+    <message>
+        <source>“%1” is no estimate: type a magnitude (2.9), a step estimate between two comparison stars (a 2 V 3 b) or fainter than (&lt;3.5).</source>
+        <translation>« %1 » n&apos;est pas une estimation : tapez une magnitude (2.9), une estimation par degrés entre deux étoiles de comparaison (a 2 V 3 b) ou plus faible que (&lt;3.5).</translation>
+    </message>
+    <message>
+        <source>“%1” is no comparison star of the chart: name one of those below, or its label.</source>
+        <translation>« %1 » n&apos;est pas une étoile de comparaison de la carte : nommez l&apos;une de celles ci-dessous, ou son étiquette.</translation>
+    </message>
+    <message>
+        <source>Both sides name the same star: compare Algol with two different stars.</source>
+        <translation>Les deux côtés nomment la même étoile : comparez Algol à deux étoiles différentes.</translation>
+    </message>
+    <message>
+        <source>Steps are counted from 0 up; none can be negative.</source>
+        <translation>Les degrés se comptent à partir de 0 ; aucun ne peut être négatif.</translation>
+    </message>
+    <message>
+        <source>More than %1 steps: compare Algol with nearer stars.</source>
+        <translation>Plus de %1 degrés : comparez Algol à des étoiles plus proches en éclat.</translation>
+    </message>
+    <message>
+        <source>0 V 0 says nothing: at least one of the steps is above 0.</source>
+        <translation>0 V 0 ne dit rien : au moins l&apos;un des degrés dépasse 0.</translation>
+    </message>
+    <message>
+        <source>The magnitude of Algol lies between %1 and %2: “%3” cannot be one.</source>
+        <translation>La magnitude d&apos;Algol est comprise entre %1 et %2 : « %3 » ne peut pas en être une.</translation>
+    </message>
+    <message>
+        <source>The comment codes are letters of B U W L D Y K S Z I V:
+%1</source>
+        <translation>Les codes de commentaire sont des lettres parmi B U W L D Y K S Z I V :
+%1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1. The estimate is still in the field.</source>
+        <translation>Non enregistrée : %1. L&apos;estimation reste dans le champ.</translation>
+    </message>
+    <message>
+        <source>Stored: %1 at %2.</source>
+        <translation>Enregistrée : %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Choose the estimate to edit in the table.</source>
+        <translation>Choisissez dans le tableau l&apos;estimation à modifier.</translation>
+    </message>
+    <message>
+        <source>An imported point is edited in its own file: delete it, then import the file again.</source>
+        <translation>Un point importé se modifie dans son propre fichier : supprimez-le, puis importez de nouveau le fichier.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Editing the estimate of %1: Enter stores the change, Esc cancels.</source>
+        <translation>Modification de l&apos;estimation de %1 : Entrée enregistre la modification, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Choose the entries to delete in the table.</source>
+        <translation>Choisissez dans le tableau les entrées à supprimer.</translation>
+    </message>
+    <message>
+        <source>Nothing was deleted: %1.</source>
+        <translation>Rien n&apos;a été supprimé : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was undone: %1.</source>
+        <translation>Rien n&apos;a été annulé : %1.</translation>
+    </message>
+    <message>
+        <source>The last change was undone.</source>
+        <translation>La dernière modification a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1: points added: %2; outside this night: %3; already in the log: %4</source>
+        <translation>%1 : points ajoutés : %2 ; hors de cette nuit : %3 ; déjà dans le journal : %4</translation>
+    </message>
+    <message>
+        <source>; lines skipped: %1</source>
+        <translation> ; lignes ignorées : %1</translation>
+    </message>
+    <message>
+        <source>; fainter-than estimates skipped: %1</source>
+        <translation> ; estimations « plus faible que » ignorées : %1</translation>
+    </message>
+    <message>
+        <source>; rows of other stars left out: %1</source>
+        <translation> ; lignes d&apos;autres étoiles écartées : %1</translation>
+    </message>
+    <message>
+        <source>The AAVSO file needs your observer code: set it in the settings first.</source>
+        <translation>Le fichier AAVSO demande votre code d&apos;observateur : indiquez-le d&apos;abord dans les réglages.</translation>
+    </message>
+    <message>
+        <source>The night&apos;s log holds no estimate of yours to submit.</source>
+        <translation>Le journal de la nuit ne contient aucune estimation de vous à soumettre.</translation>
+    </message>
+    <message>
+        <source>Import observations</source>
+        <translation>Importer des observations</translation>
+    </message>
+    <message>
+        <source>Observation files (*.txt *.csv *.tsv *.dat);;All files (*)</source>
+        <translation>Fichiers d&apos;observations (*.txt *.csv *.tsv *.dat);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>AAVSO Visual file</source>
+        <translation>Fichier AAVSO Visual</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1; nothing will be written to it.</source>
+        <translation>%1 ; rien n&apos;y sera écrit.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that cannot be read and could not be copied to %2 (%3); nothing will be written to it.</source>
+        <translation>%1 a des lignes illisibles et n&apos;a pas pu être copié dans %2 (%3) ; rien n&apos;y sera écrit.</translation>
+    </message>
+    <message>
+        <source>%1 has lines that cannot be read; the file as it was is kept in %2.</source>
+        <translation>%1 a des lignes illisibles ; le fichier tel qu&apos;il était est conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>no night is open</source>
+        <translation>aucune nuit n&apos;est ouverte</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>no such entry</source>
+        <translation>cette entrée n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>rien à annuler</translation>
+    </message>
+    <message>
+        <source>the night&apos;s log could not be written: %1</source>
+        <translation>le journal de la nuit n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries deleted: %n. Ctrl+Z brings them back.</source>
+        <translation>
+            <numerusform>%n entrée supprimée. Ctrl+Z la rétablit.</numerusform>
+            <numerusform>%n entrées supprimées. Ctrl+Z les rétablit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Other lines that cannot be read: %n.</source>
+        <translation>
+            <numerusform>Autre ligne illisible : %n.</numerusform>
+            <numerusform>Autres lignes illisibles : %n.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
