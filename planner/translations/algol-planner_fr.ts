@@ -488,4 +488,67 @@
         <translation>Fichiers d&apos;éléments (*.txt *.elements);;Tous les fichiers (*)</translation>
     </message>
 </context>
+<context>
+    <name>OcDiagram</name>
+    <message>
+        <source>Algol: O−C of the times of minimum (timings: %1)</source>
+        <translation>Algol : O−C des instants de minimum (instants : %1)</translation>
+    </message>
+    <message>
+        <source>fitted: Min I = %1 %2 + %3 E</source>
+        <translation>ajustés : Min I = %1 %2 + %3 E</translation>
+    </message>
+    <message>
+        <source>O−C diagram</source>
+        <translation>Diagramme O−C</translation>
+    </message>
+    <message>
+        <source>No timings to show</source>
+        <translation>Aucun instant de minimum à montrer</translation>
+    </message>
+    <message>
+        <source>O−C (minutes)</source>
+        <translation>O−C (minutes)</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>timing, with its error</source>
+        <translation>instant de minimum, avec son erreur</translation>
+    </message>
+    <message>
+        <source>beyond 3 sigma of the fit</source>
+        <translation>au-delà de 3 sigma de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>left out of the fit</source>
+        <translation>écarté de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>zero: %1</source>
+        <translation>zéro : %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 UTC, E %3: O−C %4 min (%5 d) ± %6 min</source>
+        <translation>%1 %2 UTC, E %3 : O−C %4 min (%5 j) ± %6 min</translation>
+    </message>
+    <message>
+        <source>; beyond 3 sigma of the fit</source>
+        <translation> ; au-delà de 3 sigma de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>; left out of the fit</source>
+        <translation> ; écarté de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>Algol planner: the O−C diagram of the times of minimum</source>
+        <translation>Planificateur Algol : le diagramme O−C des instants de minimum</translation>
+    </message>
+    <message>
+        <source>Algol planner: the O−C diagram of the times of minimum, from %1</source>
+        <translation>Planificateur Algol : le diagramme O−C des instants de minimum, d&apos;après %1</translation>
+    </message>
+</context>
 </TS>
