@@ -153,12 +153,16 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
     sheet.faintest = faintest + kMagnitudeMargin;
 
     // The night whose evening holds the minimum or the first estimate.
-    const double reference = timed ? timing->minimumJdUtc : drawn ? from + kMarginDays : 0;
-    const QDateTime local = listing::utcOfJulianDay(reference).toTimeZone(night.zone);
-    const QDate evening = local.time().hour() < 12 ? local.date().addDays(-1) : local.date();
-    sheet.title = Texts::tr("%1: light curve of the night of %2")
-                      .arg(listing::algolName(), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
-    sheet.timeAxis = Texts::tr("Local time (%1)").arg(listing::localTimeOf(local, night.zone).abbreviation);
+    if (drawn) {
+        const QDateTime local = listing::utcOfJulianDay(timed ? timing->minimumJdUtc : from + kMarginDays)
+                                    .toTimeZone(night.zone);
+        const QDate evening = local.time().hour() < 12 ? local.date().addDays(-1) : local.date();
+        sheet.title = Texts::tr("%1: light curve of the night of %2")
+                          .arg(listing::algolName(), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
+        sheet.timeAxis = Texts::tr("Local time (%1)").arg(listing::localTimeOf(local, night.zone).abbreviation);
+    } else {
+        sheet.title = Texts::tr("%1: light curve").arg(listing::algolName());
+    }
 
     const auto given = [](const QString &text) { return text.trimmed().isEmpty() ? Texts::tr("not given") : text.trimmed(); };
     sheet.header << Texts::tr("Site: %1, %2; observer: %3; instrument: %4")

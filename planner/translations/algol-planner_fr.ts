@@ -625,6 +625,10 @@
         <source>comparison star (AAVSO label)</source>
         <translation>étoile de comparaison (étiquette AAVSO)</translation>
     </message>
+    <message>
+        <source>%1: light curve</source>
+        <translation>%1 : courbe de lumière</translation>
+    </message>
 </context>
 <context>
     <name>ObservingSheet</name>

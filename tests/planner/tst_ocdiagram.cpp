@@ -279,16 +279,19 @@ private slots:
     void sheets_data()
     {
         QTest::addColumn<bool>("lightCurve");
+        QTest::addColumn<bool>("empty");
         QTest::addColumn<QStringList>("texts");
         // The light curve: a template timing of 21:25:57 UTC (JD 2461400.39302: 0.10698 d, 2 h 34 min
         // 3 s, before 26 December 00:00 UTC), 22:25:57 CET.
-        QTest::newRow("light curve") << true << QStringList{
+        QTest::newRow("light curve") << true << false << QStringList{
             "Algol (β Per): light curve of the night of Friday 25 December 2026",
             "Site: Paris, 48.85° N, 2.35° E, 35 m; observer: TVIS; instrument: 10×50 binoculars",
             "Minimum: 22:25:57 CET, 21:25:57 UT, HJD 2461400.39741 ± 0.00248 d (± 3.6 min)",
             "E 2048, O−C +0.00877 d (+12.6 min); method: fit of the eclipse template; N = 42",
             "20 δ Per"};
-        QTest::newRow("observing sheet") << false << QStringList{
+        QTest::newRow("light curve of nothing") << true << true
+                                                << QStringList{"Algol (β Per): light curve", "Not timed", "No estimates"};
+        QTest::newRow("observing sheet") << false << false << QStringList{
             "Algol (β Per): observing sheet for the night of Friday 25 December 2026",
             "Predicted minimum: 22:13 CET (21:13 UT)", "Site: Paris, 48.85° N, 2.35° E, 0 m; time zone Europe/Paris",
             "30", "δ Per", "Your estimates"};
@@ -296,6 +299,7 @@ private slots:
     void sheets()
     {
         QFETCH(bool, lightCurve);
+        QFETCH(bool, empty);
         QFETCH(QStringList, texts);
         std::function<void(QPainter &, const QRectF &)> paint;
         if (lightCurve) {
@@ -320,9 +324,13 @@ private slots:
             night.templateDepth = 1;
             for (int i = -12; i <= 12; ++i)
                 night.estimates.append({timing.minimumJdUtc + i / 48.0, 3.3 - 0.001 * i * i, i == -12});
+            if (empty) {
+                night.timing.reset();
+                night.estimates.clear();
+            }
             const LightCurveSheet sheet = lightCurveSheet(night, QLocale::c());
-            QCOMPARE(sheet.header.size(), 4);
-            QVERIFY(!sheet.eclipse.isEmpty());
+            QCOMPARE(sheet.header.size(), empty ? 3 : 4);
+            QCOMPARE(sheet.eclipse.isEmpty(), empty);
             paint = [sheet](QPainter &painter, const QRectF &area) { paintLightCurveSheet(painter, area, sheet); };
         } else {
             const ObservingSheet sheet = observingSheet(parisRequest(), christmasMinimum(), QStringLiteral("Paris"),
