@@ -888,4 +888,217 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>OcDiagram</name>
+    <message>
+        <source>Algol: O−C of the times of minimum (timings: %1)</source>
+        <translation>Algol : O−C des instants de minimum (instants : %1)</translation>
+    </message>
+    <message>
+        <source>fitted: Min I = %1 %2 + %3 E</source>
+        <translation>ajustés : Min I = %1 %2 + %3 E</translation>
+    </message>
+    <message>
+        <source>O−C diagram</source>
+        <translation>Diagramme O−C</translation>
+    </message>
+    <message>
+        <source>No timings to show</source>
+        <translation>Aucun instant de minimum à montrer</translation>
+    </message>
+    <message>
+        <source>O−C (minutes)</source>
+        <translation>O−C (minutes)</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>timing, with its error</source>
+        <translation>instant de minimum, avec son erreur</translation>
+    </message>
+    <message>
+        <source>beyond 3 sigma of the fit</source>
+        <translation>au-delà de 3 sigma de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>left out of the fit</source>
+        <translation>écarté de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>zero: %1</source>
+        <translation>zéro : %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 UTC, E %3: O−C %4 min (%5 d) ± %6 min</source>
+        <translation>%1 %2 UTC, E %3 : O−C %4 min (%5 j) ± %6 min</translation>
+    </message>
+    <message>
+        <source>; beyond 3 sigma of the fit</source>
+        <translation> ; au-delà de 3 sigma de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>; left out of the fit</source>
+        <translation> ; écarté de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>Algol planner: the O−C diagram of the times of minimum</source>
+        <translation>Planificateur Algol : le diagramme O−C des instants de minimum</translation>
+    </message>
+    <message>
+        <source>Algol planner: the O−C diagram of the times of minimum, from %1</source>
+        <translation>Planificateur Algol : le diagramme O−C des instants de minimum, d&apos;après %1</translation>
+    </message>
+</context>
+<context>
+    <name>LightCurveSheet</name>
+    <message>
+        <source>Kwee and van Woerden</source>
+        <translation>Kwee et van Woerden</translation>
+    </message>
+    <message>
+        <source>fit of the eclipse template</source>
+        <translation>ajustement du modèle d&apos;éclipse</translation>
+    </message>
+    <message>
+        <source>%1: light curve of the night of %2</source>
+        <translation>%1 : courbe de lumière de la nuit du %2</translation>
+    </message>
+    <message>
+        <source>Local time (%1)</source>
+        <translation>Heure locale (%1)</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non précisé</translation>
+    </message>
+    <message>
+        <source>Site: %1, %2; observer: %3; instrument: %4</source>
+        <translation>Lieu : %1, %2 ; observateur : %3 ; instrument : %4</translation>
+    </message>
+    <message>
+        <source>Elements: %1</source>
+        <translation>Éléments : %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1 %2, %3 UT, %4 %5 ± %6 d (± %7 min)</source>
+        <translation>Minimum : %1 %2, %3 TU, %4 %5 ± %6 j (± %7 min)</translation>
+    </message>
+    <message>
+        <source>E %1, O−C %2 d (%3 min); method: %4; N = %5</source>
+        <translation>E %1, O−C %2 j (%3 min) ; méthode : %4 ; N = %5</translation>
+    </message>
+    <message>
+        <source>Not timed: %1</source>
+        <translation>Non chronométré : %1</translation>
+    </message>
+    <message>
+        <source>Not timed</source>
+        <translation>Non chronométré</translation>
+    </message>
+    <message>
+        <source>No estimates</source>
+        <translation>Aucune estimation</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimation</translation>
+    </message>
+    <message>
+        <source>fainter than</source>
+        <translation>plus faible que</translation>
+    </message>
+    <message>
+        <source>eclipse template fitted</source>
+        <translation>modèle d&apos;éclipse ajusté</translation>
+    </message>
+    <message>
+        <source>time of minimum and its error</source>
+        <translation>instant du minimum et son erreur</translation>
+    </message>
+    <message>
+        <source>comparison star (AAVSO label)</source>
+        <translation>étoile de comparaison (étiquette AAVSO)</translation>
+    </message>
+    <message>
+        <source>%1: light curve</source>
+        <translation>%1 : courbe de lumière</translation>
+    </message>
+</context>
+<context>
+    <name>ObservingSheet</name>
+    <message>
+        <source>%1: observing sheet for the night of %2</source>
+        <translation>%1 : fiche d&apos;observation de la nuit du %2</translation>
+    </message>
+    <message>
+        <source>Time (%1)</source>
+        <translation>Heure (%1)</translation>
+    </message>
+    <message>
+        <source>unnamed site</source>
+        <translation>lieu sans nom</translation>
+    </message>
+    <message>
+        <source>Site: %1, %2; time zone %3</source>
+        <translation>Lieu : %1, %2 ; fuseau horaire %3</translation>
+    </message>
+    <message>
+        <source>Site: %1; time zone %2</source>
+        <translation>Lieu : %1 ; fuseau horaire %2</translation>
+    </message>
+    <message>
+        <source>Predicted minimum: about %1 %2 (times rounded to the half hour)</source>
+        <translation>Minimum prévu : vers %1 %2 (heures arrondies à la demi-heure)</translation>
+    </message>
+    <message>
+        <source>Predicted minimum: %1 %2 (%3 UT)</source>
+        <translation>Minimum prévu : %1 %2 (%3 TU)</translation>
+    </message>
+    <message>
+        <source>Elements: %1</source>
+        <translation>Éléments : %1</translation>
+    </message>
+    <message>
+        <source>Uncertainty of the prediction: ±%1 min</source>
+        <translation>Incertitude de la prévision : ±%1 min</translation>
+    </message>
+    <message>
+        <source>Predicted magnitude of Algol (grey: too low or sky too bright)</source>
+        <translation>Magnitude prévue d&apos;Algol (en gris : trop basse ou ciel trop clair)</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Comparison stars (AAVSO label, star, magnitude)</source>
+        <translation>Étoiles de comparaison (étiquette AAVSO, étoile, magnitude)</translation>
+    </message>
+    <message>
+        <source>Your estimates</source>
+        <translation>Vos estimations</translation>
+    </message>
+    <message>
+        <source>Observer: ____________________    Instrument: ____________________</source>
+        <translation>Observateur : ____________________    Instrument : ____________________</translation>
+    </message>
+    <message>
+        <source>Estimate (e.g. 30 (2) V (1) 26)</source>
+        <translation>Estimation (p. ex. 30 (2) V (1) 26)</translation>
+    </message>
+    <message>
+        <source>Sky, Moon, notes</source>
+        <translation>Ciel, Lune, notes</translation>
+    </message>
+</context>
 </TS>

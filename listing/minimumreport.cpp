@@ -1,0 +1,98 @@
+#include "minimumreport.h"
+
+#include "wording.h"
+
+#include "timetypes.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace listing {
+
+namespace {
+
+constexpr int kFewestDecimals = 4;
+constexpr int kMostDecimals = 6;
+
+QString scaleText(sky::DateScale scale)
+{
+    switch (scale) {
+    case sky::DateScale::JulianDayUtc:
+        return QStringLiteral("JD");
+    case sky::DateScale::HeliocentricUtc:
+        return QStringLiteral("HJD");
+    case sky::DateScale::BarycentricTdb:
+        break;
+    }
+    return QStringLiteral("BJD_TDB");
+}
+
+QString elementsText(const std::string &name)
+{
+    const std::optional<sky::ElementSet> set = sky::parseElementSet(name);
+    if (!set)
+        return QString::fromStdString(name);
+    const QString formula = QStringLiteral("%1 %2 + %3 E")
+                                .arg(set->reference == sky::TimeReference::Heliocentric ? QStringLiteral("HJD")
+                                                                                        : QStringLiteral("JD"),
+                                     shortest(set->elements.epoch), shortest(set->elements.period));
+    switch (set->kind) {
+    case sky::ElementSetKind::Current:
+        return formula + QStringLiteral(" (O−C gateway)");
+    case sky::ElementSetKind::Classic:
+        return formula + QStringLiteral(" (classic)");
+    case sky::ElementSetKind::Custom:
+    case sky::ElementSetKind::Fitted:
+        break;
+    }
+    return formula;
+}
+
+QString signedText(double value, int decimals)
+{
+    const QString text = fixedNumber(value, decimals);
+    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
+}
+
+} // namespace
+
+QString algolName()
+{
+    return QStringLiteral("Algol (β Per)");
+}
+
+// Each field as the minima lists print it: the time with "±" its error, E, O−C in days, the
+// observer (IBVS 2545, 1984, Table I: "Star HJD E O-C Observer", "4450.7980 +- .0006 1430
+// .0308 F"); the elements they are against as "Hel. J.D. Min. = 2441275.962 + 9.1032884 E" (IBVS
+// 668, 1972); the method, the band and the number of points after them as remarks, which the
+// BAV's collection of times of minima carries beside each time.
+QString minimumReportLine(const timing::TimingRecord &record, const QString &instrument)
+{
+    const double error = record.errorDays;
+    const int decimals = error > 0 && std::isfinite(error)
+        ? std::clamp(1 - int(std::floor(std::log10(error))), kFewestDecimals, kMostDecimals)
+        : kFewestDecimals;
+    QString line = QStringLiteral("%1 Min I %2 %3 ± %4, E %5, O−C %6 d (%7 min)")
+                       .arg(algolName(), scaleText(record.scale), fixedNumber(record.minimum, decimals),
+                            fixedNumber(error, decimals), QString::number(record.cycle),
+                            signedText(record.ocDays, decimals),
+                            signedText(record.ocDays * ephemeris::kMinutesPerDay, 1));
+    if (!record.elements.empty())
+        line += QStringLiteral(" against ") + elementsText(record.elements);
+    QStringList remarks;
+    for (const std::string &remark : {record.method == "kvw" ? std::string("KvW") : record.method, record.band})
+        if (!remark.empty())
+            remarks << QString::fromStdString(remark);
+    remarks << QStringLiteral("N %1").arg(record.points);
+    const QString observers = QString::fromStdString(record.observers).simplified();
+    if (!observers.isEmpty())
+        remarks << (observers.contains(QLatin1Char(' ')) ? QStringLiteral("observers ") : QStringLiteral("observer "))
+                + observers;
+    if (!instrument.trimmed().isEmpty())
+        remarks << instrument.trimmed();
+    return line + QStringLiteral(", ") + remarks.join(QStringLiteral(", "));
+}
+
+} // namespace listing
