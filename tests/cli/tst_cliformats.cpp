@@ -192,6 +192,38 @@ private slots:
         QVERIFY2(!text.contains(QStringLiteral("Azimuth")), qPrintable(text));
     }
 
+    // Where the site comes from, and why there is none: the header's first line, or its fourth
+    // without a site. (A typed site and none typed: table() and tableWithoutSite().)
+    void tableSaysWhereFrom_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the planner's site") << int(SiteSource::PlannerSite) << "Lyon"
+            << "Minima of Algol seen from Lyon (your planner's site), 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the planner's site, its name with a line end") << int(SiteSource::PlannerSite) << "Lyon\nfake"
+            << "Minima of Algol seen from Lyon\\nfake (your planner's site), 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the planner's site without a name") << int(SiteSource::PlannerSite) << ""
+            << "Minima of Algol seen from your planner's site, 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the zone's city") << int(SiteSource::ZoneCity) << "Paris"
+            << "Minima of Algol seen from Paris, the city of your time zone Europe/Paris, 48.85° N, 2.35° E, 35 m "
+               "(--lat and --lon give your own site)";
+        QTest::newRow("a zone without a city") << int(SiteSource::ZoneCity) << ""
+            << "No site: none typed (--lat and --lon) or saved by the planner, and the time zone Europe/Paris "
+               "names no city; the minima are listed without their altitudes and visibility.";
+    }
+    void tableSaysWhereFrom()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, place);
+        QFETCH(QString, line);
+        Report report = place.isEmpty() && source == int(SiteSource::ZoneCity) ? plainReport() : parisReport();
+        report.request.siteSource = SiteSource(source);
+        report.request.placeName = place;
+        const QStringList lines = QString::fromUtf8(tableText(report, QLocale::c())).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(report.request.site ? 0 : 3), line);
+    }
+
     void tableAndCalendarOfFittedElements()
     {
         const QString text = QString::fromUtf8(tableText(fittedReport(), QLocale::c()));
