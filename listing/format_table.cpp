@@ -2,6 +2,7 @@
 
 #include "inputfiles.h"
 #include "listingtexts.h"
+#include "nightsky.h"
 #include "textcolumns.h"
 #include "wording.h"
 
@@ -102,6 +103,7 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     Column uncertainty(Listing::tr("Uncertainty"), false);
     Column scatter(Listing::tr("Scatter"), false);
     const bool fitted = report.request.elements.kind == sky::ElementSetKind::Fitted;
+    Column watchable(Listing::tr("Watchable"), false);
     Column observable(Listing::tr("Observable"), false);
     for (const ReportRow &row : report.rows) {
         cycle.cells << QString::number(row.minimum.cycle);
@@ -121,6 +123,10 @@ QByteArray tableText(const Report &report, const QLocale &locale)
         sun.cells << degrees(at.sun.altitudeDeg, locale);
         moon.cells << degrees(at.moon.altitudeDeg, locale);
         lit.cells << fixedNumber(at.moonIlluminatedFraction * 100, 0, locale) + QStringLiteral(" %");
+        watchable.cells << (row.watchableHours
+                                ? Listing::tr("%1 of %2 h").arg(fixedNumber(*row.watchableHours, 1, locale),
+                                                                fixedNumber(sky::kWatchWindowHours, 0, locale))
+                                : QString());
         observable.cells << (row.minimum.observable() ? Listing::tr("yes")
                                                       : Listing::tr("no: %1").arg(hindranceText(row.minimum)));
     }
@@ -131,7 +137,7 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     if (fitted)
         columns << scatter;
     if (site)
-        columns << observable;
+        columns << watchable << observable;
     text += QLatin1Char('\n') + alignedColumns(columns);
     if (!sentence.isEmpty())
         text += QLatin1Char('\n') + sentence + QLatin1Char('\n');

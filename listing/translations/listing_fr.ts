@@ -239,6 +239,18 @@
         <source>No site: none typed (--lat and --lon) or saved by the planner, and the time zone %1 names no city; the minima are listed without their altitudes and visibility.</source>
         <translation>Aucun lieu : ni saisi (--lat et --lon) ni enregistré par le planificateur, et le fuseau horaire %1 ne nomme aucune ville ; les minima sont listés sans leurs hauteurs ni leur visibilité.</translation>
     </message>
+    <message>
+        <source>Watchable</source>
+        <translation>Heures utiles</translation>
+    </message>
+    <message>
+        <source>%1 of %2 h</source>
+        <translation>%1 sur %2 h</translation>
+    </message>
+    <message>
+        <source>Watchable: %1 of the %2 hours around the minimum.</source>
+        <translation>Heures utiles : %1 sur les %2 heures autour du minimum.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

@@ -210,9 +210,9 @@ grep -qE '^[0-9]+,2046-07-[0-9T:]+Z,2046-07-[0-9T:]+-04:00,EDT,' out || fail "Ne
 
 # Zones of a fixed offset, with no rules of their own, and no city: no site.
 run --tz UTC --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T16:1[0-9:]+\+00:00,UTC,15$' out || fail "UTC: $(cat out err)"
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T16:1[0-9:]+\+00:00,UTC,15,$' out || fail "UTC: $(cat out err)"
 run --tz Etc/GMT-2 --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T18:1[0-9:]+\+02:00,\+02,15$' out || fail "Etc/GMT-2: $(cat out err)"
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T18:1[0-9:]+\+02:00,\+02,15,$' out || fail "Etc/GMT-2: $(cat out err)"
 run --tz UTC --days 3
 grep -q '^No site: none typed (--lat and --lon) or saved by the planner, and the time zone UTC names no city; ' out \
     || fail "UTC's table: $(cat out err)"
@@ -231,6 +231,19 @@ grep -q "^Minima of Algol seen from Lyon (your planner's site), 45.76° N, 4.84�
 run --lat 48.85 --lon 2.35 --days 3
 grep -q '^Minima of Algol seen from 48.85° N, 2.35° E, 0 m, time zone Europe/Paris$' out || fail "typed site: $(head -1 out)"
 rm "$HOME/.config/algol-planner.json"
+
+# The watchable hours of each minimum, last in the CSV: the minutes of the 6 hours around it with
+# Algol at 20 degrees or more and the Sun at -12 or less, counted every minute with astropy 5.2.1
+# offline (as tests/planner/tst_planner.cpp), to 0.1 hour and a minute.
+run "${paris[@]}" --from 2026-12-08T18:00 --days 30 --all --format csv
+/usr/bin/python3 - out <<'PY' || fail "watchable hours: $(cat out err)"
+import csv, sys
+minutes = {2043: 0, 2044: 0, 2045: 43, 2046: 222, 2047: 360, 2048: 360, 2049: 225, 2050: 31, 2051: 0, 2052: 0}
+rows = list(csv.DictReader(open(sys.argv[1])))
+assert list(rows[0])[-1] == "watchable_hours" and len(rows) == 10, rows
+for r in rows:
+    assert abs(float(r["watchable_hours"]) - minutes[int(r["cycle"])] / 60) <= 0.05 + 1 / 60, r
+PY
 
 # French: headings, messages and Qt's own option texts.
 LANG=fr_FR.UTF-8 run "${paris[@]}" --from 2026-12-08T12:00
