@@ -27,7 +27,8 @@ struct CommandParser
     std::optional<ParsedCommandLine> parse(const QStringList &arguments, Command command)
     {
         if (!parser.parse(arguments))
-            return UsageError{listing::visible(parser.errorText())};
+            return UsageError{parseError(parser, arguments, command == Command::Time ? QStringLiteral("time")
+                                                                                    : QStringLiteral("fit"))};
         if (parser.isSet(help))
             return ShowHelp{command};
         return std::nullopt;

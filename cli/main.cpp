@@ -1,6 +1,7 @@
 // algol-minima: lists the minima of Algol that an observer can see, times the minima observed and
-// fits elements to their timings. main() reads the world (the clock, the zone, the locale),
-// parses, calls and prints; everything else is in the libraries.
+// fits elements to their timings. main() reads the world (the clock, the zone, the locale, where
+// the planner keeps its site and tzdata its tables), parses, calls and prints; everything else is
+// in the libraries.
 
 #include "commands.h"
 #include "formats.h"
@@ -8,6 +9,7 @@
 #include "options.h"
 #include "output.h"
 #include "report.h"
+#include "savedsite.h"
 #include "wording.h"
 
 #include <QCoreApplication>
@@ -70,8 +72,9 @@ int main(int argc, char *argv[])
     listing::installTranslations(locale, QStringLiteral("algol-minima"));
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const cli::ParsedCommandLine parsed =
-        cli::parseCommandLine(QCoreApplication::arguments(), {now, systemZoneId()});
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(
+        QCoreApplication::arguments(),
+        {now, systemZoneId(), listing::plannerSettingsPath(), QStringLiteral("/usr/share/zoneinfo"), locale});
     if (const auto *error = std::get_if<cli::UsageError>(&parsed)) {
         cli::printMessage(error->message);
         return 2;

@@ -16,6 +16,41 @@ void refuse(const QString &option, const QString &message)
     throw Refusal{QStringLiteral("--%1: %2").arg(option, message)};
 }
 
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments, const QString &command)
+{
+    const QString help = command.isEmpty() ? QStringLiteral("algol-minima --help")
+                                           : QStringLiteral("algol-minima %1 --help").arg(command);
+    // The options come before "--".
+    QStringList typed = arguments.mid(1);
+    if (const qsizetype end = typed.indexOf(QStringLiteral("--")); end >= 0)
+        typed = typed.first(end);
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        const QString &name = unknown.first();
+        QString option = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        // -lat is read as the letters -l -a -t: it is said as typed.
+        for (const QString &argument : std::as_const(typed)) {
+            const QString before = argument.section(QLatin1Char('='), 0, 0);
+            if (name.size() == 1 && before.size() > 2 && before.startsWith(QLatin1Char('-'))
+                && !before.startsWith(QLatin1String("--")) && before.contains(name)) {
+                option = before;
+                break;
+            }
+        }
+        const QString message = AlgolMinima::tr("unknown option %1 (see %2)").arg(listing::visible(option), help);
+        return command.isEmpty() ? message : command + QStringLiteral(": ") + message;
+    }
+    // Qt's own message names the argument as typed: it tells which one lacks or has a value.
+    const QString error = parser.errorText();
+    for (const QString &argument : std::as_const(typed)) {
+        const QString before = argument.section(QLatin1Char('='), 0, 0);
+        if (error == QCoreApplication::translate("QCommandLineParser", "Missing value after '%1'.").arg(argument))
+            return AlgolMinima::tr("%1: the value is missing (see %2)").arg(listing::visible(argument), help);
+        if (error == QCoreApplication::translate("QCommandLineParser", "Unexpected value after '%1'.").arg(before))
+            return AlgolMinima::tr("%1: this option takes no value (see %2)").arg(listing::visible(before), help);
+    }
+    return listing::visible(error);
+}
+
 QString wrapped(const QString &text, qsizetype width)
 {
     QString result;
@@ -42,11 +77,15 @@ QString commandHelpText(const QCommandLineParser &parser, const QString &usage)
 }
 
 double readNumber(const QCommandLineParser &parser, const QString &option, double lowest,
-                  double highest, const char *what)
+                  double highest, const char *what, const QLocale &locale)
 {
     const QString text = parser.value(option);
+    QLocale strict = locale;
+    strict.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    double value = strict.toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
         refuse(option, QCoreApplication::translate("AlgolMinima", what).arg(lowest).arg(highest).arg(listing::visible(text)));
     }

@@ -17,6 +17,11 @@ struct Refusal
 
 [[noreturn]] void refuse(const QString &option, const QString &message);
 
+// What the parser refused (an unknown option, a missing or unexpected value), said as the other
+// refusals are, with the help to read: "time: unknown option --lat (see algol-minima time --help)".
+// command is empty for the listing.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments, const QString &command);
+
 // Words joined into lines of at most width characters (the option parser leaves the
 // description as one line).
 QString wrapped(const QString &text, qsizetype width);
@@ -25,10 +30,11 @@ QString wrapped(const QString &text, qsizetype width);
 // FILE...".
 QString commandHelpText(const QCommandLineParser &parser, const QString &usage);
 
-// A number from lowest to highest; what is the message's text, with %1 and %2 for the bounds
-// and %3 for what was typed.
+// A number from lowest to highest, with a decimal point or as the locale writes it (48,85 in
+// French, its group separators refused); what is the message's text, with %1 and %2 for the
+// bounds and %3 for what was typed.
 double readNumber(const QCommandLineParser &parser, const QString &option, double lowest,
-                  double highest, const char *what);
+                  double highest, const char *what, const QLocale &locale = QLocale::c());
 // table, csv, json, and ics when a calendar is offered.
 OutputFormat readFormat(const QCommandLineParser &parser, const QString &option, bool calendar);
 // current, classic, EPOCH:PERIOD[:hjd|jd], or the name of a file (read later: the set stays as

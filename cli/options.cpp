@@ -2,7 +2,9 @@
 
 #include "inputfiles.h"
 #include "optionreaders.h"
+#include "savedsite.h"
 #include "texts.h"
+#include "zonecity.h"
 #include "zonetime.h"
 
 #include <QCommandLineParser>
@@ -132,11 +134,22 @@ void checkInCalendar(const QString &option, const QDateTime &instant, const QTim
 MinimaOptions readOptions(const Parser &p, const Environment &environment)
 {
     const QCommandLineParser &parser = p.parser;
-    if (!parser.positionalArguments().isEmpty())
-        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\"").arg(listing::visible(parser.positionalArguments().first()))};
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString first = parser.positionalArguments().first();
+        if (first == QLatin1String("time") || first == QLatin1String("fit"))
+            throw Refusal{AlgolMinima::tr("the command %1 comes first, before the options (see algol-minima %1 --help)").arg(first)};
+        throw Refusal{AlgolMinima::tr("unexpected argument \"%1\" (see algol-minima --help)").arg(listing::visible(first))};
+    }
 
     MinimaOptions options;
+    const QLocale &locale = environment.locale;
+    const bool typedSite = parser.isSet(p.lat) || parser.isSet(p.lon);
+    // Without a typed site, the planner's: with its zone too, unless --tz says another.
+    const std::optional<listing::SavedSite> saved = !typedSite && !environment.settingsPath.isEmpty()
+        ? listing::readSavedSite(environment.settingsPath) : std::nullopt;
+    const std::optional<QTimeZone> savedZone = saved ? listing::zoneNamed(saved->zoneId) : std::nullopt;
     options.zone = parser.isSet(p.tz) ? readZone(parser, p.tz.names().first())
+                   : savedZone        ? *savedZone
                                       : systemZone(environment.systemZoneId);
 
     readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
@@ -144,26 +157,36 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
     if (parser.isSet(p.lat) != parser.isSet(p.lon))
         refuse(parser.isSet(p.lat) ? QStringLiteral("lat") : QStringLiteral("lon"),
                AlgolMinima::tr("a site needs both --lat and --lon"));
-    if (parser.isSet(p.lat)) {
+    if (typedSite) {
         sky::Site site;
         site.latitudeDeg = readNumber(parser, QStringLiteral("lat"), -90, 90,
-            QT_TRANSLATE_NOOP("AlgolMinima", "the latitude is a number of degrees from %1 to %2, not \"%3\""));
+            QT_TRANSLATE_NOOP("AlgolMinima", "the latitude is a number of degrees from %1 to %2, not \"%3\""), locale);
         site.longitudeDeg = readNumber(parser, QStringLiteral("lon"), -180, 180,
-            QT_TRANSLATE_NOOP("AlgolMinima", "the longitude is a number of degrees from %1 to %2, not \"%3\""));
+            QT_TRANSLATE_NOOP("AlgolMinima", "the longitude is a number of degrees from %1 to %2, not \"%3\""), locale);
         if (parser.isSet(p.height))
             site.heightM = readNumber(parser, QStringLiteral("height"), -500, 10000,
-                QT_TRANSLATE_NOOP("AlgolMinima", "the height is a number of metres from %1 to %2, not \"%3\""));
+                QT_TRANSLATE_NOOP("AlgolMinima", "the height is a number of metres from %1 to %2, not \"%3\""), locale);
         options.site = site;
     } else if (parser.isSet(p.height)) {
         refuse(QStringLiteral("height"), AlgolMinima::tr("a height needs a site (--lat and --lon)"));
+    } else if (saved) {
+        options.site = saved->site;
+        options.siteSource = listing::SiteSource::PlannerSite;
+        options.placeName = saved->name;
+    } else if (!environment.zoneTablesFolder.isEmpty()) {
+        options.siteSource = listing::SiteSource::ZoneCity;
+        if (const auto city = listing::zoneCity(QString::fromUtf8(options.zone.id()), environment.zoneTablesFolder)) {
+            options.site = city->site;
+            options.placeName = city->name;
+        }
     }
 
     if (parser.isSet(p.minAltitude))
         options.conditions.minAlgolAltitudeDeg = readNumber(parser, QStringLiteral("min-altitude"), -90, 90,
-            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""));
+            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""), locale);
     if (parser.isSet(p.sunAltitude))
         options.conditions.maxSunAltitudeDeg = readNumber(parser, QStringLiteral("sun-altitude"), -90, 90,
-            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""));
+            QT_TRANSLATE_NOOP("AlgolMinima", "the altitude is a number of degrees from %1 to %2, not \"%3\""), locale);
     options.all = parser.isSet(p.all);
     if (parser.isSet(p.format))
         options.format = readFormat(parser, QStringLiteral("format"), true);
@@ -213,7 +236,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
         return parseFit(rest);
     Parser p;
     if (!p.parser.parse(arguments))
-        return UsageError{listing::visible(p.parser.errorText())};
+        return UsageError{parseError(p.parser, arguments, {})};
     if (p.parser.isSet(p.help))
         return ShowHelp{};
     if (p.parser.isSet(p.version))

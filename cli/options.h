@@ -9,6 +9,7 @@
 #include "request.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
@@ -53,11 +54,18 @@ struct FitOptions
 
 enum class Command { List, Time, Fit };
 
-// What the program reads from the world, passed in so that tests can set it.
+// What the program reads from the world, passed in so that tests can set it. The defaults read
+// nothing: no saved site, no zone's city, numbers with a decimal point only.
 struct Environment
 {
     QDateTime now;          // the present instant
     QByteArray systemZoneId; // the zone used without --tz, as Qt names it (TZ or /etc/localtime)
+    // Without --lat and --lon, the site saved in the planner's settings file, else the city of the
+    // zone in the zone tables of this folder (zone1970.tab, zone.tab, tzdata.zi's links); an empty
+    // name reads no file.
+    QString settingsPath{};
+    QString zoneTablesFolder{};
+    QLocale locale = QLocale::c(); // numbers may also be typed as it writes them (48,85)
 };
 
 // The longest period that can be asked for: 100 years.

@@ -1,6 +1,7 @@
 #include "formats.h"
 
 #include "listingtexts.h"
+#include "nightsky.h"
 #include "wording.h"
 
 #include <algorithm>
@@ -98,6 +99,10 @@ QString description(const ReportRow &row, const CalendarTexts &texts)
                      : Listing::tr("Not observable from %1: %2.").arg(texts.site, hindranceText(minimum)))
             + QLatin1Char('\n');
     }
+    if (row.watchableHours)
+        text += Listing::tr("Watchable: %1 of the %2 hours around the minimum.")
+                    .arg(fixedNumber(*row.watchableHours, 1), fixedNumber(sky::kWatchWindowHours, 0))
+            + QLatin1Char('\n');
     return text + texts.elements;
 }
 

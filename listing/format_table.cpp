@@ -1,6 +1,8 @@
 #include "formats.h"
 
+#include "inputfiles.h"
 #include "listingtexts.h"
+#include "nightsky.h"
 #include "textcolumns.h"
 #include "wording.h"
 
@@ -24,11 +26,27 @@ QString headerText(const Report &report, const QLocale &locale)
 {
     const Request &options = report.request;
     QString text;
+    const QString zone = QString::fromUtf8(options.zone.id());
     if (options.site) {
-        text += Listing::tr("Minima of Algol seen from %1, time zone %2")
-                    .arg(siteDescription(*options.site, locale), QString::fromUtf8(options.zone.id()));
+        const QString site = siteDescription(*options.site, locale);
+        switch (options.siteSource) {
+        case SiteSource::Typed:
+            text += Listing::tr("Minima of Algol seen from %1, time zone %2").arg(site, zone);
+            break;
+        case SiteSource::PlannerSite:
+            text += options.placeName.isEmpty()
+                ? Listing::tr("Minima of Algol seen from your planner's site, %1, time zone %2").arg(site, zone)
+                : Listing::tr("Minima of Algol seen from %1 (your planner's site), %2, time zone %3")
+                      .arg(visible(options.placeName), site, zone);
+            break;
+        case SiteSource::ZoneCity:
+            text += Listing::tr("Minima of Algol seen from %1, the city of your time zone %2, %3 "
+                                "(--lat and --lon give your own site)")
+                        .arg(options.placeName, zone, site);
+            break;
+        }
     } else {
-        text += Listing::tr("Minima of Algol, time zone %1").arg(QString::fromUtf8(options.zone.id()));
+        text += Listing::tr("Minima of Algol, time zone %1").arg(zone);
     }
     text += QLatin1Char('\n');
     const LocalTime from = localTimeOf(options.from, options.zone);
@@ -51,8 +69,12 @@ QString headerText(const Report &report, const QLocale &locale)
                          degrees(options.conditions.maxSunAltitudeDeg, locale))
                     .arg(report.observableCount);
     } else {
-        text += Listing::tr("No site given (--lat and --lon): the minima are listed without "
-                                "their altitudes and visibility.");
+        text += options.siteSource == SiteSource::ZoneCity
+            ? Listing::tr("No site: none typed (--lat and --lon) or saved by the planner, and the "
+                          "time zone %1 names no city; the minima are listed without their "
+                          "altitudes and visibility.").arg(zone)
+            : Listing::tr("No site given (--lat and --lon): the minima are listed without "
+                          "their altitudes and visibility.");
     }
     text += QLatin1Char('\n');
     return text;
@@ -81,6 +103,7 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     Column uncertainty(Listing::tr("Uncertainty"), false);
     Column scatter(Listing::tr("Scatter"), false);
     const bool fitted = report.request.elements.kind == sky::ElementSetKind::Fitted;
+    Column watchable(Listing::tr("Watchable"), false);
     Column observable(Listing::tr("Observable"), false);
     for (const ReportRow &row : report.rows) {
         cycle.cells << QString::number(row.minimum.cycle);
@@ -100,6 +123,10 @@ QByteArray tableText(const Report &report, const QLocale &locale)
         sun.cells << degrees(at.sun.altitudeDeg, locale);
         moon.cells << degrees(at.moon.altitudeDeg, locale);
         lit.cells << fixedNumber(at.moonIlluminatedFraction * 100, 0, locale) + QStringLiteral(" %");
+        watchable.cells << (row.watchableHours
+                                ? Listing::tr("%1 of %2 h").arg(fixedNumber(*row.watchableHours, 1, locale),
+                                                                fixedNumber(sky::kWatchWindowHours, 0, locale))
+                                : QString());
         observable.cells << (row.minimum.observable() ? Listing::tr("yes")
                                                       : Listing::tr("no: %1").arg(hindranceText(row.minimum)));
     }
@@ -110,7 +137,7 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     if (fitted)
         columns << scatter;
     if (site)
-        columns << observable;
+        columns << watchable << observable;
     text += QLatin1Char('\n') + alignedColumns(columns);
     if (!sentence.isEmpty())
         text += QLatin1Char('\n') + sentence + QLatin1Char('\n');

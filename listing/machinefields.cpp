@@ -20,7 +20,7 @@ QString reasonCode(const sky::PredictedMinimum &minimum)
     return codes.join(QLatin1Char(' '));
 }
 
-MachineField minutes(const QString &name, const std::optional<double> &value, int decimals)
+MachineField optionalNumber(const QString &name, const std::optional<double> &value, int decimals)
 {
     if (!value)
         return {name, {}, Kind::Missing};
@@ -78,9 +78,11 @@ QList<MachineField> machineFields(const ReportRow &row, const Request &request)
                                reason.isEmpty() ? Kind::Missing : Kind::Text};
     }
     const bool fitted = request.elements.kind == sky::ElementSetKind::Fitted;
-    fields << minutes(QStringLiteral("uncertainty_minutes"), minimum.uncertaintyMinutes, fitted ? 1 : 0);
+    fields << optionalNumber(QStringLiteral("uncertainty_minutes"), minimum.uncertaintyMinutes, fitted ? 1 : 0);
     if (fitted)
-        fields << minutes(QStringLiteral("scatter_minutes"), minimum.scatterMinutes, 1);
+        fields << optionalNumber(QStringLiteral("scatter_minutes"), minimum.scatterMinutes, 1);
+    // Last, after the fields that came before it, so that readers by position keep working.
+    fields << optionalNumber(QStringLiteral("watchable_hours"), row.watchableHours, 1);
     return fields;
 }
 

@@ -21,7 +21,8 @@ struct MachineField
 };
 
 // Every field of a row: those of the site only with a site, the timings' scatter only for fitted
-// elements (whose uncertainty has a decimal).
+// elements (whose uncertainty has a decimal), and last the watchable hours (missing without a
+// site).
 QList<MachineField> machineFields(const ReportRow &row, const Request &request);
 // The names of those fields, in the same order.
 QStringList machineFieldNames(const Request &request);

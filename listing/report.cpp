@@ -1,5 +1,9 @@
 #include "report.h"
 
+#include "nightsky.h"
+
+#include <cmath>
+
 namespace listing {
 
 Report makeReport(const Request &request, const QDateTime &generated)
@@ -21,7 +25,13 @@ Report makeReport(const Request &request, const QDateTime &generated)
         if (!minimum.observable() && !request.all)
             continue;
         const QDateTime utc = utcOfJulianDay(minimum.jdUtc);
-        report.rows.append({minimum, utc, localTimeOf(utc, request.zone)});
+        std::optional<double> watchable;
+        if (request.site && minimum.sky) {
+            const double hours = sky::watchableHours(*request.site, *minimum.sky, request.conditions);
+            if (std::isfinite(hours))
+                watchable = hours;
+        }
+        report.rows.append({minimum, utc, localTimeOf(utc, request.zone), watchable});
     }
     return report;
 }

@@ -17,6 +17,9 @@ struct ReportRow
     sky::PredictedMinimum minimum;
     QDateTime utc; // rounded to the second
     LocalTime local;
+    // How many of the 6 hours centred on the minimum are watchable (sky::watchableHours); only
+    // with a site.
+    std::optional<double> watchableHours;
 };
 
 struct Report

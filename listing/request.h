@@ -14,11 +14,18 @@
 
 namespace listing {
 
+// Where the site comes from, as the table's header says it: typed (algol-minima's --lat and
+// --lon, the planner's fields), the site that the planner saved, or the city of the time zone,
+// looked for when neither was there (no site when the zone names no city).
+enum class SiteSource { Typed, PlannerSite, ZoneCity };
+
 struct Request
 {
     QDateTime from; // UTC, exclusive
     QDateTime to;   // UTC, inclusive
     std::optional<sky::Site> site;
+    SiteSource siteSource = SiteSource::Typed;
+    QString placeName; // the planner's name of its site, or the zone's city; empty when typed
     QTimeZone zone;
     sky::ElementSet elements;
     sky::Conditions conditions;

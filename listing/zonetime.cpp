@@ -62,19 +62,24 @@ const QByteArray &databaseList()
 bool isDatabaseName(const QByteArray &name)
 {
     const QByteArray &list = databaseList();
-    if (list.contains("\nZ " + name + ' '))
-        return true;
-    const QByteArray linkEnd = ' ' + name + '\n';
-    for (qsizetype at = list.indexOf(linkEnd); at > 0; at = list.indexOf(linkEnd, at + 1)) {
-        const qsizetype lineStart = list.lastIndexOf('\n', at) + 1;
-        const QByteArrayView target = QByteArrayView(list).sliced(lineStart, at - lineStart);
-        if (target.startsWith("L ") && !target.sliced(2).contains(' '))
-            return true;
-    }
-    return false;
+    return list.contains("\nZ " + name + ' ') || !zoneLinkTarget(list, name).isEmpty();
 }
 
 } // namespace
+
+QByteArray zoneLinkTarget(QByteArrayView tzdataZi, QByteArrayView name)
+{
+    if (name.isEmpty() || name.contains(' ') || name.contains('\n'))
+        return {};
+    const QByteArray linkEnd = ' ' + name.toByteArray() + '\n';
+    for (qsizetype at = tzdataZi.indexOf(linkEnd); at > 0; at = tzdataZi.indexOf(linkEnd, at + 1)) {
+        const qsizetype lineStart = tzdataZi.lastIndexOf('\n', at) + 1;
+        const QByteArrayView line = tzdataZi.sliced(lineStart, at - lineStart);
+        if (line.startsWith("L ") && line.size() > 2 && !line.sliced(2).contains(' '))
+            return line.sliced(2).toByteArray();
+    }
+    return {};
+}
 
 std::optional<QTimeZone> zoneNamed(const QString &name)
 {

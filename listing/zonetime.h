@@ -22,6 +22,11 @@ inline constexpr qsizetype kLongestZoneName = 64;
 // or "zone.tab", a name longer than kLongestZoneName) gives nothing, without opening its file.
 std::optional<QTimeZone> zoneNamed(const QString &name);
 
+// The zone that a link of the zone database stands for, from the text of its tzdata.zi: the line
+// "L America/New_York US/Eastern" gives America/New_York for US/Eastern. Empty when the text has
+// no such line for the name.
+QByteArray zoneLinkTarget(QByteArrayView tzdataZi, QByteArrayView name);
+
 // A wall-clock date and time in a zone as one instant. A time skipped when the clocks go forward
 // is read with the offset in force before the change (02:30 on a spring-forward night in Paris is
 // 03:30 summer time); a time that occurs twice when they go back is its first occurrence (summer

@@ -1,7 +1,5 @@
 #include "plan.h"
 
-#include "nightsky.h"
-
 #include <limits>
 
 namespace planner {
@@ -11,11 +9,8 @@ Plan makePlan(listing::Request request, const QDateTime &generated)
     request.all = true;
     Plan plan{listing::makeReport(request, generated), {}};
     plan.watchableHours.reserve(plan.report.rows.size());
-    for (const listing::ReportRow &row : std::as_const(plan.report.rows)) {
-        plan.watchableHours.append(request.site && row.minimum.sky
-            ? sky::watchableHours(*request.site, *row.minimum.sky, request.conditions)
-            : std::numeric_limits<double>::quiet_NaN());
-    }
+    for (const listing::ReportRow &row : std::as_const(plan.report.rows))
+        plan.watchableHours.append(row.watchableHours.value_or(std::numeric_limits<double>::quiet_NaN()));
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #include "plannersettings.h"
 
 #include "inputfiles.h"
+#include "savedsite.h"
 #include "savefile.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -44,15 +44,14 @@ void readBool(const QJsonObject &object, const char *key, bool &into)
 
 void readSite(const QJsonObject &object, PlannerSettings &settings)
 {
-    const auto latitude = numberIn(object, "latitude", -90, 90);
-    const auto longitude = numberIn(object, "longitude", -180, 180);
-    const QString zone = object.value(QLatin1String("zone")).toString();
-    if (!latitude || !longitude || zone.isEmpty())
+    // algol-minima reads the same object, with the same function.
+    const auto saved = listing::savedSiteOf(object);
+    if (!saved)
         return;
     settings.hasSite = true;
-    settings.site = {*latitude, *longitude, numberIn(object, "height", -500, 10000).value_or(0)};
-    settings.placeName = object.value(QLatin1String("name")).toString().left(200);
-    settings.zoneId = zone.left(100);
+    settings.site = saved->site;
+    settings.placeName = saved->name;
+    settings.zoneId = saved->zoneId;
 }
 
 void readElements(const QJsonObject &object, ElementsChoice &choice)
@@ -177,8 +176,7 @@ bool writeSettings(const QString &path, const PlannerSettings &settings, QString
 
 QString defaultSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/algol-planner.json");
+    return listing::plannerSettingsPath();
 }
 
 } // namespace planner

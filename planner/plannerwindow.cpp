@@ -47,7 +47,7 @@ namespace {
 constexpr int kMinuteMs = 60 * 1000;
 const QSize kChartPictureSize{1600, 800};
 // Greenwich, for a zone that names no city (UTC, Etc/GMT-2).
-const ZoneCity kGreenwich{QStringLiteral("Greenwich"), {51.4778, -0.0014, 0}};
+const listing::ZoneCity kGreenwich{QStringLiteral("Greenwich"), {51.4778, -0.0014, 0}};
 
 // A number typed in the user's regional format or with a decimal point.
 std::optional<double> numberOf(const QLineEdit *field, double lowest, double highest)
@@ -115,17 +115,17 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
     QString firstStart;
     if (!m_settings.hasSite) {
         const QString zoneId = QString::fromUtf8(m_systemZone.id());
-        const std::optional<ZoneCity> city = zoneCity(zoneId, m_zoneTablesFolder);
-        const ZoneCity &site = city ? *city : kGreenwich;
+        const std::optional<listing::ZoneCity> city = listing::zoneCity(zoneId, m_zoneTablesFolder);
+        const listing::ZoneCity &site = city ? *city : kGreenwich;
         m_settings.hasSite = true;
         m_settings.placeName = site.name;
         m_settings.site = site.site;
         m_settings.zoneId = m_systemZone.isValid() ? zoneId : QStringLiteral("UTC");
         firstStart = city
             ? AlgolPlanner::tr("Your site was taken from your time zone %1: %2, %3. Change it to "
-                               "where you observe.").arg(m_settings.zoneId, site.name, degreesMinutesText(site.site))
+                               "where you observe.").arg(m_settings.zoneId, site.name, listing::degreesMinutesText(site.site))
             : AlgolPlanner::tr("Your time zone %1 names no city: the site is Greenwich, %2. Change it "
-                               "to where you observe.").arg(m_settings.zoneId, degreesMinutesText(site.site));
+                               "to where you observe.").arg(m_settings.zoneId, listing::degreesMinutesText(site.site));
     }
     showSettings();
     applyInputs();

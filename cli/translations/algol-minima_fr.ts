@@ -88,8 +88,8 @@
         <translation>format inconnu « %1 » (table, csv, json ou ics)</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
-        <translation>argument inattendu « %1 »</translation>
+        <source>unexpected argument "%1" (see algol-minima --help)</source>
+        <translation>argument inattendu « %1 » (voir algol-minima --help)</translation>
     </message>
     <message>
         <source>a site needs both --lat and --lon</source>
@@ -486,6 +486,22 @@
     <message>
         <source>; </source>
         <translation> ; </translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see %2)</source>
+        <translation>option inconnue %1 (voir %2)</translation>
+    </message>
+    <message>
+        <source>%1: the value is missing (see %2)</source>
+        <translation>%1 : la valeur manque (voir %2)</translation>
+    </message>
+    <message>
+        <source>%1: this option takes no value (see %2)</source>
+        <translation>%1 : cette option ne prend pas de valeur (voir %2)</translation>
+    </message>
+    <message>
+        <source>the command %1 comes first, before the options (see algol-minima %1 --help)</source>
+        <translation>la commande %1 vient en premier, avant les options (voir algol-minima %1 --help)</translation>
     </message>
 </context>
 </TS>

@@ -223,6 +223,34 @@
         <source>%1 %2%3 (not an elements file that fit writes)</source>
         <translation>%1 %2%3 (pas un fichier d'éléments écrit par fit)</translation>
     </message>
+    <message>
+        <source>Minima of Algol seen from your planner's site, %1, time zone %2</source>
+        <translation>Minima d'Algol vus depuis le lieu de votre planificateur, %1, fuseau horaire %2</translation>
+    </message>
+    <message>
+        <source>Minima of Algol seen from %1 (your planner's site), %2, time zone %3</source>
+        <translation>Minima d'Algol vus depuis %1 (le lieu de votre planificateur), %2, fuseau horaire %3</translation>
+    </message>
+    <message>
+        <source>Minima of Algol seen from %1, the city of your time zone %2, %3 (--lat and --lon give your own site)</source>
+        <translation>Minima d'Algol vus depuis %1, la ville de votre fuseau horaire %2, %3 (--lat et --lon donnent votre propre lieu)</translation>
+    </message>
+    <message>
+        <source>No site: none typed (--lat and --lon) or saved by the planner, and the time zone %1 names no city; the minima are listed without their altitudes and visibility.</source>
+        <translation>Aucun lieu : ni saisi (--lat et --lon) ni enregistré par le planificateur, et le fuseau horaire %1 ne nomme aucune ville ; les minima sont listés sans leurs hauteurs ni leur visibilité.</translation>
+    </message>
+    <message>
+        <source>Watchable</source>
+        <translation>Heures utiles</translation>
+    </message>
+    <message>
+        <source>%1 of %2 h</source>
+        <translation>%1 sur %2 h</translation>
+    </message>
+    <message>
+        <source>Watchable: %1 of the %2 hours around the minimum.</source>
+        <translation>Heures utiles : %1 sur les %2 heures autour du minimum.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

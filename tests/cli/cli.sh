@@ -7,9 +7,13 @@ program=$(realpath "$1")
 work=$2/cli-work
 here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work"
+# A home of its own, beside the work folder: the user's planner settings would give the site of
+# the runs without one.
+home=$(realpath "$2")/cli-home
+rm -rf "$home" && mkdir -p "$home"
 cd "$work" || exit 1
 
-export LANG=C.UTF-8 LC_ALL= LANGUAGE= TZ=Europe/Paris
+export LANG=C.UTF-8 LC_ALL= LANGUAGE= TZ=Europe/Paris HOME=$home XDG_CONFIG_HOME=
 paris=(--lat 48.85 --lon 2.35 --tz Europe/Paris)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -51,7 +55,7 @@ done <<'CASES'
 --to|--from 2000-01-01 --to 2100-06-01
 --elements|--elements 2455528.105:abc
 --format|--format pdf
-Unknown option|--colour
+unknown option --colour (see algol-minima --help)|--colour
 --window|time night.txt --window 0
 --folds|time night.txt --folds 4
 --method|time night.txt --method fourier
@@ -59,7 +63,8 @@ Unknown option|--colour
 --append|time night.txt --append night.txt
 time:|time --flux
 fit:|fit
-Unknown option|fit timings.csv --window 5
+fit: unknown option --window (see algol-minima fit --help)|fit timings.csv --window 5
+time: unknown option --lat (see algol-minima time --help)|time night.txt --lat 48
 CASES
 
 # A zone name of 131,000 letters, once read as a POSIX rule, is refused at once.
@@ -81,23 +86,23 @@ TZ=$fifo timeout 20 "$program" --version >out 2>err
 status=$?
 expect_status 0 "TZ naming a pipe, --version"
 rm zone.fifo
-TZ=/usr/share/zoneinfo/Asia/Tokyo run --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,15$' out || fail "TZ as a path: $(cat out err)"
+TZ=/usr/share/zoneinfo/Asia/Tokyo run --from 2026-12-08 --days 3 --all --format csv
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-09T01:1[0-9:]+\+09:00,JST,' out || fail "TZ as a path: $(cat out err)"
 
 # An offset of seconds (Africa/Monrovia, -0:44:30 until 1972): local and utc are the same instant
 # for Python's ISO 8601 reader, and the table shows it.
-run --tz Africa/Monrovia --from 1970-01-01 --days 10 --format csv
+run --tz Africa/Monrovia --from 1970-01-01 --days 10 --all --format csv
 /usr/bin/python3 -c 'import csv, sys; from datetime import datetime as d; rows = list(csv.DictReader(open("out")))
 assert rows and all(r["local"].endswith("-00:44:30") and d.fromisoformat(r["local"]) == d.fromisoformat(r["utc"][:-1] + "+00:00") for r in rows)' \
     || fail "Monrovia: $(cat out)"
-run --tz Africa/Monrovia --from 1970-01-01 --days 3
+run --tz Africa/Monrovia --from 1970-01-01 --days 3 --all
 grep -qE ' MMT -00:44:30  1970-' out || fail "Monrovia table: $(cat out)"
 
 # SOURCE_DATE_EPOCH as reproducible builds define it, or the current time and one warning.
-SOURCE_DATE_EPOCH=32503679999 run --from 2026-12-08 --days 3 --format ics
+SOURCE_DATE_EPOCH=32503679999 run --from 2026-12-08 --days 3 --all --format ics
 grep -q $'^DTSTAMP:29991231T235959Z\r$' out && [ ! -s err ] || fail "SOURCE_DATE_EPOCH: $(cat err)"
 for epoch in 32503680000 -1 1.5 abc; do
-    SOURCE_DATE_EPOCH=$epoch run --from 2026-12-08 --days 3 --format ics
+    SOURCE_DATE_EPOCH=$epoch run --from 2026-12-08 --days 3 --all --format ics
     one_line_naming "warning: SOURCE_DATE_EPOCH" "SOURCE_DATE_EPOCH=$epoch"
     grep -q "^DTSTAMP:$(date -u +%Y%m%d)T" out || fail "SOURCE_DATE_EPOCH=$epoch: $(grep DTSTAMP out)"
 done
@@ -198,22 +203,51 @@ expect_status 0 "Svalbard in June"
 grep -q 'the sky is never dark enough here' err || fail "Svalbard: stderr: $(cat err)"
 
 # The zone of the system, summer time, and the warning for elements used far from their years.
-TZ=America/New_York run --from 2046-07-01 --days 10 --format csv
+TZ=America/New_York run --from 2046-07-01 --days 10 --all --format csv
 expect_status 0 "New York 2046"
 grep -q '^algol-minima: warning: the current elements are extrapolated' err || fail "2046: no warning: $(cat err)"
-grep -qE '^[0-9]+,2046-07-[0-9T:]+Z,2046-07-[0-9T:]+-04:00,EDT,[0-9]+$' out || fail "New York: $(cat out)"
+grep -qE '^[0-9]+,2046-07-[0-9T:]+Z,2046-07-[0-9T:]+-04:00,EDT,' out || fail "New York: $(cat out)"
 
-# Zones of a fixed offset, with no rules of their own.
+# Zones of a fixed offset, with no rules of their own, and no city: no site.
 run --tz UTC --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T16:1[0-9:]+\+00:00,UTC,15$' out || fail "UTC: $(cat out err)"
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T16:1[0-9:]+\+00:00,UTC,15,$' out || fail "UTC: $(cat out err)"
 run --tz Etc/GMT-2 --from 2026-12-08 --days 3 --format csv
-grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T18:1[0-9:]+\+02:00,\+02,15$' out || fail "Etc/GMT-2: $(cat out err)"
+grep -qE '^2042,2026-12-08T16:1[0-9:]+Z,2026-12-08T18:1[0-9:]+\+02:00,\+02,15,$' out || fail "Etc/GMT-2: $(cat out err)"
+
+# No site typed: the zone's city, then the planner's saved site, in its own zone.
+run --from 2026-12-08T12:00 --days 30
+grep -q '^Minima of Algol seen from Paris, the city of your time zone Europe/Paris, 48.87° N, 2.33° E, 0 m (--lat' out \
+    || fail "the zone's city: $(head -1 out)"
+mkdir -p "$HOME/.config"
+printf '{"site": {"name": "Lyon", "latitude": 45.76, "longitude": 4.84, "height": 170, "zone": "Europe/Paris"}}\n' \
+    >"$HOME/.config/algol-planner.json"
+TZ=Asia/Tokyo run --from 2026-12-08T12:00 --days 30
+grep -q "^Minima of Algol seen from Lyon (your planner's site), 45.76° N, 4.84° E, 170 m, time zone Europe/Paris$" out \
+    && grep -q '^From Tue 2026-12-08 12:00 CET' out || fail "the planner's site: $(head -2 out)"
+rm "$HOME/.config/algol-planner.json"
+
+# The watchable hours of each minimum, last in the CSV: the minutes of the 6 hours around it with
+# Algol at 20 degrees or more and the Sun at -12 or less, counted every minute with astropy 5.2.1
+# offline (as tests/planner/tst_planner.cpp), to 0.1 hour and a minute.
+run "${paris[@]}" --from 2026-12-08T18:00 --days 30 --all --format csv
+/usr/bin/python3 - out <<'PY' || fail "watchable hours: $(cat out err)"
+import csv, sys
+minutes = {2043: 0, 2044: 0, 2045: 43, 2046: 222, 2047: 360, 2048: 360, 2049: 225, 2050: 31, 2051: 0, 2052: 0}
+rows = list(csv.DictReader(open(sys.argv[1])))
+assert list(rows[0])[-1] == "watchable_hours" and len(rows) == 10, rows
+for r in rows:
+    assert abs(float(r["watchable_hours"]) - minutes[int(r["cycle"])] / 60) <= 0.05 + 1 / 60, r
+PY
 
 # French: headings, messages and Qt's own option texts.
 LANG=fr_FR.UTF-8 run "${paris[@]}" --from 2026-12-08T12:00
 grep -q "^Minima d'Algol vus depuis 48,85° N, 2,35° E, 0 m, fuseau horaire Europe/Paris$" out || fail "French table: $(head -1 out)"
 LANG=fr_FR.UTF-8 run --lat 95 --lon 0
 grep -q "^algol-minima: --lat: la latitude est un nombre de degrés de -90 à 90, pas « 95 »$" err || fail "French error: $(cat err)"
+LANG=fr_FR.UTF-8 run --colour
+grep -q "^algol-minima: option inconnue --colour (voir algol-minima --help)$" err || fail "French unknown option: $(cat err)"
+LANG=fr_FR.UTF-8 run --lat 48,85 --lon 2,35 --days 3 --all
+grep -q "^Minima d'Algol vus depuis 48,85° N, 2,35° E, 0 m, fuseau horaire Europe/Paris$" out || fail "French numbers: $(cat out err)"
 
 # A visual observer's file of one eclipse: its time of minimum, error and O-C in one command. The
 # true minimum, HJD 2461400.39555 (tests/data/README.md), lies within two of its errors, which is
@@ -307,7 +341,7 @@ grep -q '^Only the epoch is fitted' out || fail "fit of one season, table: $(cat
 # The listing with those elements: each minimum carries sigma(E) from the file's numbers,
 # sqrt(sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2) (in Python, by the formula), and
 # the timings' rms, in minutes.
-run --elements elements.txt --from 2027-01-01 --days 60 --format csv
+run --elements elements.txt --from 2027-01-01 --days 60 --all --format csv
 expect_status 0 "--elements FILE"
 /usr/bin/python3 - elements.txt out <<'PY' || fail "--elements FILE: $(cat out err)"
 import csv, math, sys
@@ -320,7 +354,7 @@ for r in rows:
     assert abs(float(r["uncertainty_minutes"]) - sigma * 1440) <= 0.051, (r, sigma * 1440)
     assert abs(float(r["scatter_minutes"]) - f["rms_days"] * 1440) <= 0.051, r
 PY
-run --elements elements.txt --from 2027-01-01 --days 3
+run --elements elements.txt --from 2027-01-01 --days 3 --tz UTC
 grep -q '^Elements: fitted, Min I = HJD 2461139.468' out && grep -q '  Uncertainty  Scatter$' out || fail "--elements FILE table: $(cat out)"
 
 # Lines that cannot be read: FILE:LINE: reason with the file's name made visible, the count at the

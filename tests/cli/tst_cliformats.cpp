@@ -15,9 +15,11 @@ namespace {
 const QTimeZone kParis("Europe/Paris");
 
 ReportRow row(long long cycle, const QDateTime &utc, std::optional<double> uncertainty,
-              std::optional<sky::SkyAtInstant> at = {}, bool high = true, bool dark = true)
+              std::optional<sky::SkyAtInstant> at = {}, bool high = true, bool dark = true,
+              std::optional<double> watchableHours = {})
 {
     ReportRow r;
+    r.watchableHours = watchableHours;
     r.minimum.cycle = cycle;
     r.minimum.uncertaintyMinutes = uncertainty;
     r.minimum.sky = at;
@@ -29,7 +31,8 @@ ReportRow row(long long cycle, const QDateTime &utc, std::optional<double> uncer
 }
 
 // Three minima across the change to summer time in Paris, seen from Paris, listed with --all:
-// one observable, one in twilight, one by day with Algol low.
+// one observable, one in twilight, one by day with Algol low; watchable for 284 minutes (4.73 h),
+// 27 minutes (0.45 h) and not at all.
 Report parisReport()
 {
     Report report;
@@ -43,11 +46,11 @@ Report parisReport()
     report.minimaInPeriod = 3;
     report.observableCount = 1;
     report.rows << row(5660, QDateTime(QDate(2026, 3, 27), QTime(20, 14, 5), Qt::UTC), 15,
-                       sky::SkyAtInstant{{62.34, 95.26}, {-45.06, 300.0}, {12.25, 80.0}, 0.5449})
+                       sky::SkyAtInstant{{62.34, 95.26}, {-45.06, 300.0}, {12.25, 80.0}, 0.5449}, true, true, 284 / 60.0)
                 << row(5661, QDateTime(QDate(2026, 3, 30), QTime(17, 2, 51), Qt::UTC), 15,
-                       sky::SkyAtInstant{{25.04, 60.0}, {-0.04, 280.0}, {-5.56, 10.0}, 0.996}, true, false)
+                       sky::SkyAtInstant{{25.04, 60.0}, {-0.04, 280.0}, {-5.56, 10.0}, 0.996}, true, false, 27 / 60.0)
                 << row(5662, QDateTime(QDate(2026, 4, 2), QTime(13, 51, 37), Qt::UTC), 16.5,
-                       sky::SkyAtInstant{{5.0, 359.96}, {40.0, 200.0}, {30.0, 100.0}, 0.0}, false, false);
+                       sky::SkyAtInstant{{5.0, 359.96}, {40.0, 200.0}, {30.0, 100.0}, 0.0}, false, false, 0.0);
     return report;
 }
 
@@ -109,39 +112,39 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
 
         QTest::newRow("CSV with a site") << csvText(parisReport()) << QByteArray(
-            "cycle,utc,local,zone,algol_altitude,algol_azimuth,sun_altitude,moon_altitude,moon_illumination,observable,reason,uncertainty_minutes\n"
-            "5660,2026-03-27T20:14:05Z,2026-03-27T21:14:05+01:00,CET,62.3,95.3,-45.1,12.3,0.54,true,,15\n"
-            "5661,2026-03-30T17:02:51Z,2026-03-30T19:02:51+02:00,CEST,25.0,60.0,0.0,-5.6,1.00,false,sky_bright,15\n"
-            "5662,2026-04-02T13:51:37Z,2026-04-02T15:51:37+02:00,CEST,5.0,0.0,40.0,30.0,0.00,false,algol_low sky_bright,17\n");
+            "cycle,utc,local,zone,algol_altitude,algol_azimuth,sun_altitude,moon_altitude,moon_illumination,observable,reason,uncertainty_minutes,watchable_hours\n"
+            "5660,2026-03-27T20:14:05Z,2026-03-27T21:14:05+01:00,CET,62.3,95.3,-45.1,12.3,0.54,true,,15,4.7\n"
+            "5661,2026-03-30T17:02:51Z,2026-03-30T19:02:51+02:00,CEST,25.0,60.0,0.0,-5.6,1.00,false,sky_bright,15,0.5\n"
+            "5662,2026-04-02T13:51:37Z,2026-04-02T15:51:37+02:00,CEST,5.0,0.0,40.0,30.0,0.00,false,algol_low sky_bright,17,0.0\n");
         QTest::newRow("CSV without a site") << csvText(plainReport()) << QByteArray(
-            "cycle,utc,local,zone,uncertainty_minutes\n"
-            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,\n");
-        QTest::newRow("CSV of nothing") << csvText(Report{}) << QByteArray("cycle,utc,local,zone,uncertainty_minutes\n");
+            "cycle,utc,local,zone,uncertainty_minutes,watchable_hours\n"
+            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,,\n");
+        QTest::newRow("CSV of nothing") << csvText(Report{}) << QByteArray("cycle,utc,local,zone,uncertainty_minutes,watchable_hours\n");
         QTest::newRow("JSON with a site") << jsonText(parisReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": 5660, \"utc\": \"2026-03-27T20:14:05Z\", \"local\": \"2026-03-27T21:14:05+01:00\", \"zone\": \"CET\", "
             "\"algol_altitude\": 62.3, \"algol_azimuth\": 95.3, \"sun_altitude\": -45.1, \"moon_altitude\": 12.3, "
-            "\"moon_illumination\": 0.54, \"observable\": true, \"reason\": null, \"uncertainty_minutes\": 15},\n"
+            "\"moon_illumination\": 0.54, \"observable\": true, \"reason\": null, \"uncertainty_minutes\": 15, \"watchable_hours\": 4.7},\n"
             "  {\"cycle\": 5661, \"utc\": \"2026-03-30T17:02:51Z\", \"local\": \"2026-03-30T19:02:51+02:00\", \"zone\": \"CEST\", "
             "\"algol_altitude\": 25.0, \"algol_azimuth\": 60.0, \"sun_altitude\": 0.0, \"moon_altitude\": -5.6, "
-            "\"moon_illumination\": 1.00, \"observable\": false, \"reason\": \"sky_bright\", \"uncertainty_minutes\": 15},\n"
+            "\"moon_illumination\": 1.00, \"observable\": false, \"reason\": \"sky_bright\", \"uncertainty_minutes\": 15, \"watchable_hours\": 0.5},\n"
             "  {\"cycle\": 5662, \"utc\": \"2026-04-02T13:51:37Z\", \"local\": \"2026-04-02T15:51:37+02:00\", \"zone\": \"CEST\", "
             "\"algol_altitude\": 5.0, \"algol_azimuth\": 0.0, \"sun_altitude\": 40.0, \"moon_altitude\": 30.0, "
-            "\"moon_illumination\": 0.00, \"observable\": false, \"reason\": \"algol_low sky_bright\", \"uncertainty_minutes\": 17}\n"
+            "\"moon_illumination\": 0.00, \"observable\": false, \"reason\": \"algol_low sky_bright\", \"uncertainty_minutes\": 17, \"watchable_hours\": 0.0}\n"
             "]\n");
         QTest::newRow("JSON without a site") << jsonText(plainReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
-            "\"uncertainty_minutes\": null}\n"
+            "\"uncertainty_minutes\": null, \"watchable_hours\": null}\n"
             "]\n");
         QTest::newRow("JSON of nothing") << jsonText(Report{}) << QByteArray("[]\n");
         QTest::newRow("CSV of fitted elements") << csvText(fittedReport()) << QByteArray(
-            "cycle,utc,local,zone,uncertainty_minutes,scatter_minutes\n"
-            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,0.7,2.8\n");
+            "cycle,utc,local,zone,uncertainty_minutes,scatter_minutes,watchable_hours\n"
+            "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,0.7,2.8,\n");
         QTest::newRow("JSON of fitted elements") << jsonText(fittedReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
-            "\"uncertainty_minutes\": 0.7, \"scatter_minutes\": 2.8}\n"
+            "\"uncertainty_minutes\": 0.7, \"scatter_minutes\": 2.8, \"watchable_hours\": null}\n"
             "]\n");
     }
     void machineFormats()
@@ -178,6 +181,8 @@ private slots:
         QVERIFY2(cellEndsUnder(1, QStringLiteral("Moon"), QStringLiteral("-5.6°")), qPrintable(rowOf(1)));
         QVERIFY2(cellEndsUnder(1, QStringLiteral("Lit"), QStringLiteral("100 %")), qPrintable(rowOf(1)));
         QVERIFY2(cellStartsUnder(2, QStringLiteral("Uncertainty"), QStringLiteral("±17 min")), qPrintable(rowOf(2)));
+        QVERIFY2(cellStartsUnder(0, QStringLiteral("Watchable"), QStringLiteral("4.7 of 6 h  yes")), qPrintable(rowOf(0)));
+        QVERIFY2(cellStartsUnder(2, QStringLiteral("Watchable"), QStringLiteral("0.0 of 6 h  no")), qPrintable(rowOf(2)));
         QVERIFY2(rowOf(0).endsWith(QStringLiteral("  yes")), qPrintable(rowOf(0)));
         QVERIFY2(rowOf(2).endsWith(QStringLiteral("  no: Algol too low, sky too bright")), qPrintable(rowOf(2)));
         QCOMPARE(lines.size(), 6 + 3 + 1);
@@ -190,6 +195,38 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("your own, Min I = JD 2455528.105 + 2.867326 E")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Tue 2010-11-16 00:30:00 CET +01:00  2010-11-15 23:30:00  unknown\n")), qPrintable(text));
         QVERIFY2(!text.contains(QStringLiteral("Azimuth")), qPrintable(text));
+    }
+
+    // Where the site comes from, and why there is none: the header's first line, or its fourth
+    // without a site. (A typed site and none typed: table() and tableWithoutSite().)
+    void tableSaysWhereFrom_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the planner's site") << int(SiteSource::PlannerSite) << "Lyon"
+            << "Minima of Algol seen from Lyon (your planner's site), 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the planner's site, its name with a line end") << int(SiteSource::PlannerSite) << "Lyon\nfake"
+            << "Minima of Algol seen from Lyon\\nfake (your planner's site), 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the planner's site without a name") << int(SiteSource::PlannerSite) << ""
+            << "Minima of Algol seen from your planner's site, 48.85° N, 2.35° E, 35 m, time zone Europe/Paris";
+        QTest::newRow("the zone's city") << int(SiteSource::ZoneCity) << "Paris"
+            << "Minima of Algol seen from Paris, the city of your time zone Europe/Paris, 48.85° N, 2.35° E, 35 m "
+               "(--lat and --lon give your own site)";
+        QTest::newRow("a zone without a city") << int(SiteSource::ZoneCity) << ""
+            << "No site: none typed (--lat and --lon) or saved by the planner, and the time zone Europe/Paris "
+               "names no city; the minima are listed without their altitudes and visibility.";
+    }
+    void tableSaysWhereFrom()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, place);
+        QFETCH(QString, line);
+        Report report = place.isEmpty() && source == int(SiteSource::ZoneCity) ? plainReport() : parisReport();
+        report.request.siteSource = SiteSource(source);
+        report.request.placeName = place;
+        const QStringList lines = QString::fromUtf8(tableText(report, QLocale::c())).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(report.request.site ? 0 : 3), line);
     }
 
     void tableAndCalendarOfFittedElements()
@@ -302,6 +339,7 @@ private slots:
             "DESCRIPTION:Minimum of Algol (cycle 5660) at 21:14:05 CET (20:14:05 UTC)\\, within ±15 minutes.\\n"
             "Algol 62.3° high\\, azimuth 95.3°. Sun -45.1°. Moon 12.3°\\, 54% lit.\\n"
             "Observable from 48.85° N\\, 2.35° E\\, 35 m.\\n"
+            "Watchable: 4.7 of the 6 hours around the minimum.\\n"
             "Elements: current (O-C gateway)\\, Min I = HJD 2455528.105 + 2.867326 E.")));
     }
 
@@ -346,6 +384,8 @@ private slots:
         QVERIFY2(text.startsWith(QStringLiteral("Minima d'Algol vus depuis 48,85° N, 2,35° E, 35 m, fuseau horaire Europe/Paris\n"
                                                 "Du ven. 2026-03-27 13:00 CET au ven. 2026-04-03 14:00 CEST\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("62,3°")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("  Heures utiles  Observable\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("  4,7 sur 6 h    oui\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("non : Algol trop basse, ciel trop clair\n")), qPrintable(text));
         // The calendar's texts are French too, its numbers keep their decimal point.
         const QStringList ics = unfolded(icsText(parisReport()));

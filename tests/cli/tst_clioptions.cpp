@@ -7,6 +7,7 @@
 #include "inputfiles.h"
 #include "listingtexts.h"
 #include "options.h"
+#include "savefile.h"
 
 #include <QtTest>
 
@@ -280,12 +281,116 @@ private slots:
                  described);
     }
 
-    // What the user typed is quoted with its control characters shown, so that an error stays one
-    // line and sends nothing to the terminal.
-    void messagesShowControlCharacters_data()
+    // Without --lat and --lon: the planner's saved site (in its zone unless --tz gives one), else
+    // the city of the zone in tzdata's tables, that of the zone a link stands for. The expected
+    // coordinates are zone1970.tab's ISO 6709 fields turned into degrees by hand: Paris
+    // +4852+00220, Tokyo +353916+1394441, New York +404251-0740023 (US/Eastern links to
+    // America/New_York in tzdata.zi), Kolkata +2232+08822 (Asia/Calcutta), Kyiv +5026+03031
+    // (Europe/Kiev).
+    void siteChosen_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QByteArray>("settings"); // the planner's file; empty: there is none
+        QTest::addColumn<QByteArray>("systemZone");
+        QTest::addColumn<QString>("chosen");
+        const QByteArray lyon = R"({"site": {"name": "Lyon", "latitude": 45.76, "longitude": 4.84, "height": 170, "zone": "Europe/Paris"}})";
+        QTest::newRow("the planner's site, in its zone") << "" << lyon << QByteArray("Asia/Tokyo")
+            << "planner 'Lyon' 45.7600 4.8400 170, zone Europe/Paris";
+        QTest::newRow("the planner's site, in the zone of --tz") << "--tz America/New_York" << lyon << QByteArray("Asia/Tokyo")
+            << "planner 'Lyon' 45.7600 4.8400 170, zone America/New_York";
+        QTest::newRow("a typed site before the planner's") << "--lat 10 --lon 20" << lyon << QByteArray("Asia/Tokyo")
+            << "typed '' 10.0000 20.0000 0, zone Asia/Tokyo";
+        QTest::newRow("the planner's site in a zone unknown here: the system's zone")
+            << "" << QByteArray(R"({"site": {"latitude": 45.76, "longitude": 4.84, "zone": "Mars/Olympus_Mons"}})")
+            << QByteArray("Asia/Tokyo") << "planner '' 45.7600 4.8400 0, zone Asia/Tokyo";
+        QTest::newRow("a damaged site: the zone's city")
+            << "" << QByteArray(R"({"site": {"latitude": "north", "longitude": 4.84, "zone": "Europe/Paris"}})")
+            << QByteArray("Asia/Tokyo") << "city 'Tokyo' 35.6544 139.7447 0, zone Asia/Tokyo";
+        QTest::newRow("no file: the zone's city") << "" << QByteArray() << QByteArray("Europe/Paris")
+            << "city 'Paris' 48.8667 2.3333 0, zone Europe/Paris";
+        QTest::newRow("a link: New York") << "--tz US/Eastern" << QByteArray() << QByteArray("Europe/Paris")
+            << "city 'New York' 40.7142 -74.0064 0, zone US/Eastern";
+        QTest::newRow("a link: Kolkata") << "" << QByteArray() << QByteArray("Asia/Calcutta")
+            << "city 'Kolkata' 22.5333 88.3667 0, zone Asia/Calcutta";
+        QTest::newRow("a link: Kyiv") << "--tz Europe/Kiev" << QByteArray() << QByteArray("Europe/Paris")
+            << "city 'Kyiv' 50.4333 30.5167 0, zone Europe/Kiev";
+        QTest::newRow("UTC names no city") << "--tz UTC" << QByteArray() << QByteArray("Europe/Paris") << "city: none, zone UTC";
+    }
+    void siteChosen()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, systemZone);
+        QFETCH(QString, chosen);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("algol-planner.json"));
+        if (!settings.isEmpty())
+            QVERIFY(listing::saveWhole(path, [&](QIODevice &file) { return file.write(settings) == settings.size(); }));
+        const Environment environment{kNow, systemZone, path, QStringLiteral("/usr/share/zoneinfo")};
+        const ParsedCommandLine parsed = parseCommandLine(
+            QStringList{QStringLiteral("algol-minima")} + arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), environment);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        const auto &o = std::get<MinimaOptions>(parsed);
+        const char *sources[] = {"typed", "planner", "city"};
+        const QString site = !o.site ? QStringLiteral("%1: none").arg(QLatin1String(sources[int(o.siteSource)]))
+            : QStringLiteral("%1 '%2' %3 %4 %5").arg(QLatin1String(sources[int(o.siteSource)]), o.placeName)
+                  .arg(o.site->latitudeDeg, 0, 'f', 4).arg(o.site->longitudeDeg, 0, 'f', 4).arg(o.site->heightM);
+        QCOMPARE(site + QStringLiteral(", zone ") + QString::fromUtf8(o.zone.id()), chosen);
+    }
+
+    // Numbers as the user's locale writes them, or with a decimal point; never with the locale's
+    // group separators (1,000 in English, 1 000 in French), which would read a decimal comma as
+    // thousands.
+    void numbersOfTheLocale_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("read"); // latitude, longitude, height, Algol's and the Sun's altitudes; or what the refusal names
+        const QStringList typed{"--lat", "48,85", "--lon", "-2,35", "--height", "35,5", "--min-altitude", "10,5", "--sun-altitude", "-18,5"};
+        QTest::newRow("French, decimal commas") << "fr_FR" << typed << "48.85 -2.35 35.5 10.5 -18.5";
+        QTest::newRow("French, decimal points") << "fr_FR" << QStringList(typed).replaceInStrings(",", ".") << "48.85 -2.35 35.5 10.5 -18.5";
+        QTest::newRow("French, a group separator")
+            << "fr_FR" << QStringList{"--lat", "48", "--lon", "2", "--height", "1" + QLocale(QLocale::French).groupSeparator() + "000"}
+            << "--height:";
+        QTest::newRow("English, a group separator") << "en_GB" << QStringList{"--lat", "48", "--lon", "2", "--height", "1,000"} << "--height:";
+    }
+    void numbersOfTheLocale()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, read);
+        const ParsedCommandLine parsed = parseCommandLine(QStringList{QStringLiteral("algol-minima")} + arguments,
+                                                          {kNow, "Europe/Paris", {}, {}, QLocale(language)});
+        if (const auto *error = std::get_if<UsageError>(&parsed)) {
+            QVERIFY2(error->message.startsWith(read), qPrintable(error->message));
+            return;
+        }
+        const auto &o = std::get<MinimaOptions>(parsed);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(o.site->latitudeDeg).arg(o.site->longitudeDeg).arg(o.site->heightM)
+                     .arg(o.conditions.minAlgolAltitudeDeg).arg(o.conditions.maxSunAltitudeDeg),
+                 read);
+    }
+
+    // Messages word for word. What the option parser refuses is said as the other refusals are,
+    // with the help to read; what the user typed is quoted with its control characters shown, so
+    // that an error stays one line and sends nothing to the terminal.
+    void exactMessages_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
+        QTest::newRow("an option that the command does not take") << QStringList{"time", "--lat", "3", "f.txt"}
+            << "time: unknown option --lat (see algol-minima time --help)";
+        QTest::newRow("an unknown option of the listing") << QStringList{"--colour"}
+            << "unknown option --colour (see algol-minima --help)";
+        QTest::newRow("a long option with one dash") << QStringList{"-lat", "48"}
+            << "unknown option -lat (see algol-minima --help)";
+        QTest::newRow("a missing value") << QStringList{"--days", "3", "--lon"}
+            << "--lon: the value is missing (see algol-minima --help)";
+        QTest::newRow("a value to an option that takes none") << QStringList{"--all=yes"}
+            << "--all: this option takes no value (see algol-minima --help)";
+        QTest::newRow("a command after an option") << QStringList{"--days", "3", "fit", "t.csv"}
+            << "the command fit comes first, before the options (see algol-minima fit --help)";
 
         QTest::newRow("a line end in a value")
             << QStringList{"--format", "pdf\nalgol-minima: fake"}
@@ -293,11 +398,13 @@ private slots:
         QTest::newRow("a tab, a carriage return, an escape and a C1 control")
             << QStringList{"--days", "3\t\r\x1b\u009b"}
             << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\x1b\\u009b\"";
+        QTest::newRow("a line end in an unknown option") << QStringList{"--col\nour"}
+            << "unknown option --col\\nour (see algol-minima --help)";
         QTest::newRow("a long value cut at 100 characters")
             << QStringList{"--format", QString(150, QLatin1Char('x'))}
             << "--format: unknown format \"" + QString(100, QLatin1Char('x')) + "...\" (table, csv, json or ics)";
     }
-    void messagesShowControlCharacters()
+    void exactMessages()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);

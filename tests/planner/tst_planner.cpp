@@ -210,8 +210,8 @@ private slots:
     }
 
     // tzdata's zone tables: "FR,MC +4852+00220 Europe/Paris" (zone1970.tab), "US +404251-0740023
-    // America/New_York", "AR -3436-05827 America/Argentina/Buenos_Aires", "JE +491101-0020624
-    // Europe/Jersey" (zone.tab only).
+    // America/New_York" (and tzdata.zi's "L America/New_York US/Eastern"), "AR -3436-05827
+    // America/Argentina/Buenos_Aires", "JE +491101-0020624 Europe/Jersey" (zone.tab only).
     void firstStartSite_data()
     {
         QTest::addColumn<QByteArray>("zone");
@@ -227,6 +227,8 @@ private slots:
             << "-34.6" << "-58.45" << "Buenos Aires, 34°36′ S 58°27′ W.";
         QTest::newRow("Jersey, from zone.tab") << QByteArray("Europe/Jersey") << "Jersey" << "49.1836"
             << "-2.1067" << "Jersey, 49°11′ N 2°06′ W.";
+        QTest::newRow("a link of the zone database, New York's") << QByteArray("US/Eastern") << "New York" << "40.7142"
+            << "-74.0064" << "Your site was taken from your time zone US/Eastern: New York, 40°43′ N 74°00′ W.";
         QTest::newRow("UTC names no city") << QByteArray("UTC") << "Greenwich" << "51.4778" << "-0.0014"
             << "Your time zone UTC names no city: the site is Greenwich";
     }

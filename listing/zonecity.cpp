@@ -1,11 +1,13 @@
 #include "zonecity.h"
 
+#include "zonetime.h"
+
 #include <QFile>
 #include <QList>
 
 #include <cmath>
 
-namespace planner {
+namespace listing {
 
 namespace {
 
@@ -67,12 +69,22 @@ std::optional<ZoneCity> zoneCityIn(const QByteArray &table, const QString &zoneI
 
 std::optional<ZoneCity> zoneCity(const QString &zoneId, const QString &folder)
 {
-    for (const char *name : {"/zone1970.tab", "/zone.tab"}) {
+    const auto contents = [&](const char *name) {
         QFile file(folder + QLatin1String(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        if (auto city = zoneCityIn(file.read(kLargestTable), zoneId))
-            return city;
+        return file.open(QIODevice::ReadOnly) ? file.read(kLargestTable) : QByteArray();
+    };
+    const QByteArray tables[] = {contents("/zone1970.tab"), contents("/zone.tab")};
+    QByteArray links; // tzdata.zi, read for a link only
+    QString zone = zoneId;
+    // tzdata.zi's links name zones, not other links; a few steps guard against a file that loops.
+    for (int step = 0; step < 4 && !zone.isEmpty(); ++step) {
+        for (const QByteArray &table : tables) {
+            if (auto city = zoneCityIn(table, zone))
+                return city;
+        }
+        if (links.isEmpty())
+            links = contents("/tzdata.zi");
+        zone = QString::fromLatin1(zoneLinkTarget(links, zone.toLatin1()));
     }
     return std::nullopt;
 }
@@ -90,4 +102,4 @@ QString degreesMinutesText(const sky::Site &site)
         + part(site.longitudeDeg, QLatin1Char('E'), QLatin1Char('W'));
 }
 
-} // namespace planner
+} // namespace listing
