@@ -216,12 +216,12 @@
         <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>larger than 64 MB</source>
-        <translation>plus de 64 Mo</translation>
-    </message>
-    <message>
         <source>%1 %2%3 (not an elements file that fit writes)</source>
         <translation>%1 %2%3 (pas un fichier d'éléments écrit par fit)</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB (%1 bytes)</source>
+        <translation>plus de 64 Mio (%1 octets)</translation>
     </message>
 </context>
 <context>

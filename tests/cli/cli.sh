@@ -339,6 +339,17 @@ for input in empty.txt missing.txt observations.fifo; do
     grep -q "^algol-minima: .*$input" err || fail "time $input: $(cat err)"
 done
 rm observations.fifo
+# A regular file swapped for a pipe just before it is opened (strace holds the open for a second,
+# the shell swaps meanwhile): refused at once, not waited on.
+if command -v strace >/dev/null; then
+    printf '2461400.30 2.3\n' >swapped.txt
+    (strace -qqq -f -o /dev/null -P swapped.txt -e trace=openat -e inject=openat:delay_enter=1000000 \
+        timeout 10 "$program" time swapped.txt >out 2>err; echo $? >status) &
+    sleep 0.5 && rm swapped.txt && mkfifo swapped.txt && wait
+    status=$(cat status) && rm status swapped.txt
+    expect_status 1 "a pipe swapped in"
+    grep -q '^algol-minima: cannot read swapped.txt: not a regular file$' err || fail "a pipe swapped in: $(cat err)"
+fi
 run fit empty.txt
 expect_status 1 "fit of no timing"
 grep -q '^empty.txt:2: no column for the time of minimum, its error or its scale$' err || fail "fit of no timing: $(cat err)"
