@@ -350,6 +350,17 @@ if command -v strace >/dev/null; then
     expect_status 1 "a pipe swapped in"
     grep -q '^algol-minima: cannot read swapped.txt: not a regular file$' err || fail "a pipe swapped in: $(cat err)"
 fi
+# A line of 64 MiB of separators, as the download's header and as an Extended row, and the same
+# line read as timings: the peak memory (GNU time's maximum resident set) stays within three times
+# the file's size, not the 2 GB of one string per field.
+head -c 67108860 /dev/zero | tr '\0' , >commas.txt
+{ printf '#TYPE=EXTENDED\nAlgol'; head -c 67108800 /dev/zero | tr '\0' ,; } >extended-commas.txt
+for input in "time commas.txt" "time extended-commas.txt" "fit commas.txt"; do
+    # shellcheck disable=SC2086
+    /usr/bin/time -f %M -o memory timeout 60 "$program" $input >out 2>err
+    [ "$(tail -1 memory)" -lt $((3 * 65536)) ] || fail "$input: $(tail -1 memory) KiB at most"
+done
+rm commas.txt extended-commas.txt memory
 run fit empty.txt
 expect_status 1 "fit of no timing"
 grep -q '^empty.txt:2: no column for the time of minimum, its error or its scale$' err || fail "fit of no timing: $(cat err)"
