@@ -28,6 +28,31 @@ QString cannotRead(const QString &path, const QString &reason)
     return Listing::tr("cannot read %1: %2").arg(visible(path), reason);
 }
 
+// The byte order of a text in UTF-16, which no reader here reads: a byte order mark, or NUL in
+// every other byte of its start (ASCII written in UTF-16 without a mark); empty for any other text.
+QString utf16ByteOrder(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return Listing::tr("little-endian");
+    if (bytes.startsWith("\xFE\xFF"))
+        return Listing::tr("big-endian");
+    const qsizetype pairs = std::min<qsizetype>(bytes.size(), 512) / 2;
+    if (pairs < 4)
+        return {};
+    qsizetype evenNuls = 0, oddNuls = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenNuls += bytes[2 * i] == '\0';
+        oddNuls += bytes[2 * i + 1] == '\0';
+    }
+    const auto most = [&](qsizetype nuls) { return nuls * 10 >= pairs * 9; };
+    const auto few = [&](qsizetype nuls) { return nuls * 10 <= pairs; };
+    if (most(oddNuls) && few(evenNuls))
+        return Listing::tr("little-endian");
+    if (most(evenNuls) && few(oddNuls))
+        return Listing::tr("big-endian");
+    return {};
+}
+
 // A file descriptor closed when it goes out of scope.
 struct Descriptor
 {
@@ -99,6 +124,8 @@ std::variant<QByteArray, QString> readInput(const QString &path)
         size += got;
     }
     bytes.truncate(size);
+    if (const QString order = utf16ByteOrder(bytes); !order.isEmpty())
+        return cannotRead(path, Listing::tr("the text is in UTF-16 (%1); save it as UTF-8").arg(order));
     return bytes;
 }
 

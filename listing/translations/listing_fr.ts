@@ -223,6 +223,18 @@
         <source>larger than 64 MiB (%1 bytes)</source>
         <translation>plus de 64 Mio (%1 octets)</translation>
     </message>
+    <message>
+        <source>little-endian</source>
+        <translation>petit-boutiste</translation>
+    </message>
+    <message>
+        <source>big-endian</source>
+        <translation>gros-boutiste</translation>
+    </message>
+    <message>
+        <source>the text is in UTF-16 (%1); save it as UTF-8</source>
+        <translation>le texte est en UTF-16 (%1) ; enregistrez-le en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

@@ -158,10 +158,11 @@ void TestObservationFiles::algolNames_data()
     QTest::addColumn<bool>("algol");
     for (const char *name : {"Algol", "ALGOL", "bet Per", "BET PER", "betPer", "beta  Per",
                              "\xce\xb2 Per", "\xce\x92 PER", "HD 19356", "hd19356", "HR 936",
-                             "HIP 14576", " hip\t14576 "})
+                             "HIP 14576", " hip\t14576 ", "BETA PERSEI", "beta Persei",
+                             "Bet  Persei", "\xce\xb2 Persei"})
         QTest::addRow("%s", name) << QByteArray(name) << true;
     for (const char *name : {"", "rho Per", "bet Per A", "HD 1935", "HR 9360", "Algo", "Per",
-                             "\xce\xb3 Per", "\xce"})
+                             "\xce\xb3 Per", "\xce", "rho Persei", "beta Perseus"})
         QTest::addRow("not \"%s\"", name) << QByteArray(name) << false;
 }
 
