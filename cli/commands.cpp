@@ -123,7 +123,10 @@ int runTime(TimeOptions options, const QLocale &locale)
             timing::readObservations(textOf(std::get<QByteArray>(bytes)), path.toStdString(), options.plain);
         printProblems(path, file.problems);
         if (file.observations.empty()) {
-            printMessage(AlgolMinima::tr("%1: no observation of Algol could be read").arg(listing::visible(path)));
+            printMessage(AlgolMinima::tr("%1: no observation of Algol could be read (rows of other stars: %2, "
+                                         "fainter-than estimates: %3, lines that cannot be read: %4)")
+                             .arg(listing::visible(path), QString::number(file.otherStars),
+                                  QString::number(file.fainterThan), QString::number(file.problems.size())));
             failed = true;
             continue;
         }

@@ -4,7 +4,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace listing {
 
@@ -22,6 +27,38 @@ QString cannotRead(const QString &path, const QString &reason)
 {
     return Listing::tr("cannot read %1: %2").arg(visible(path), reason);
 }
+
+// The byte order of a text in UTF-16, which no reader here reads: a byte order mark, or NUL in
+// every other byte of its start (ASCII written in UTF-16 without a mark); empty for any other text.
+QString utf16ByteOrder(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return Listing::tr("little-endian");
+    if (bytes.startsWith("\xFE\xFF"))
+        return Listing::tr("big-endian");
+    const qsizetype pairs = std::min<qsizetype>(bytes.size(), 512) / 2;
+    if (pairs < 4)
+        return {};
+    qsizetype evenNuls = 0, oddNuls = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenNuls += bytes[2 * i] == '\0';
+        oddNuls += bytes[2 * i + 1] == '\0';
+    }
+    const auto most = [&](qsizetype nuls) { return nuls * 10 >= pairs * 9; };
+    const auto few = [&](qsizetype nuls) { return nuls * 10 <= pairs; };
+    if (most(oddNuls) && few(evenNuls))
+        return Listing::tr("little-endian");
+    if (most(evenNuls) && few(oddNuls))
+        return Listing::tr("big-endian");
+    return {};
+}
+
+// A file descriptor closed when it goes out of scope.
+struct Descriptor
+{
+    int descriptor;
+    ~Descriptor() { ::close(descriptor); }
+};
 
 } // namespace
 
@@ -53,20 +90,42 @@ QString visible(const QString &text)
 
 std::variant<QByteArray, QString> readInput(const QString &path)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    // Opened without waiting (a pipe with no writer would hold open() itself), then tested as
+    // opened: the name may have been given to a pipe or a device since any look at it.
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return cannotRead(path, qt_error_string(errno));
+    const Descriptor closed{descriptor};
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0)
+        return cannotRead(path, qt_error_string(errno));
+    if (!S_ISREG(status.st_mode))
         return cannotRead(path, Listing::tr("not a regular file"));
-    if (info.size() > kLargestInputBytes)
-        return cannotRead(path, Listing::tr("larger than 64 MB"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotRead(path, file.errorString());
-    // Read to the end, not to the size seen before: the file may have grown since.
-    QByteArray bytes = file.read(kLargestInputBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return cannotRead(path, file.errorString());
-    if (bytes.size() > kLargestInputBytes)
-        return cannotRead(path, Listing::tr("larger than 64 MB"));
+    const QString tooLarge = Listing::tr("larger than 64 MiB (%1 bytes)").arg(kLargestInputBytes);
+    if (status.st_size > kLargestInputBytes)
+        return cannotRead(path, tooLarge);
+    // Read to the end, not to the size seen: the file may have grown since.
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype size = 0;
+    for (;;) {
+        if (size == bytes.size()) {
+            if (size > kLargestInputBytes)
+                return cannotRead(path, tooLarge);
+            bytes.resize(std::min(2 * size, kLargestInputBytes + 1));
+        }
+        const ssize_t got = ::read(descriptor, bytes.data() + size, std::size_t(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return cannotRead(path, qt_error_string(errno));
+        if (got == 0)
+            break;
+        size += got;
+    }
+    bytes.truncate(size);
+    if (const QString order = utf16ByteOrder(bytes); !order.isEmpty())
+        return cannotRead(path, Listing::tr("the text is in UTF-16 (%1); save it as UTF-8").arg(order));
     return bytes;
 }
 

@@ -22,7 +22,8 @@ inline constexpr qint64 kLargestInputBytes = 64 * 1024 * 1024;
 QString visible(const QString &text);
 
 // The whole of a regular file, or why not ("cannot read FILE: reason", one line). A pipe or a
-// device is refused: it could hold the program for ever.
+// device is refused: it could hold the program for ever. So is a text in UTF-16: every file read
+// here is ASCII or UTF-8, and UTF-16 would fail on each of its lines.
 std::variant<QByteArray, QString> readInput(const QString &path);
 
 // The elements of an elements file, of the kind Fitted, or one line saying why not.

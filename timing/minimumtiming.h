@@ -65,9 +65,15 @@ struct EclipseTiming
 };
 
 // auto takes Kwee and van Woerden for 20 points or more without a gap (a step over three times
-// the median step and over 30 minutes) whose light changes from one point to the next by more
-// than the noise (given, or estimated from the points' second differences), the template
-// otherwise. A minimum found in a gap of the points longer than an hour is not trusted.
+// the median step and over 30 minutes) whose foldings tell the minimum from the noise (given, or
+// estimated from the points' second differences): the light's change from one point to the next
+// g, over Z = N / 2 pairs, with sqrt(2 Z) g^2 eight times the noise's square at least; the
+// template otherwise. A minimum found in a gap of the points longer than an hour is not trusted.
+// Whatever the method, both sides of the minimum must be seen: each holds three points from half
+// an hour (a tenth of the eclipse's half-width) to the half-width from it, and the light of its
+// points within the eclipse rises away from the minimum by three times the error of that slope
+// at least; a series that only fades (or brightens) to one end, in which no minimum is found, has
+// one side missing too.
 EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &elements, bool flux,
                           const TimingOptions &options);
 

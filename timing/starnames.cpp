@@ -10,8 +10,9 @@ namespace timing {
 namespace {
 
 // Lower case, without blanks; "\xce\xb2" is β in UTF-8.
-constexpr std::array<std::string_view, 7> kAlgolNames{
-    "algol", "betper", "betaper", "\xce\xb2per", "hd19356", "hr936", "hip14576",
+constexpr std::array<std::string_view, 10> kAlgolNames{
+    "algol", "betper", "betaper", "\xce\xb2per", "betpersei", "betapersei", "\xce\xb2persei",
+    "hd19356", "hr936", "hip14576",
 };
 
 } // namespace

@@ -84,7 +84,7 @@ std::vector<std::string_view> splitFields(std::string_view line, char separator)
     for (;;) {
         const std::size_t end = line.find(separator);
         fields.push_back(trimmed(line.substr(0, end)));
-        if (end == std::string_view::npos)
+        if (end == std::string_view::npos || fields.size() == kMostFields)
             return fields;
         line.remove_prefix(end + 1);
     }
@@ -92,28 +92,33 @@ std::vector<std::string_view> splitFields(std::string_view line, char separator)
 
 std::vector<std::string> splitQuotedFields(std::string_view line, char separator)
 {
-    std::vector<std::string> fields;
-    std::string field;
+    // Appended a run at a time: a field as long as the line is allocated once.
+    std::vector<std::string> fields(1);
+    const char specials[] = {'"', separator};
     bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c != '"')
-                field += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                field += line[++i];
-            else
-                quoted = false;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == separator) {
-            fields.emplace_back(trimmed(field));
-            field.clear();
+    for (std::size_t i = 0; i < line.size();) {
+        const std::size_t next = quoted ? line.find('"', i)
+                                        : line.find_first_of(std::string_view(specials, 2), i);
+        fields.back().append(line.substr(i, next - i));
+        if (next == std::string_view::npos)
+            break;
+        i = next + 1;
+        if (quoted && i < line.size() && line[i] == '"') {
+            fields.back() += '"'; // "" inside quotes
+            ++i;
+        } else if (quoted || line[next] == '"') {
+            quoted = !quoted;
+        } else if (fields.size() < kMostFields) {
+            fields.emplace_back();
         } else {
-            field += c;
+            break;
         }
     }
-    fields.emplace_back(trimmed(field));
+    for (std::string &field : fields) {
+        const std::size_t first = field.find_first_not_of(" \t");
+        field.erase(first == std::string::npos ? 0 : field.find_last_not_of(" \t") + 1);
+        field.erase(0, std::min(first, field.size()));
+    }
     return fields;
 }
 

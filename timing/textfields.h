@@ -36,8 +36,11 @@ std::string lowerAscii(std::string_view text);
 // blanks; empty for anything else, for infinities, NaN, and values beyond the double range.
 std::optional<double> parseNumber(std::string_view text);
 
-// The fields of a line separated by one character, blanks around each field left out. With
-// quoting, a field may be written in double quotes, "" standing for one quote inside them (CSV).
+// The fields of a line separated by one character, blanks around each field left out, the first
+// kMostFields of them: no file read here has half as many columns, and a line of a million
+// separators must not become a million fields. With quoting, a field may be written in double
+// quotes, "" standing for one quote inside them (CSV).
+inline constexpr std::size_t kMostFields = 256;
 std::vector<std::string_view> splitFields(std::string_view line, char separator);
 std::vector<std::string> splitQuotedFields(std::string_view line, char separator);
 

@@ -292,10 +292,6 @@
         <translation>%1 : instants ajoutés : %2, déjà présents : %3</translation>
     </message>
     <message>
-        <source>%1: no observation of Algol could be read</source>
-        <translation>%1 : aucune observation d'Algol n'a pu être lue</translation>
-    </message>
-    <message>
         <source>%1: no timing could be read</source>
         <translation>%1 : aucun instant de minimum n'a pu être lu</translation>
     </message>
@@ -502,6 +498,10 @@
     <message>
         <source>the command %1 comes first, before the options (see algol-minima %1 --help)</source>
         <translation>la commande %1 vient en premier, avant les options (voir algol-minima %1 --help)</translation>
+    </message>
+    <message>
+        <source>%1: no observation of Algol could be read (rows of other stars: %2, fainter-than estimates: %3, lines that cannot be read: %4)</source>
+        <translation>%1 : aucune observation d'Algol n'a pu être lue (lignes d'autres étoiles : %2, estimations « plus faible que » : %3, lignes illisibles : %4)</translation>
     </message>
 </context>
 </TS>

@@ -216,10 +216,6 @@
         <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>larger than 64 MB</source>
-        <translation>plus de 64 Mo</translation>
-    </message>
-    <message>
         <source>%1 %2%3 (not an elements file that fit writes)</source>
         <translation>%1 %2%3 (pas un fichier d'éléments écrit par fit)</translation>
     </message>
@@ -250,6 +246,22 @@
     <message>
         <source>Watchable: %1 of the %2 hours around the minimum.</source>
         <translation>Heures utiles : %1 sur les %2 heures autour du minimum.</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB (%1 bytes)</source>
+        <translation>plus de 64 Mio (%1 octets)</translation>
+    </message>
+    <message>
+        <source>little-endian</source>
+        <translation>petit-boutiste</translation>
+    </message>
+    <message>
+        <source>big-endian</source>
+        <translation>gros-boutiste</translation>
+    </message>
+    <message>
+        <source>the text is in UTF-16 (%1); save it as UTF-8</source>
+        <translation>le texte est en UTF-16 (%1) ; enregistrez-le en UTF-8</translation>
     </message>
 </context>
 <context>

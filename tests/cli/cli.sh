@@ -373,6 +373,46 @@ for input in empty.txt missing.txt observations.fifo; do
     grep -q "^algol-minima: .*$input" err || fail "time $input: $(cat err)"
 done
 rm observations.fifo
+
+# A file of other stars' rows, fainter-than estimates and bad lines says what it held; a file in
+# UTF-16, with a byte order mark or without, says so in one line instead of one per row.
+printf '#TYPE=VISUAL\nrho Per,2461400.30,3.4,na\nrho Per,2461400.31,3.4,na\nALGOL,2461400.32,<2.5,na\nAlgol,x,2.1\n' >others.txt
+run time others.txt
+expect_status 1 "no row of Algol"
+tail -1 err | grep -q '^algol-minima: others.txt: no observation of Algol could be read (rows of other stars: 2, fainter-than estimates: 1, lines that cannot be read: 1)$' \
+    || fail "no row of Algol: $(cat err)"
+{ printf '\xff\xfe' && iconv -t UTF-16LE "$data/algol-visual.txt"; } >utf16-le.txt
+iconv -t UTF-16BE "$data/algol-visual.txt" >utf16-be.txt
+for order in le be; do
+    run time utf16-$order.txt
+    expect_status 1 "UTF-16 $order"
+    one_line_naming "cannot read utf16-$order.txt: the text is in UTF-16 (${order:0:1}[a-z]*-endian); save it as UTF-8$" "UTF-16 $order"
+done
+
+# A regular file swapped for a pipe just before it is opened (strace holds the open for a second,
+# the shell swaps meanwhile): refused at once, not waited on.
+if command -v strace >/dev/null; then
+    printf '2461400.30 2.3\n' >swapped.txt
+    (strace -qqq -f -o /dev/null -P swapped.txt -e trace=openat -e inject=openat:delay_enter=1000000 \
+        timeout 10 "$program" time swapped.txt >out 2>err; echo $? >status) &
+    sleep 0.5 && rm swapped.txt && mkfifo swapped.txt && wait
+    status=$(cat status) && rm status swapped.txt
+    expect_status 1 "a pipe swapped in"
+    grep -q '^algol-minima: cannot read swapped.txt: not a regular file$' err || fail "a pipe swapped in: $(cat err)"
+fi
+
+# A line of 64 MiB of separators, as the download's header and as an Extended row, and the same
+# line read as timings: the peak memory (GNU time's maximum resident set) stays within three times
+# the file's size, not the 2 GB of one string per field.
+head -c 67108860 /dev/zero | tr '\0' , >commas.txt
+{ printf '#TYPE=EXTENDED\nAlgol'; head -c 67108800 /dev/zero | tr '\0' ,; } >extended-commas.txt
+for input in "time commas.txt" "time extended-commas.txt" "fit commas.txt"; do
+    # shellcheck disable=SC2086
+    /usr/bin/time -f %M -o memory timeout 60 "$program" $input >out 2>err
+    [ "$(tail -1 memory)" -lt $((3 * 65536)) ] || fail "$input: $(tail -1 memory) KiB at most"
+done
+rm commas.txt extended-commas.txt memory
+
 run fit empty.txt
 expect_status 1 "fit of no timing"
 grep -q '^empty.txt:2: no column for the time of minimum, its error or its scale$' err || fail "fit of no timing: $(cat err)"

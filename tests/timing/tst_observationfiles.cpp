@@ -123,6 +123,13 @@ void TestObservationFiles::read_data()
             + std::to_string(badError) + " 7:" + std::to_string(noTime) + " 8:"
             + std::to_string(int(LineError::ValueOutOfRange)) + " 9:" + std::to_string(badError),
         0, 0, 2459841.2, kJd, 0.95, 0, "", ""};
+    // As a French spreadsheet saves its columns: decimal commas between tabs, ";" or blanks;
+    // commas alone (or followed by a blank) still separate the columns.
+    QTest::newRow("plain columns, decimal commas") << FileRow{
+        "2461400,1;2,1\n2461400,11 2,11 0,01\n2461400.12,2.12\n2461400, 2\n"
+        "2461400,18231\t2,088\t0,005\n",
+        {}, FileFormat::PlainColumns, 5, "", 0, 0, 2461400.18231,
+        kJd, 2.088, 0.005, "", ""};
 }
 
 void TestObservationFiles::read()
@@ -151,10 +158,11 @@ void TestObservationFiles::algolNames_data()
     QTest::addColumn<bool>("algol");
     for (const char *name : {"Algol", "ALGOL", "bet Per", "BET PER", "betPer", "beta  Per",
                              "\xce\xb2 Per", "\xce\x92 PER", "HD 19356", "hd19356", "HR 936",
-                             "HIP 14576", " hip\t14576 "})
+                             "HIP 14576", " hip\t14576 ", "BETA PERSEI", "beta Persei",
+                             "Bet  Persei", "\xce\xb2 Persei"})
         QTest::addRow("%s", name) << QByteArray(name) << true;
     for (const char *name : {"", "rho Per", "bet Per A", "HD 1935", "HR 9360", "Algo", "Per",
-                             "\xce\xb3 Per", "\xce"})
+                             "\xce\xb3 Per", "\xce", "rho Persei", "beta Perseus"})
         QTest::addRow("not \"%s\"", name) << QByteArray(name) << false;
 }
 
