@@ -629,6 +629,20 @@ void TestSky::nightBands()
         if (std::fabs(sample.jdUtc - night.minimumJdUtc) < 15.0 / 1440)
             QCOMPARE(sample.faintestMagnitude, eclipses::algolMagnitudeFast(0));
     }
+    // An uncertainty of half a period (2064.5 minutes) or more, or none that is a number, may put
+    // any phase at any moment: every sample spans the whole curve, from Algol's light between its
+    // eclipses (the model's constant level, at phase 0.25) to the primary minimum; at once, where
+    // the phases within 1e300 minutes were once counted one by one.
+    for (const double minutes : {2064.5, 1440e6, 1e300, kInfinity, kNaN}) {
+        const Night wide = sampleNight(kParis, 2461394.0833333335, 2461394.8333333335,
+                                       2461394.6495277197, 2.867326, minutes);
+        QVERIFY(!wide.samples.empty());
+        for (const NightSample &sample : wide.samples) {
+            QVERIFY2(sample.brightestMagnitude == eclipses::algolMagnitudeFast(0.25)
+                         && sample.faintestMagnitude == eclipses::algolMagnitudeFast(0),
+                     QByteArray::number(minutes));
+        }
+    }
     // Nothing for a span of more than two days or a site off the Earth.
     QVERIFY(sampleNight(kParis, 2461394.0, 2461397.0, 2461394.6, 2.867326, 15).samples.empty());
     QVERIFY(sampleNight({91, 0, 0}, 2461394.0, 2461394.5, 2461394.6, 2.867326, 15).bands.empty());
