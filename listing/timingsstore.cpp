@@ -39,13 +39,15 @@ StoredTimings storeTimings(const QString &path, const std::vector<timing::Timing
                            double periodDays)
 {
     StoredTimings stored;
+    const QFileInfo info(path);
+    if (records.empty() && !info.exists())
+        return stored; // nothing to make a file, or a folder, for
     QString reason;
     if (!makeFolderOf(path, &reason)) {
         stored.error = cannotWrite(path, reason);
         return stored;
     }
     // Beside the file itself, whatever link names it.
-    const QFileInfo info(path);
     const QString lockPath = (info.exists() ? info.canonicalFilePath() : path) + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     if (!lock.tryLock(kLockWaitMs)) {
@@ -55,7 +57,8 @@ StoredTimings storeTimings(const QString &path, const std::vector<timing::Timing
 
     std::string text;
     std::vector<timing::TimingRecord> existing;
-    if (info.exists()) {
+    // Asked again under the lock: another program may have made the file meanwhile.
+    if (QFileInfo::exists(path)) {
         const auto bytes = readInput(path);
         if (const auto *error = std::get_if<QString>(&bytes)) {
             stored.error = *error;
