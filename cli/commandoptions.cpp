@@ -1,5 +1,6 @@
 // The options of algol-minima's commands: time FILE... and fit TIMINGS.csv.
 
+#include "datafolder.h"
 #include "inputfiles.h"
 #include "optionreaders.h"
 #include "texts.h"
@@ -74,7 +75,9 @@ struct FitParser : CommandParser
     {
         parser.addOptions({elements, reject, format, output});
         parser.addPositionalArgument(QStringLiteral("TIMINGS.csv"),
-                                     AlgolMinima::tr("The timings file, as time --append writes it, or any CSV file of times of minimum."));
+                                     AlgolMinima::tr("The timings file, as time --append writes it, or any CSV file of times of minimum (default: %1).")
+                                         .arg(listing::defaultTimingsPath()),
+                                     QStringLiteral("[TIMINGS.csv]"));
     }
 };
 
@@ -164,10 +167,11 @@ FitOptions readFitOptions(const FitParser &p)
     const QCommandLineParser &parser = p.parser;
     FitOptions options;
     const QStringList files = parser.positionalArguments();
-    if (files.size() != 1 || files.first().isEmpty())
-        throw Refusal{files.isEmpty() ? AlgolMinima::tr("fit: no timings file given")
-                                      : AlgolMinima::tr("fit: one timings file, not %1").arg(files.size())};
-    options.timings = files.first();
+    if (files.size() > 1)
+        throw Refusal{AlgolMinima::tr("fit: one timings file, not %1").arg(files.size())};
+    if (!files.isEmpty() && files.first().isEmpty())
+        throw Refusal{AlgolMinima::tr("fit: the timings file's name is empty")};
+    options.timings = files.isEmpty() ? listing::defaultTimingsPath() : files.first();
     readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
     options.reject = parser.isSet(p.reject);
     if (parser.isSet(p.format))
@@ -213,7 +217,7 @@ QString timeHelpText()
 
 QString fitHelpText()
 {
-    return commandHelpText(FitParser().parser, QStringLiteral("algol-minima fit [options] TIMINGS.csv"));
+    return commandHelpText(FitParser().parser, QStringLiteral("algol-minima fit [options] [TIMINGS.csv]"));
 }
 
 } // namespace cli::detail

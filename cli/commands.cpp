@@ -4,13 +4,11 @@
 #include "inputfiles.h"
 #include "inputs.h"
 #include "output.h"
-#include "textfields.h"
 #include "texts.h"
 #include "timingoutput.h"
 #include "timingsfile.h"
+#include "timingsstore.h"
 #include "wording.h"
-
-#include <QFileInfo>
 
 namespace cli {
 
@@ -38,43 +36,8 @@ std::string elementsName(const sky::ElementSet &set)
         .toStdString();
 }
 
-// The timings file's own header row, which a file must have to be rewritten with more rows: the
-// columns of another CSV file would be lost.
-bool hasOwnHeader(std::string_view text)
-{
-    const std::string own = timing::timingsFileText({});
-    const std::size_t start = own.rfind('\n', own.size() - 2) + 1;
-    const std::string_view header = std::string_view(own).substr(start, own.size() - 1 - start);
-    timing::Lines lines(text);
-    std::string_view line;
-    long long number = 0;
-    while (lines.next(&line, &number)) {
-        line = timing::trimmed(line);
-        if (!line.empty() && line[0] != '#')
-            return line == header;
-    }
-    return true; // only comments, or nothing
-}
-
 bool appendTimings(const TimeOptions &options, const TimingRun &run)
 {
-    std::vector<timing::TimingRecord> records;
-    if (QFileInfo::exists(options.append)) {
-        const auto bytes = listing::readInput(options.append);
-        if (const auto *error = std::get_if<QString>(&bytes)) {
-            printMessage(*error);
-            return false;
-        }
-        const std::string_view text = textOf(std::get<QByteArray>(bytes));
-        const timing::TimingsFile file = timing::readTimings(text);
-        printProblems(options.append, file.problems);
-        if (!file.problems.empty() || !hasOwnHeader(text)) {
-            printMessage(AlgolMinima::tr("%1: not a timings file that time --append writes: left as it was")
-                             .arg(listing::visible(options.append)));
-            return false;
-        }
-        records = file.records;
-    }
     std::vector<timing::TimingRecord> added;
     const std::string elements = elementsName(run.elements);
     for (const TimedFile &file : run.files) {
@@ -83,11 +46,14 @@ bool appendTimings(const TimeOptions &options, const TimingRun &run)
                 added.push_back(timing::recordOf(timing, file.report.scale, elements, file.source.toStdString()));
         }
     }
-    const timing::Appended appended = timing::appendTimings(records, added, run.elements.elements.period);
-    if (appended.added > 0 && write(options.append, QByteArray::fromStdString(timing::timingsFileText(appended.records))) != 0)
+    const listing::StoredTimings stored = listing::storeTimings(options.append, added, run.elements.elements.period);
+    printProblems(options.append, stored.problems);
+    if (!stored.error.isEmpty()) {
+        printMessage(stored.error);
         return false;
+    }
     printMessage(AlgolMinima::tr("%1: timings added: %2, already there: %3")
-                     .arg(listing::visible(options.append)).arg(appended.added).arg(appended.skipped));
+                     .arg(listing::visible(options.append)).arg(stored.added).arg(stored.skipped));
     return true;
 }
 
@@ -167,7 +133,13 @@ int runFit(FitOptions options, const QLocale &locale)
     }
     FitRun run{options.timings, options.elements, std::move(file.records), {}, {}};
     run.points = timing::timingPointsOf(run.records, sky::dateScaleOf(run.start.reference));
-    run.fit = timing::fitElements(run.points, run.start.elements, run.start.reference, options.reject);
+    run.fit = timing::fitElements(run.points, run.start, options.reject);
+    if (const std::optional<timing::ElementsRefusal> &refusal = run.fit.refusal) {
+        printMessage(AlgolMinima::tr("%1: no elements can be fitted to these timings: %2: %3")
+                         .arg(listing::visible(options.timings), QString::fromStdString(refusal->key),
+                              listing::elementsErrorMessage(refusal->error)));
+        return 1;
+    }
     if (!options.output.isEmpty()
         && write(options.output, QByteArray::fromStdString(timing::elementsFileText(run.fit.fitted))) != 0)
         return 1;

@@ -68,10 +68,10 @@ QList<MachineField> residualFields(const FitRun &run, std::size_t i)
 {
     const timing::Residual &residual = run.fit.residuals[i];
     const auto days = [](const QString &name, double value) {
-        return MachineField{name, listing::fixedNumber(value, kDecimals)};
+        return listing::numberField(name, value, kDecimals);
     };
     const auto minutes = [](const QString &name, double value) {
-        return MachineField{name, listing::fixedNumber(value * ephemeris::kMinutesPerDay, 2)};
+        return listing::numberField(name, value * ephemeris::kMinutesPerDay, 2);
     };
     return {
         {QStringLiteral("cycle"), QString::number(residual.cycle)},
@@ -99,23 +99,25 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
 
     QString text = AlgolMinima::tr("Elements fitted to the timings of %1, in %2 on UTC").arg(listing::visible(run.source), scale) + QLatin1Char('\n');
     text += AlgolMinima::tr("Start: %1").arg(listing::elementsDescription(run.start)) + QLatin1Char('\n');
-    text += AlgolMinima::tr("Min I = %1 %2 + %3 E").arg(scale, number(elements.epoch, 6), number(elements.period, 8)) + QLatin1Char('\n');
+    text += AlgolMinima::tr("Min I = %1 %2 + %3 %4").arg(scale, number(elements.epoch, 6), number(elements.period, 8), listing::cycleTerm(fit.fitted)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Epoch: ± %1 d (%2 min); period: ± %3 d; correlation: %4")
                 .arg(number(statistics.epochErrorDays, 6), minutes(statistics.epochErrorDays),
                      number(statistics.periodErrorDays, 8), number(statistics.correlation, 3))
         + QLatin1Char('\n');
-    text += AlgolMinima::tr("Timings: %1 of %2, from %3 to %4; reduced chi-square: %5; rms of the residuals: %6 d (%7 min)")
+    const std::optional<double> &rms = statistics.rmsDays;
+    text += AlgolMinima::tr("Timings: %1 of %2, from %3 to %4; reduced chi-square: %5; rms of the residuals: %6")
                 .arg(QString::number(statistics.timings), QString::number(fit.residuals.size()),
                      dateOf(statistics.firstTiming), dateOf(statistics.lastTiming),
                      std::isnan(fit.reducedChiSquare) ? AlgolMinima::tr("undefined") : number(fit.reducedChiSquare, 2),
-                     number(statistics.rmsDays, 5), minutes(statistics.rmsDays))
+                     rms ? AlgolMinima::tr("%1 d (%2 min)").arg(number(*rms, 5), minutes(*rms))
+                         : AlgolMinima::tr("unknown, from fewer than three timings"))
         + QLatin1Char('\n');
     if (fit.errorsScaled)
         text += AlgolMinima::tr("The errors are scaled by the square root of the reduced chi-square (%1): the timings scatter more than their errors say.")
                     .arg(number(std::sqrt(fit.reducedChiSquare), 2))
             + QLatin1Char('\n');
     if (fit.periodKept)
-        text += AlgolMinima::tr("Only the epoch is fitted (one timing, or timings of less than a season): the period is the start's.")
+        text += AlgolMinima::tr("Only the epoch is fitted (one timing, or timings of less than a season): the period is the start's, its error from the start's stated uncertainty.")
             + QLatin1Char('\n');
     QStringList leftOut;
     for (std::size_t i = 0; i < fit.residuals.size(); ++i) {
@@ -170,13 +172,14 @@ QByteArray fitJson(const FitRun &run)
     const timing::ElementsFit &fit = run.fit;
     const sky::FitStatistics &statistics = fit.fitted.fit;
     const auto days = [](const QString &name, double value, int decimals) {
-        return MachineField{name, listing::fixedNumber(value, decimals)};
+        return listing::numberField(name, value, decimals);
     };
     const auto boolean = [](const QString &name, bool value) {
         return MachineField{name, value ? QStringLiteral("true") : QStringLiteral("false"), Kind::Boolean};
     };
     QList<MachineField> fields{
         days(QStringLiteral("epoch"), fit.fitted.elements.epoch, kDecimals),
+        {QStringLiteral("epoch_cycle"), QString::number(fit.fitted.epochCycle)},
         days(QStringLiteral("epoch_error_days"), statistics.epochErrorDays, kDecimals),
         days(QStringLiteral("period"), fit.fitted.elements.period, 10),
         days(QStringLiteral("period_error_days"), statistics.periodErrorDays, 10),
@@ -185,9 +188,8 @@ QByteArray fitJson(const FitRun &run)
         {QStringLiteral("timings"), QString::number(statistics.timings)},
         days(QStringLiteral("first"), statistics.firstTiming, kDecimals),
         days(QStringLiteral("last"), statistics.lastTiming, kDecimals),
-        days(QStringLiteral("rms_days"), statistics.rmsDays, kDecimals),
-        std::isnan(fit.reducedChiSquare) ? MachineField{QStringLiteral("reduced_chi_square"), {}, Kind::Missing}
-                                         : days(QStringLiteral("reduced_chi_square"), fit.reducedChiSquare, 4),
+        days(QStringLiteral("rms_days"), statistics.rmsDays.value_or(NAN), kDecimals),
+        days(QStringLiteral("reduced_chi_square"), fit.reducedChiSquare, 4),
         boolean(QStringLiteral("errors_scaled"), fit.errorsScaled),
         boolean(QStringLiteral("period_fitted"), !fit.periodKept),
     };

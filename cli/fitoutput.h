@@ -24,12 +24,13 @@ struct FitRun
 };
 
 QByteArray fitTable(const FitRun &run, const QLocale &locale);
-// One row per timing: cycle, minimum, scale, oc_days, oc_minutes, error_days, error_minutes,
+// One row per timing: cycle (as the lists number it), minimum, scale, oc_days, oc_minutes, error_days, error_minutes,
 // flag (kept, flagged or rejected), source.
 QByteArray fitCsv(const FitRun &run);
-// {"epoch", "epoch_error_days", "period", "period_error_days", "correlation", "scale",
-// "timings", "first", "last", "rms_days", "reduced_chi_square", "errors_scaled",
-// "period_fitted", "residuals": [the rows above]}.
+// {"epoch", "epoch_cycle", "epoch_error_days", "period", "period_error_days", "correlation",
+// "scale", "timings", "first", "last", "rms_days" (null below three timings),
+// "reduced_chi_square" (null without degrees of freedom), "errors_scaled", "period_fitted",
+// "residuals": [the rows above]}. A number that is not finite is null.
 QByteArray fitJson(const FitRun &run);
 
 } // namespace cli

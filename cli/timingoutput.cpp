@@ -110,11 +110,10 @@ QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming 
     const bool timed = !timing.untimed;
     const bool kvw = timing.method == timing::Method::KweeVanWoerden;
     const auto days = [&](const QString &name, double value, bool known) {
-        return known ? MachineField{name, listing::fixedNumber(value, kDecimals)}
-                     : MachineField{name, {}, Kind::Missing};
+        return known ? listing::numberField(name, value, kDecimals) : MachineField{name, {}, Kind::Missing};
     };
     const auto minutes = [&](const QString &name, double value) {
-        return timed ? MachineField{name, listing::fixedNumber(value * ephemeris::kMinutesPerDay, 2)}
+        return timed ? listing::numberField(name, value * ephemeris::kMinutesPerDay, 2)
                      : MachineField{name, {}, Kind::Missing};
     };
     const auto boolean = [](const QString &name, bool value, bool known) {

@@ -60,6 +60,7 @@ struct CalendarTexts
     QString site;     // empty without a site
     QString geo;      // the GEO property, empty without a site
     QString uidSuffix;
+    bool fitted = false; // elements fitted to timings
 };
 
 CalendarTexts calendarTexts(const Report &report)
@@ -72,6 +73,7 @@ CalendarTexts calendarTexts(const Report &report)
         texts.geo = QStringLiteral("GEO:%1;%2").arg(shortest(site->latitudeDeg), shortest(site->longitudeDeg));
     }
     texts.uidSuffix = QLatin1Char('-') + elementsKey(report.request.elements) + QStringLiteral("@algol-minima");
+    texts.fitted = report.request.elements.kind == sky::ElementSetKind::Fitted;
     return texts;
 }
 
@@ -84,6 +86,9 @@ QString description(const ReportRow &row, const CalendarTexts &texts)
     if (minimum.scatterMinutes && minimum.uncertaintyMinutes)
         text += Listing::tr(", within ±%1 minutes by the fit, the timings scattering by ±%2 minutes")
                     .arg(fixedNumber(*minimum.uncertaintyMinutes, 1), fixedNumber(*minimum.scatterMinutes, 1));
+    else if (texts.fitted && minimum.uncertaintyMinutes)
+        text += Listing::tr(", within ±%1 minutes by the fit, the scatter of the timings unknown")
+                    .arg(fixedNumber(*minimum.uncertaintyMinutes, 1));
     else if (minimum.uncertaintyMinutes)
         text += Listing::tr(", within ±%1 minutes").arg(fixedNumber(*minimum.uncertaintyMinutes, 0));
     text += QStringLiteral(".\n");

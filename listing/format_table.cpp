@@ -114,7 +114,9 @@ QByteArray tableText(const Report &report, const QLocale &locale)
                                   ? Listing::tr("±%1 min").arg(fixedNumber(*row.minimum.uncertaintyMinutes, fitted ? 1 : 0, locale))
                                   : Listing::tr("unknown"));
         if (fitted)
-            scatter.cells << Listing::tr("±%1 min").arg(fixedNumber(row.minimum.scatterMinutes.value_or(0), 1, locale));
+            scatter.cells << (row.minimum.scatterMinutes
+                                  ? Listing::tr("±%1 min").arg(fixedNumber(*row.minimum.scatterMinutes, 1, locale))
+                                  : Listing::tr("unknown"));
         if (!site)
             continue;
         const sky::SkyAtInstant &at = *row.minimum.sky;

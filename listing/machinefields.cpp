@@ -3,6 +3,7 @@
 #include "wording.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace listing {
 
@@ -24,7 +25,7 @@ MachineField optionalNumber(const QString &name, const std::optional<double> &va
 {
     if (!value)
         return {name, {}, Kind::Missing};
-    return {name, fixedNumber(*value, decimals)};
+    return numberField(name, *value, decimals);
 }
 
 QString csvCell(const QString &text)
@@ -50,6 +51,13 @@ QString jsonValue(const MachineField &field)
 }
 
 } // namespace
+
+MachineField numberField(const QString &name, double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return {name, {}, Kind::Missing};
+    return {name, fixedNumber(value, decimals)};
+}
 
 QList<MachineField> machineFields(const ReportRow &row, const Request &request)
 {

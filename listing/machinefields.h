@@ -20,6 +20,9 @@ struct MachineField
     Kind kind = Kind::Number;
 };
 
+// A number rounded to that many decimals; Missing when it is not finite (JSON has no NaN).
+MachineField numberField(const QString &name, double value, int decimals);
+
 // Every field of a row: those of the site only with a site, the timings' scatter only for fitted
 // elements (whose uncertainty has a decimal), and last the watchable hours (missing without a
 // site).

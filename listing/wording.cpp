@@ -41,23 +41,42 @@ double azimuthForDisplay(double azimuthDeg)
     return shown >= 360 ? shown - 360 : shown;
 }
 
+QString cycleTerm(const sky::ElementSet &set)
+{
+    if (set.epochCycle == 0)
+        return QStringLiteral("E");
+    return QStringLiteral("(E %1 %2)")
+        .arg(set.epochCycle > 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(set.epochCycle > 0 ? set.epochCycle : -set.epochCycle);
+}
+
 QString elementsDescription(const sky::ElementSet &set)
 {
     const QString scale = set.reference == sky::TimeReference::Heliocentric
         ? QStringLiteral("HJD") : QStringLiteral("JD");
-    const QString formula = QStringLiteral("Min I = %1 %2 + %3 E")
-                                .arg(scale, shortest(set.elements.epoch), shortest(set.elements.period));
+    const QString formula = QStringLiteral("Min I = %1 %2 + %3 %4")
+                                .arg(scale, shortest(set.elements.epoch), shortest(set.elements.period), cycleTerm(set));
+    const auto date = [](double julianDay) { return isoDateText(utcOfJulianDay(julianDay).date()); };
+    const sky::FitStatistics &fit = set.fit;
+    const bool dated = fit.firstTiming > 0 && fit.lastTiming > 0;
     switch (set.kind) {
     case sky::ElementSetKind::Current:
         return Listing::tr("current (O-C gateway), %1").arg(formula);
     case sky::ElementSetKind::Classic:
         return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
     case sky::ElementSetKind::Fitted:
-        if (set.fit.timings > 0 && set.fit.firstTiming > 0)
+        if (fit.timings == 1 && dated)
+            return Listing::tr("fitted, %1 (resting on one timing, of %2: the scatter of Algol's timings is unknown)")
+                .arg(formula, date(fit.firstTiming));
+        if (fit.timings == 2 && dated)
+            return Listing::tr("fitted, %1 (resting on two timings, of %2 and %3: the scatter of Algol's timings is unknown)")
+                .arg(formula, date(fit.firstTiming), date(fit.lastTiming));
+        if (fit.timings > 0 && fit.timings < sky::kFewestTimingsForScatter)
+            return Listing::tr("fitted, %1 (resting on one or two timings: the scatter of Algol's timings is unknown)")
+                .arg(formula);
+        if (fit.timings > 0 && dated)
             return Listing::tr("fitted, %1 (timings: %2, from %3 to %4)")
-                .arg(formula, QString::number(set.fit.timings),
-                     isoDateText(utcOfJulianDay(set.fit.firstTiming).date()),
-                     isoDateText(utcOfJulianDay(set.fit.lastTiming).date()));
+                .arg(formula, QString::number(fit.timings), date(fit.firstTiming), date(fit.lastTiming));
         return Listing::tr("fitted, %1").arg(formula);
     case sky::ElementSetKind::Custom:
         break;

@@ -20,7 +20,11 @@ QString fixedNumber(double value, int decimals, const QLocale &locale);
 // An azimuth in [0, 360) once rounded to 0.1 degree: 359.96 is shown as 0.0, not 360.0.
 double azimuthForDisplay(double azimuthDeg);
 
-// "current (O-C gateway), Min I = HJD 2455528.105 + 2.867326 E".
+// "E", or "(E - 2139)" and "(E + 4858)" for elements whose epoch is not E = 0: the cycles from
+// their epoch, E numbered as every list numbers it (sky::cycleReference()).
+QString cycleTerm(const sky::ElementSet &set);
+// "current (O-C gateway), Min I = HJD 2455528.105 + 2.867326 E"; for fitted elements also the
+// timings they rest on, and that their scatter is unknown when those are one or two.
 QString elementsDescription(const sky::ElementSet &set);
 // "48.85° N, 2.35° E, 35 m".
 QString siteDescription(const sky::Site &site, const QLocale &locale);

@@ -82,12 +82,28 @@ double nearestCurrentMinimumJd(double jdUtc)
 
 ElementSet currentElements()
 {
-    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}};
+    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}, 0};
 }
 
 ElementSet classicElements()
 {
-    return {ElementSetKind::Classic, ephemeris::Elements{}, TimeReference::Geocentric, {}};
+    static const long long epochCycle =
+        referenceCycleOf(ephemeris::Elements{}.epoch, TimeReference::Geocentric);
+    return {ElementSetKind::Classic, ephemeris::Elements{}, TimeReference::Geocentric, {},
+            epochCycle};
+}
+
+ElementSet cycleReference()
+{
+    return currentElements();
+}
+
+long long referenceCycleOf(double epoch, TimeReference reference)
+{
+    const ElementSet numbering = cycleReference();
+    const double heliocentric =
+        reference == TimeReference::Heliocentric ? epoch : heliocentricFromGeocentric(epoch);
+    return std::llround((heliocentric - numbering.elements.epoch) / numbering.elements.period);
 }
 
 std::optional<ElementSet> parseElementSet(std::string_view text)
@@ -113,7 +129,8 @@ std::optional<ElementSet> parseElementSet(std::string_view text)
         else if (parts[2] != "hjd")
             return std::nullopt;
     }
-    return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference, {}};
+    return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference, {},
+                      referenceCycleOf(*epoch, reference)};
 }
 
 double propagatedErrorDays(const FitStatistics &fit, double cycle)
@@ -124,24 +141,47 @@ double propagatedErrorDays(const FitStatistics &fit, double cycle)
     return std::sqrt(std::max(0.0, variance));
 }
 
+double statedPeriodErrorDays(const ElementSet &set)
+{
+    const ElementSet current = currentElements();
+    const double currentCycles =
+        (startOfYearJd(kLastCheckedYear + 1) - current.elements.epoch) / current.elements.period;
+    const double currentError =
+        kCheckedUncertaintyMinutes / ephemeris::kMinutesPerDay / currentCycles;
+    switch (set.kind) {
+    case ElementSetKind::Current:
+        return currentError;
+    case ElementSetKind::Fitted:
+        return set.fit.periodErrorDays > 0 ? set.fit.periodErrorDays : currentError;
+    case ElementSetKind::Classic:
+    case ElementSetKind::Custom:
+        break;
+    }
+    return std::fabs(set.elements.period - current.elements.period) + currentError;
+}
+
 std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
 {
     if (!std::isfinite(jdUtc))
         return std::nullopt;
+    double minutes = 0;
     switch (set.kind) {
     case ElementSetKind::Current:
-        return currentUncertaintyMinutes(jdUtc);
+        minutes = currentUncertaintyMinutes(jdUtc);
+        break;
     case ElementSetKind::Classic:
-        return std::fabs(jdUtc - nearestCurrentMinimumJd(jdUtc)) * ephemeris::kMinutesPerDay
+        minutes = std::fabs(jdUtc - nearestCurrentMinimumJd(jdUtc)) * ephemeris::kMinutesPerDay
             + currentUncertaintyMinutes(jdUtc);
+        break;
     case ElementSetKind::Fitted:
         // The light-time, under 0.006 day, cannot move a minimum to the next cycle.
-        return propagatedErrorDays(set.fit, std::round((jdUtc - set.elements.epoch) / set.elements.period))
+        minutes = propagatedErrorDays(set.fit, std::round((jdUtc - set.elements.epoch) / set.elements.period))
             * ephemeris::kMinutesPerDay;
-    case ElementSetKind::Custom:
         break;
+    case ElementSetKind::Custom:
+        return std::nullopt;
     }
-    return std::nullopt;
+    return std::isfinite(minutes) ? std::optional(minutes) : std::nullopt;
 }
 
 bool isExtrapolated(const ElementSet &set, double jdUtc)

@@ -16,6 +16,10 @@ enum class TimeReference { Geocentric, Heliocentric };
 // Fitted: elements fitted to timed minima (algol-minima fit), with what the fit knows of them.
 enum class ElementSetKind { Current, Classic, Custom, Fitted };
 
+// The scatter of timings about linear elements needs at least this many of them: one timing fits
+// the epoch exactly, two leave nothing or one residual to measure it by.
+inline constexpr int kFewestTimingsForScatter = 3;
+
 // What a fit of linear elements to times of minimum says of them.
 struct FitStatistics
 {
@@ -25,7 +29,7 @@ struct FitStatistics
     int timings = 0;
     double firstTiming = 0; // the span of the timings, in the elements' scale
     double lastTiming = 0;
-    double rmsDays = 0;     // the scatter of their residuals
+    std::optional<double> rmsDays; // the scatter of their residuals; unknown below three timings
 };
 
 struct ElementSet
@@ -34,12 +38,23 @@ struct ElementSet
     ephemeris::Elements elements;
     TimeReference reference = TimeReference::Heliocentric;
     FitStatistics fit; // of Fitted elements only
+    // The cycle of the epoch in the numbering of cycleReference(): a minimum's E is its own count
+    // of periods from the epoch plus this, so that one eclipse has one E whatever the elements.
+    long long epochCycle = 0;
 };
 
 // Min I = HJD 2455528.105 + 2.867326 E (the O-C gateway's linear elements for beta Persei).
 ElementSet currentElements();
-// The main window's elements, JD 2441598.608 + 2.867315 E, used as they are (no correction).
+// The main window's elements, JD 2441598.608 + 2.867315 E, used as they are (no correction);
+// their epoch is E = -4858.
 ElementSet classicElements();
+
+// The elements whose epoch is E = 0 for every set: the current elements.
+ElementSet cycleReference();
+// The cycle of cycleReference()'s minimum nearest an epoch given in the reference (HJD or JD on
+// UTC): the epochCycle of elements that count their own cycles from it. The epoch must lie
+// between JD 2000000 and 2600000.
+long long referenceCycleOf(double epoch, TimeReference reference);
 
 // "current", "classic" or "EPOCH:PERIOD[:hjd|jd]" (decimal numbers with "."; heliocentric when the
 // suffix is left out). The epoch must lie between JD 2000000 and 2600000 and the period between
@@ -47,14 +62,22 @@ ElementSet classicElements();
 std::optional<ElementSet> parseElementSet(std::string_view text);
 
 // The standard error of the minimum of cycle E that fitted elements predict, propagated from the
-// fit, days: sigma(E)^2 = sigma_epoch^2 + 2 E cov(epoch, period) + E^2 sigma_period^2.
+// fit, days: sigma(E)^2 = sigma_epoch^2 + 2 E cov(epoch, period) + E^2 sigma_period^2, E counted
+// from their own epoch.
 double propagatedErrorDays(const FitStatistics &fit, double cycle);
+
+// What the period of a set is worth when a fit keeps it (timings of less than a season), days:
+// - current: their 15 minutes of 2015-2030 spread over the cycles from their epoch to the end of
+//   2030 (4.07e-6 day);
+// - fitted: their own period error (the current elements' figure when that is 0);
+// - classic and custom: how far their period is from the current one, plus that figure.
+double statedPeriodErrorDays(const ElementSet &set);
 
 // How far a predicted minimum at jdUtc may be from the real one, in minutes: 15 for the current
 // elements within 2015-2030, growing outside; for the classic elements their distance from the
 // current prediction plus that; for fitted elements the propagated error of the nearest minimum
 // (beside which the scatter of Algol's own timings, fit.rmsDays, also counts). Empty for custom
-// elements (unknown).
+// elements (unknown) and when it is not a finite number.
 std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc);
 
 // Whether the current elements are used outside 2000-2040, where they are extrapolated.

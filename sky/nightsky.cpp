@@ -55,12 +55,33 @@ double magnitudeAt(double jdUtc, double minimumJdUtc, double periodDays)
     return eclipses::algolMagnitudeFast(cycles - std::floor(cycles));
 }
 
+// The brightest and faintest magnitudes of the whole light curve, from a thousand phases (the
+// primary minimum among them).
+std::pair<double, double> wholeCurveRange()
+{
+    static const std::pair<double, double> range = [] {
+        constexpr int kPhases = 1000;
+        double brightest = eclipses::algolMagnitudeFast(0);
+        double faintest = brightest;
+        for (int i = 1; i < kPhases; ++i) {
+            const double magnitude = eclipses::algolMagnitudeFast(double(i) / kPhases);
+            brightest = std::min(brightest, magnitude);
+            faintest = std::max(faintest, magnitude);
+        }
+        return std::pair(brightest, faintest);
+    }();
+    return range;
+}
+
 // The brightest and faintest magnitudes at jdUtc when the minimum may lie anywhere within
 // +-spreadDays of minimumJdUtc: at the two ends of that range, or at a minimum of the curve
-// (primary or secondary) that falls inside it.
+// (primary or secondary) that falls inside it, of which there are at most two. A spread of half a
+// period or more (or not a number) may put any phase there: the whole curve's range.
 std::pair<double, double> magnitudeRange(double jdUtc, double minimumJdUtc, double periodDays,
                                          double spreadDays)
 {
+    if (!(spreadDays < periodDays / 2))
+        return wholeCurveRange();
     const double early = magnitudeAt(jdUtc, minimumJdUtc - spreadDays, periodDays);
     const double late = magnitudeAt(jdUtc, minimumJdUtc + spreadDays, periodDays);
     double brightest = std::min(early, late);

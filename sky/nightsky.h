@@ -37,7 +37,8 @@ struct NightSample
     double moonAltitudeDeg = 0;
     double moonIlluminatedFraction = 0;
     // Algol's predicted visual magnitude (the eclipse model), and the brightest and faintest it
-    // may be when the minimum falls anywhere within its uncertainty.
+    // may be when the minimum falls anywhere within its uncertainty (the whole curve's range when
+    // that reaches half a period).
     double magnitude = 0;
     double brightestMagnitude = 0;
     double faintestMagnitude = 0;

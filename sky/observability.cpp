@@ -20,16 +20,17 @@ constexpr double kHeliocentricMarginDays = 0.01;
 // Bounds the work for elements of a caller's own making: 100 years of minima every 0.365 day.
 constexpr double kMostMinima = 100000;
 
+// The minimum of the set's own cycle, numbered as cycleReference() numbers it.
 PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
                            const std::optional<Site> &site, const Conditions &conditions,
                            const EarthState &earth)
 {
     PredictedMinimum minimum;
-    minimum.cycle = cycle;
+    minimum.cycle = cycle + set.epochCycle;
     minimum.jdUtc = jdUtc;
     minimum.uncertaintyMinutes = uncertaintyMinutes(set, jdUtc);
-    if (set.kind == ElementSetKind::Fitted)
-        minimum.scatterMinutes = set.fit.rmsDays * ephemeris::kMinutesPerDay;
+    if (set.kind == ElementSetKind::Fitted && set.fit.rmsDays)
+        minimum.scatterMinutes = *set.fit.rmsDays * ephemeris::kMinutesPerDay;
     if (site) {
         minimum.sky = skyAt(*site, jdUtc, earth);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;

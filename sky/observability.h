@@ -19,10 +19,10 @@ struct Conditions
 
 struct PredictedMinimum
 {
-    long long cycle = 0;                      // E, counted from the elements' epoch
+    long long cycle = 0;                      // E, counted from cycleReference()'s epoch
     double jdUtc = 0;                         // the geocentric instant, Julian Day on UTC
     std::optional<double> uncertaintyMinutes; // empty when unknown
-    std::optional<double> scatterMinutes;     // of fitted elements: their timings' rms
+    std::optional<double> scatterMinutes;     // of fitted elements: their timings' rms, if known
     std::optional<SkyAtInstant> sky;          // with a site only
     bool algolHighEnough = true;              // true without a site
     bool skyDarkEnough = true;                // true without a site

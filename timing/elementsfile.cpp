@@ -6,23 +6,27 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace timing {
 
 namespace {
 
 constexpr std::string_view kComment =
-    "# Elements of Algol's primary minima, fitted by algol-minima fit: Min I = epoch + period * E.\n"
-    "# epoch, period: days, with their standard errors and their correlation; scale: JD_UTC (seen\n"
-    "# from the Earth's centre) or HJD_UTC (heliocentric); timings: how many were fitted, first and\n"
-    "# last: the earliest and latest of them; rms_days: the scatter of their residuals, which no\n"
-    "# linear elements remove.\n";
+    "# Elements of Algol's primary minima, fitted by algol-minima fit:\n"
+    "# Min I = epoch + period * (E - epoch_cycle).\n"
+    "# epoch, period: days, with their standard errors and their correlation; epoch_cycle: E of the\n"
+    "# epoch, counted from the current elements' epoch (HJD 2455528.105, period 2.867326) as every\n"
+    "# list counts it; scale: JD_UTC (seen from the Earth's centre) or HJD_UTC (heliocentric);\n"
+    "# timings: how many were fitted, first and last: the earliest and latest of them; rms_days:\n"
+    "# the scatter of their residuals, which no linear elements remove (left out below three\n"
+    "# timings: unknown).\n";
 
-enum Key { Epoch, EpochError, Period, PeriodError, Correlation, Scale, Timings, First, Last, Rms,
-           kKeys };
+enum Key { Epoch, EpochCycle, EpochError, Period, PeriodError, Correlation, Scale, Timings, First,
+           Last, Rms, kKeys };
 constexpr std::array<std::string_view, kKeys> kNames{
-    "epoch", "epoch_error", "period", "period_error", "correlation", "scale", "timings", "first",
-    "last", "rms_days",
+    "epoch", "epoch_cycle", "epoch_error", "period", "period_error", "correlation", "scale",
+    "timings", "first", "last", "rms_days",
 };
 
 struct Given
@@ -31,9 +35,14 @@ struct Given
     long long line = 0;
 };
 
-ElementsFile refused(ElementsError error, long long line, Key key)
+ElementsRefusal refusal(ElementsError error, Key key)
 {
-    return {std::nullopt, {error, line, std::string(kNames[key])}};
+    return {error, 0, std::string(kNames[key])};
+}
+
+bool isDate(double value)
+{
+    return value >= kEarliestJd && value <= kLatestJd;
 }
 
 } // namespace
@@ -41,8 +50,9 @@ ElementsFile refused(ElementsError error, long long line, Key key)
 std::string elementsFileText(const sky::ElementSet &fitted)
 {
     const sky::FitStatistics &fit = fitted.fit;
-    const std::pair<Key, std::string> values[] = {
+    std::vector<std::pair<Key, std::string>> values = {
         {Epoch, fixedDecimals(fitted.elements.epoch, 7)},
+        {EpochCycle, std::to_string(fitted.epochCycle)},
         {EpochError, fixedDecimals(fit.epochErrorDays, 7)},
         {Period, fixedDecimals(fitted.elements.period, 10)},
         {PeriodError, fixedDecimals(fit.periodErrorDays, 10)},
@@ -51,8 +61,9 @@ std::string elementsFileText(const sky::ElementSet &fitted)
         {Timings, std::to_string(fit.timings)},
         {First, fixedDecimals(fit.firstTiming, 7)},
         {Last, fixedDecimals(fit.lastTiming, 7)},
-        {Rms, fixedDecimals(fit.rmsDays, 7)},
     };
+    if (fit.rmsDays)
+        values.emplace_back(Rms, fixedDecimals(*fit.rmsDays, 7));
     std::string text(kComment);
     for (const auto &[key, value] : values)
         text += std::string(kNames[key]) + " = " + value + '\n';
@@ -82,6 +93,10 @@ std::string_view elementsErrorText(ElementsError error)
         return "not between -1 and 1";
     case ElementsError::NotACount:
         return "not a count";
+    case ElementsError::QuarterPeriodOrMore:
+        return "a quarter of the period or more, which no longer tells one cycle from the next";
+    case ElementsError::NotACycle:
+        return "not a whole number from -1200000 to 1200000";
     }
     return {};
 }
@@ -94,6 +109,51 @@ std::string refusalText(const ElementsRefusal &refusal)
     if (!refusal.key.empty())
         text += refusal.key + ": ";
     return text + std::string(elementsErrorText(refusal.error));
+}
+
+std::optional<ElementsRefusal> refusalOf(const sky::ElementSet &fitted)
+{
+    const sky::FitStatistics &fit = fitted.fit;
+    const double period = fitted.elements.period;
+    // Finite and within the bounds, NaN failing every comparison.
+    const auto error = [&](double value, Key key) -> std::optional<ElementsRefusal> {
+        if (!std::isfinite(value))
+            return refusal(ElementsError::NotANumber, key);
+        if (value < 0)
+            return refusal(ElementsError::Negative, key);
+        if (!(value < kLargestErrorInPeriods * period))
+            return refusal(ElementsError::QuarterPeriodOrMore, key);
+        return std::nullopt;
+    };
+    const auto date = [&](double value, Key key, bool zeroAllowed) -> std::optional<ElementsRefusal> {
+        if (!std::isfinite(value))
+            return refusal(ElementsError::NotANumber, key);
+        if (!isDate(value) && !(zeroAllowed && value == 0))
+            return refusal(ElementsError::DateOutOfRange, key);
+        return std::nullopt;
+    };
+    if (auto refused = date(fitted.elements.epoch, Epoch, false))
+        return refused;
+    if (fitted.epochCycle < -kLargestEpochCycle || fitted.epochCycle > kLargestEpochCycle)
+        return refusal(ElementsError::NotACycle, EpochCycle);
+    if (!std::isfinite(period))
+        return refusal(ElementsError::NotANumber, Period);
+    if (!(period >= 0.5 && period <= 10))
+        return refusal(ElementsError::PeriodOutOfRange, Period);
+    for (const auto &refused : {error(fit.epochErrorDays, EpochError),
+                                error(fit.periodErrorDays, PeriodError),
+                                fit.rmsDays ? error(*fit.rmsDays, Rms) : std::nullopt,
+                                date(fit.firstTiming, First, true), date(fit.lastTiming, Last, true)}) {
+        if (refused)
+            return refused;
+    }
+    if (!std::isfinite(fit.correlation))
+        return refusal(ElementsError::NotANumber, Correlation);
+    if (!(std::fabs(fit.correlation) <= 1))
+        return refusal(ElementsError::CorrelationOutOfRange, Correlation);
+    if (fit.timings < 0)
+        return refusal(ElementsError::NotACount, Timings);
+    return std::nullopt;
 }
 
 ElementsFile readElementsFile(std::string_view text)
@@ -114,10 +174,18 @@ ElementsFile readElementsFile(std::string_view text)
             if (!equalsIgnoringCase(name, kNames[key]))
                 continue;
             if (given[key])
-                return refused(ElementsError::GivenTwice, number, Key(key));
+                return {std::nullopt, {ElementsError::GivenTwice, number, std::string(kNames[key])}};
             given[key] = Given{trimmed(line.substr(equals + 1)), number};
         }
     }
+    // The refusal at the line of its key.
+    const auto refused = [&](ElementsRefusal refusal) {
+        for (int key = 0; key < kKeys; ++key) {
+            if (refusal.key == kNames[key] && given[key])
+                refusal.line = given[key]->line;
+        }
+        return ElementsFile{std::nullopt, refusal};
+    };
 
     std::array<double, kKeys> numbers{};
     for (int key = 0; key < kKeys; ++key) {
@@ -125,47 +193,29 @@ ElementsFile readElementsFile(std::string_view text)
             || key == PeriodError || key == Scale;
         if (!given[key]) {
             if (needed)
-                return refused(ElementsError::Missing, 0, Key(key));
+                return refused(refusal(ElementsError::Missing, Key(key)));
             continue;
         }
         if (key == Scale)
             continue;
         const std::optional<double> value = parseNumber(given[key]->value);
         if (!value)
-            return refused(ElementsError::NotANumber, given[key]->line, Key(key));
+            return refused(refusal(ElementsError::NotANumber, Key(key)));
         numbers[key] = *value;
     }
-    const auto check = [&](bool ok, ElementsError error, Key key) {
-        return ok ? std::nullopt
-                  : std::optional(refused(error, given[key] ? given[key]->line : 0, key));
-    };
+    const bool heliocentric = equalsIgnoringCase(given[Scale]->value, "HJD_UTC");
+    if (!heliocentric && !equalsIgnoringCase(given[Scale]->value, "JD_UTC"))
+        return refused(refusal(ElementsError::UnknownScale, Scale));
+    const double cycle = numbers[EpochCycle];
+    if (std::trunc(cycle) != cycle || !(std::fabs(cycle) <= double(kLargestEpochCycle)))
+        return refused(refusal(ElementsError::NotACycle, EpochCycle));
+    if (!(numbers[Timings] >= 0 && numbers[Timings] < 1e9))
+        return refused(refusal(ElementsError::NotACount, Timings));
+
     sky::ElementSet fitted;
     fitted.kind = sky::ElementSetKind::Fitted;
-    const bool heliocentric = equalsIgnoringCase(given[Scale]->value, "HJD_UTC");
     fitted.reference = heliocentric ? sky::TimeReference::Heliocentric
                                     : sky::TimeReference::Geocentric;
-    for (const std::optional<ElementsFile> &refusal : {
-             check(heliocentric || equalsIgnoringCase(given[Scale]->value, "JD_UTC"),
-                   ElementsError::UnknownScale, Scale),
-             check(numbers[Epoch] >= kEarliestJd && numbers[Epoch] <= kLatestJd,
-                   ElementsError::DateOutOfRange, Epoch),
-             check(numbers[First] == 0 || (numbers[First] >= kEarliestJd && numbers[First] <= kLatestJd),
-                   ElementsError::DateOutOfRange, First),
-             check(numbers[Last] == 0 || (numbers[Last] >= kEarliestJd && numbers[Last] <= kLatestJd),
-                   ElementsError::DateOutOfRange, Last),
-             check(numbers[Period] >= 0.5 && numbers[Period] <= 10,
-                   ElementsError::PeriodOutOfRange, Period),
-             check(numbers[EpochError] >= 0, ElementsError::Negative, EpochError),
-             check(numbers[PeriodError] >= 0, ElementsError::Negative, PeriodError),
-             check(numbers[Rms] >= 0, ElementsError::Negative, Rms),
-             check(std::fabs(numbers[Correlation]) <= 1, ElementsError::CorrelationOutOfRange,
-                   Correlation),
-             check(numbers[Timings] >= 0 && numbers[Timings] < 1e9, ElementsError::NotACount,
-                   Timings)}) {
-        if (refusal)
-            return *refusal;
-    }
-
     fitted.elements = {numbers[Epoch], numbers[Period]};
     sky::FitStatistics &fit = fitted.fit;
     fit.epochErrorDays = numbers[EpochError];
@@ -174,7 +224,15 @@ ElementsFile readElementsFile(std::string_view text)
     fit.timings = int(numbers[Timings]);
     fit.firstTiming = numbers[First];
     fit.lastTiming = numbers[Last];
-    fit.rmsDays = numbers[Rms];
+    if (given[Rms] && !(fit.timings > 0 && fit.timings < sky::kFewestTimingsForScatter))
+        fit.rmsDays = numbers[Rms];
+    // A file of an older fit: its epoch's cycle as the epoch's nearest minimum (once it is a date).
+    if (given[EpochCycle])
+        fitted.epochCycle = (long long)cycle;
+    else if (isDate(fitted.elements.epoch))
+        fitted.epochCycle = sky::referenceCycleOf(fitted.elements.epoch, fitted.reference);
+    if (const std::optional<ElementsRefusal> refusal = refusalOf(fitted))
+        return refused(*refusal);
     return {fitted, {}};
 }
 

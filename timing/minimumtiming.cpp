@@ -345,9 +345,13 @@ TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet
     long long inEclipses = 0;
     for (const Eclipse &eclipse : splitIntoEclipses(near, set.elements, options.windowHours)) {
         EclipseTiming timing = timeEclipse(eclipse, set.elements, file.flux, options);
-        if (!timing.untimed)
+        timing.cycle += set.epochCycle;
+        if (!timing.untimed) {
             timing.minimumJdUtc = sky::convertDate(timing.minimum, report.scale,
                                                    sky::DateScale::JulianDayUtc);
+            if (!(timing.errorDays >= kSmallestTimingErrorDays))
+                timing.errorDays = kSmallestTimingErrorDays;
+        }
         inEclipses += timing.points;
         report.eclipses.push_back(std::move(timing));
     }

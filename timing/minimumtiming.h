@@ -47,7 +47,7 @@ std::vector<Eclipse> splitIntoEclipses(const std::vector<Observation> &observati
 
 struct EclipseTiming
 {
-    long long cycle = 0;
+    long long cycle = 0; // as the eclipse's; timeObservations adds the set's epochCycle
     std::string band;
     std::vector<std::string> observers; // the codes in the eclipse, sorted, each once
     int points = 0;                     // N
@@ -84,7 +84,15 @@ struct TimingReport
     long long outsideWindows = 0; // observations far from any predicted minimum
 };
 
-// The observations in the elements' scale, split and timed; minimumJdUtc filled in.
+// The smallest error a timing is given, one second: points without noise, or a noise given as
+// next to nothing, would time a minimum to 0, which would then outweigh every other timing of a
+// fit. No observation of a ten-hour eclipse times it better; the timings file keeps it (7
+// decimals of a day).
+inline constexpr double kSmallestTimingErrorDays = 1.0 / 86400;
+
+// The observations in the elements' scale, split and timed; minimumJdUtc filled in, each error at
+// least kSmallestTimingErrorDays, and the cycles numbered as the set numbers them (its own cycle
+// plus its epochCycle).
 TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet &set,
                               const TimingOptions &options);
 

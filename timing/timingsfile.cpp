@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::string_view kComment =
     "# Times of minimum of Algol, one a row, kept by algol-minima time --append.\n"
-    "# cycle: E, counted from the epoch of the elements named in the elements column\n"
+    "# cycle: E, counted from the epoch of the current elements (HJD 2455528.105, period\n"
+    "#   2.867326) whatever the elements named in the elements column, as every list counts it\n"
     "# minimum: the time of minimum, a Julian Day in the scale: JD_UTC (seen from the Earth's\n"
     "#   centre), HJD_UTC (heliocentric) or BJD_TDB (barycentric)\n"
     "# error_days: its standard error; method: kvw (Kwee and van Woerden) or template\n"
@@ -91,6 +92,32 @@ std::optional<Columns> columnsOf(const std::vector<std::string> &names)
     return columns;
 }
 
+// A text as one field of one line: its control characters written out.
+std::string printable(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            shown += "\\n";
+        else if (c == '\r')
+            shown += "\\r";
+        else if (c == '\t')
+            shown += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xf];
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+std::string field(std::string_view text)
+{
+    return csvField(printable(text));
+}
+
 // A whole number that fits; 0 for anything else in the optional columns.
 long long wholeNumber(std::string_view text)
 {
@@ -112,11 +139,11 @@ TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
     record.points = timing.points;
     record.pairs = timing.pairs;
     record.ocDays = timing.ocDays;
-    record.elements = elements;
+    record.elements = printable(elements);
     for (const std::string &observer : timing.observers)
-        record.observers += (record.observers.empty() ? "" : " ") + observer;
-    record.band = timing.band;
-    record.source = source;
+        record.observers += (record.observers.empty() ? "" : " ") + printable(observer);
+    record.band = printable(timing.band);
+    record.source = printable(source);
     return record;
 }
 
@@ -135,16 +162,34 @@ std::string_view scaleName(sky::DateScale scale)
 
 std::string timingsFileText(const std::vector<TimingRecord> &records)
 {
-    std::string text(kComment);
-    text += kHeader;
+    return std::string(kComment) + std::string(kHeader) + timingRows(records);
+}
+
+std::string timingRows(const std::vector<TimingRecord> &records)
+{
+    std::string text;
     for (const TimingRecord &r : records) {
         text += std::to_string(r.cycle) + ',' + fixed(r.minimum) + ',';
         text += std::string(scaleName(r.scale)) + ',' + fixed(std::max(r.errorDays, kSmallestError));
-        text += ',' + csvField(r.method) + ',' + std::to_string(r.points) + ','
-            + std::to_string(r.pairs) + ',' + fixed(r.ocDays) + ',' + csvField(r.elements) + ','
-            + csvField(r.observers) + ',' + csvField(r.band) + ',' + csvField(r.source) + '\n';
+        text += ',' + field(r.method) + ',' + std::to_string(r.points) + ','
+            + std::to_string(r.pairs) + ',' + fixed(r.ocDays) + ',' + field(r.elements) + ','
+            + field(r.observers) + ',' + field(r.band) + ',' + field(r.source) + '\n';
     }
     return text;
+}
+
+HeaderRow headerRowOf(std::string_view text)
+{
+    const std::string_view header = kHeader.substr(0, kHeader.size() - 1);
+    Lines lines(text);
+    std::string_view line;
+    long long number = 0;
+    while (lines.next(&line, &number)) {
+        line = trimmed(line);
+        if (!line.empty() && line[0] != '#')
+            return line == header ? HeaderRow::Own : HeaderRow::Other;
+    }
+    return HeaderRow::None;
 }
 
 TimingsFile readTimings(std::string_view text)
@@ -212,23 +257,23 @@ TimingsFile readTimings(std::string_view text)
     return file;
 }
 
-Appended appendTimings(std::vector<TimingRecord> records, const std::vector<TimingRecord> &added,
-                       double periodDays)
+NewTimings newTimings(const std::vector<TimingRecord> &records,
+                      const std::vector<TimingRecord> &added, double periodDays)
 {
-    Appended result;
-    result.records = std::move(records);
+    NewTimings result;
+    const auto same = [&](const TimingRecord &old, const TimingRecord &record) {
+        if (old.band != record.band || old.observers != record.observers)
+            return false;
+        const double apart = std::fabs(old.minimum - sky::convertDate(record.minimum, record.scale, old.scale));
+        return apart < periodDays / 2 && apart <= std::max(old.errorDays, record.errorDays);
+    };
     for (const TimingRecord &record : added) {
-        bool known = false;
-        for (const TimingRecord &old : result.records) {
-            known = known
-                || (old.source == record.source && old.band == record.band
-                    && std::fabs(old.minimum - record.minimum) < periodDays / 2);
-        }
-        if (known) {
+        const auto there = [&](const TimingRecord &old) { return same(old, record); };
+        if (std::any_of(records.begin(), records.end(), there)
+            || std::any_of(result.records.begin(), result.records.end(), there)) {
             ++result.skipped;
         } else {
             result.records.push_back(record);
-            ++result.added;
         }
     }
     return result;

@@ -14,7 +14,7 @@ namespace timing {
 
 struct TimingRecord
 {
-    long long cycle = 0;  // E of the elements named below
+    long long cycle = 0;  // E, counted from sky::cycleReference()'s epoch
     double minimum = 0;   // a Julian Day in the scale
     sky::DateScale scale = sky::DateScale::HeliocentricUtc;
     double errorDays = 0; // the standard error, above 0
@@ -28,16 +28,23 @@ struct TimingRecord
     std::string source;    // the file of observations
 };
 
-// The record of a timed eclipse.
+// The record of a timed eclipse. Control characters in its texts (a line end in a file's name)
+// are written as \n, \r, \t or \xNN, as the file keeps them: one record is one line.
 TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
                       std::string_view elements, std::string_view source);
 
 // "JD_UTC", "HJD_UTC", "BJD_TDB".
 std::string_view scaleName(sky::DateScale scale);
 
-// The whole file: its comment lines, the header row, then a row per record. Times and errors
-// with 7 decimals (under 0.01 s); an error below the last decimal is written as 0.0000001.
+// The whole file: its comment lines, the header row, then timingRows of the records.
 std::string timingsFileText(const std::vector<TimingRecord> &records);
+// A row per record. Times and errors with 7 decimals (under 0.01 s); an error below the last
+// decimal is written as 0.0000001; control characters in the texts as recordOf writes them.
+std::string timingRows(const std::vector<TimingRecord> &records);
+// The first row of a text that is no comment: none (comments only, or nothing), the header row of
+// timingsFileText, or another.
+enum class HeaderRow { None, Own, Other };
+HeaderRow headerRowOf(std::string_view text);
 
 struct TimingsFile
 {
@@ -53,16 +60,18 @@ struct TimingsFile
 // line and no record.
 TimingsFile readTimings(std::string_view text);
 
-struct Appended
+struct NewTimings
 {
-    std::vector<TimingRecord> records;
-    int added = 0;
-    int skipped = 0; // already there
+    std::vector<TimingRecord> records; // those of added that are new, in their order
+    int skipped = 0;                   // already there
 };
 
-// The new records after the old ones, leaving out any whose minimum is already there: the same
-// source and band, and a time less than half a period away.
-Appended appendTimings(std::vector<TimingRecord> records, const std::vector<TimingRecord> &added,
-                       double periodDays);
+// The records of added that are not already among records, nor earlier in added: a timing is
+// there already when one of the same band and observers lies within the larger of their errors
+// (and less than half a period away: the same cycle), the times compared in one scale. The same
+// night timed again, whatever the name its file was given, is the same timing; another observer's
+// timing of the same eclipse is another.
+NewTimings newTimings(const std::vector<TimingRecord> &records,
+                      const std::vector<TimingRecord> &added, double periodDays);
 
 } // namespace timing

@@ -220,8 +220,8 @@
         <translation>Ajuste des éléments linéaires (Min I = époque + période E) aux instants de minimum d'un fichier d'instants par moindres carrés pondérés, affiche leurs erreurs et les résidus, et les écrit dans un fichier d'éléments que --elements utilise ensuite.</translation>
     </message>
     <message>
-        <source>The timings file, as time --append writes it, or any CSV file of times of minimum.</source>
-        <translation>Le fichier d'instants, tel que time --append l'écrit, ou tout fichier CSV d'instants de minimum.</translation>
+        <source>The timings file, as time --append writes it, or any CSV file of times of minimum (default: %1).</source>
+        <translation>Le fichier d'instants, tel que time --append l'écrit, ou tout fichier CSV d'instants de minimum (par défaut : %1).</translation>
     </message>
     <message>
         <source>unknown method "%1" (kvw, template or auto)</source>
@@ -256,8 +256,8 @@
         <translation>le bruit est un nombre supérieur à 0 dans l'unité des valeurs, pas « %1 »</translation>
     </message>
     <message>
-        <source>fit: no timings file given</source>
-        <translation>fit : aucun fichier d'instants donné</translation>
+        <source>fit: the timings file's name is empty</source>
+        <translation>fit : le nom du fichier d'instants est vide</translation>
     </message>
     <message>
         <source>fit: one timings file, not %1</source>
@@ -284,10 +284,6 @@
         <translation>%1 est aussi lu (comme %2) : il serait écrasé</translation>
     </message>
     <message>
-        <source>%1: not a timings file that time --append writes: left as it was</source>
-        <translation>%1 : pas un fichier d'instants écrit par time --append : laissé tel quel</translation>
-    </message>
-    <message>
         <source>%1: timings added: %2, already there: %3</source>
         <translation>%1 : instants ajoutés : %2, déjà présents : %3</translation>
     </message>
@@ -312,16 +308,16 @@
         <translation>Départ : %1</translation>
     </message>
     <message>
-        <source>Min I = %1 %2 + %3 E</source>
-        <translation>Min I = %1 %2 + %3 E</translation>
+        <source>Min I = %1 %2 + %3 %4</source>
+        <translation>Min I = %1 %2 + %3 %4</translation>
     </message>
     <message>
         <source>Epoch: ± %1 d (%2 min); period: ± %3 d; correlation: %4</source>
         <translation>Époque : ± %1 j (%2 min) ; période : ± %3 j ; corrélation : %4</translation>
     </message>
     <message>
-        <source>Timings: %1 of %2, from %3 to %4; reduced chi-square: %5; rms of the residuals: %6 d (%7 min)</source>
-        <translation>Instants : %1 sur %2, du %3 au %4 ; khi-deux réduit : %5 ; écart quadratique moyen des résidus : %6 j (%7 min)</translation>
+        <source>Timings: %1 of %2, from %3 to %4; reduced chi-square: %5; rms of the residuals: %6</source>
+        <translation>Instants : %1 sur %2, du %3 au %4 ; khi-deux réduit : %5 ; écart quadratique moyen des résidus : %6</translation>
     </message>
     <message>
         <source>undefined</source>
@@ -332,8 +328,8 @@
         <translation>Les erreurs sont multipliées par la racine carrée du khi-deux réduit (%1) : les instants sont plus dispersés que leurs erreurs ne le disent.</translation>
     </message>
     <message>
-        <source>Only the epoch is fitted (one timing, or timings of less than a season): the period is the start's.</source>
-        <translation>Seule l'époque est ajustée (un seul instant, ou des instants de moins d'une saison) : la période est celle du départ.</translation>
+        <source>Only the epoch is fitted (one timing, or timings of less than a season): the period is the start's, its error from the start's stated uncertainty.</source>
+        <translation>Seule l'époque est ajustée (un seul instant, ou des instants de moins d'une saison) : la période est celle du départ, son erreur tirée de l'incertitude annoncée pour le départ.</translation>
     </message>
     <message>
         <source>cycle %1 (%2)</source>
@@ -502,6 +498,18 @@
     <message>
         <source>%1: no observation of Algol could be read (rows of other stars: %2, fainter-than estimates: %3, lines that cannot be read: %4)</source>
         <translation>%1 : aucune observation d'Algol n'a pu être lue (lignes d'autres étoiles : %2, estimations « plus faible que » : %3, lignes illisibles : %4)</translation>
+    </message>
+    <message>
+        <source>%1 d (%2 min)</source>
+        <translation>%1 j (%2 min)</translation>
+    </message>
+    <message>
+        <source>unknown, from fewer than three timings</source>
+        <translation>inconnu, faute de trois instants</translation>
+    </message>
+    <message>
+        <source>%1: no elements can be fitted to these timings: %2: %3</source>
+        <translation>%1 : aucun élément ne peut être ajusté à ces instants : %2 : %3</translation>
     </message>
 </context>
 </TS>

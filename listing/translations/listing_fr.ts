@@ -263,6 +263,34 @@
         <source>the text is in UTF-16 (%1); save it as UTF-8</source>
         <translation>le texte est en UTF-16 (%1) ; enregistrez-le en UTF-8</translation>
     </message>
+    <message>
+        <source>fitted, %1 (resting on one timing, of %2: the scatter of Algol's timings is unknown)</source>
+        <translation>ajustés, %1 (sur un seul instant, du %2 : la dispersion des instants d'Algol est inconnue)</translation>
+    </message>
+    <message>
+        <source>fitted, %1 (resting on two timings, of %2 and %3: the scatter of Algol's timings is unknown)</source>
+        <translation>ajustés, %1 (sur deux instants, du %2 et du %3 : la dispersion des instants d'Algol est inconnue)</translation>
+    </message>
+    <message>
+        <source>fitted, %1 (resting on one or two timings: the scatter of Algol's timings is unknown)</source>
+        <translation>ajustés, %1 (sur un ou deux instants : la dispersion des instants d'Algol est inconnue)</translation>
+    </message>
+    <message>
+        <source>, within ±%1 minutes by the fit, the scatter of the timings unknown</source>
+        <translation>, à ±%1 minutes près selon l'ajustement, la dispersion des instants inconnue</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: in use by another program, which holds %2: left as it was</source>
+        <translation>%1 : utilisé par un autre programme, qui détient %2 : laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: not a timings file that algol-minima writes: left as it was</source>
+        <translation>%1 : pas un fichier d'instants écrit par algol-minima : laissé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -372,6 +400,14 @@
     <message>
         <source>not a count</source>
         <translation>pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>a quarter of the period or more, which no longer tells one cycle from the next</source>
+        <translation>un quart de période ou plus, qui ne distingue plus un cycle du suivant</translation>
+    </message>
+    <message>
+        <source>not a whole number from -1200000 to 1200000</source>
+        <translation>pas un nombre entier de -1200000 à 1200000</translation>
     </message>
 </context>
 </TS>

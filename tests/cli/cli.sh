@@ -14,6 +14,7 @@ rm -rf "$home" && mkdir -p "$home"
 cd "$work" || exit 1
 
 export LANG=C.UTF-8 LC_ALL= LANGUAGE= TZ=Europe/Paris HOME=$home XDG_CONFIG_HOME=
+export XDG_DATA_HOME=$work/data # the user's data folder, where the default timings file lives
 paris=(--lat 48.85 --lon 2.35 --tz Europe/Paris)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -62,7 +63,7 @@ unknown option --colour (see algol-minima --help)|--colour
 --format|time night.txt --format ics
 --append|time night.txt --append night.txt
 time:|time --flux
-fit:|fit
+fit:|fit a.csv b.csv
 fit: unknown option --window (see algol-minima fit --help)|fit timings.csv --window 5
 time: unknown option --lat (see algol-minima time --help)|time night.txt --lat 48
 CASES
@@ -339,8 +340,8 @@ run fit season.csv
 grep -q '^Only the epoch is fitted' out || fail "fit of one season, table: $(cat out)"
 
 # The listing with those elements: each minimum carries sigma(E) from the file's numbers,
-# sqrt(sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2) (in Python, by the formula), and
-# the timings' rms, in minutes.
+# sqrt(sigma_T0^2 + 2 E rho sigma_T0 sigma_P + E^2 sigma_P^2) (in Python, by the formula, E
+# counted from the fitted epoch's cycle), and the timings' rms, in minutes.
 run --elements elements.txt --from 2027-01-01 --days 60 --all --format csv
 expect_status 0 "--elements FILE"
 /usr/bin/python3 - elements.txt out <<'PY' || fail "--elements FILE: $(cat out err)"
@@ -349,13 +350,104 @@ f = {k.strip(): float(v) for k, v in (l.split("=") for l in open(sys.argv[1]) if
 rows = list(csv.DictReader(open(sys.argv[2])))
 assert len(rows) == 21, len(rows)
 for r in rows:
-    E = int(r["cycle"])
+    E = int(r["cycle"]) - int(f["epoch_cycle"])
     sigma = math.sqrt(f["epoch_error"]**2 + 2 * E * f["correlation"] * f["epoch_error"] * f["period_error"] + E**2 * f["period_error"]**2)
     assert abs(float(r["uncertainty_minutes"]) - sigma * 1440) <= 0.051, (r, sigma * 1440)
     assert abs(float(r["scatter_minutes"]) - f["rms_days"] * 1440) <= 0.051, r
 PY
 run --elements elements.txt --from 2027-01-01 --days 3 --tz UTC
 grep -q '^Elements: fitted, Min I = HJD 2461139.468' out && grep -q '  Uncertainty  Scatter$' out || fail "--elements FILE table: $(cat out)"
+
+# One eclipse is one E in every list: the visual night is E = 2048 for time (above), for fit's
+# residuals and for the listing, with the current, the classic and the fitted elements alike.
+run fit timings.csv --format csv
+grep -q '^2048,2461400\.397[0-9]*,HJD_UTC,.*/algol-visual.txt$' out || fail "fit: the visual night's cycle: $(cat out err)"
+for elements in current classic elements.txt; do
+    run --elements $elements --from 2026-12-25 --days 1 --format csv
+    grep -q '^2048,2026-12-25T' out || fail "--elements $elements: the visual night's cycle: $(cat out err)"
+    run --elements $elements --from 2026-12-25 --days 1 --format ics
+    grep -q '^UID:algol-minimum-2048-' out || fail "--elements $elements: the calendar's identifier: $(grep UID out)"
+done
+
+# Visual nights of other eclipses: algol-visual.txt moved by whole periods (E = 2048 + k).
+shifted() { # shifted K FILE: the night moved by K periods of the current elements
+    awk -F, -v OFS=, -v k="$1" '/^ALGOL,/ {$2 = sprintf("%.4f", $2 + k * 2.867326)} {print}' "$data/algol-visual.txt" >"$2"
+}
+
+# The same night named by other paths is the same timing; a comment of the user's stays; a file's
+# name with a line end is written so that the file reads back.
+cp timings.csv mine-too.csv
+run time "$data/../data/algol-visual.txt" "$(realpath "$data/algol-visual.txt")" --append mine-too.csv
+grep -q 'timings added: 0, already there: 2$' err && cmp -s mine-too.csv timings.csv || fail "the same night by other paths: $(cat err)"
+sed -i '/^cycle,/a # my own note: 1897 under thin clouds' mine-too.csv
+shifted 3 $'night\nthree.txt'
+run time $'night\nthree.txt' --append mine-too.csv
+grep -q 'timings added: 1, already there: 0$' err && grep -q '^# my own note: 1897 under thin clouds$' mine-too.csv \
+    && grep -q '^2051,.*,night\\nthree.txt$' mine-too.csv || fail "a comment and a name with a line end: $(cat err; cat mine-too.csv)"
+run fit mine-too.csv --format json
+expect_status 0 "fit after a name with a line end"
+[ ! -s err ] && grep -q '"timings": 7' out || fail "fit after a name with a line end: $(cat err out)"
+
+# Several programs adding to one timings file at the same moment, the first of them making it:
+# every timing is kept (five at once, ten times over; without a lock, most were lost).
+for round in $(seq 0 9); do
+    for p in $(seq 1 5); do shifted $((round * 5 + p + 10)) "night-$round-$p.txt"; done
+    for p in $(seq 1 5); do "$program" time "night-$round-$p.txt" --append "together-$round.csv" >/dev/null 2>"err-$p" & done
+    wait
+    for p in $(seq 1 5); do grep -q 'timings added: 1, already there: 0$' "err-$p" || fail "together, round $round: $(cat "err-$p")"; done
+    [ "$(grep -c ',template,' "together-$round.csv")" -eq 5 ] && [ ! -e "together-$round.csv.lock" ] \
+        || fail "together, round $round: $(grep -c ',template,' "together-$round.csv") of 5 kept"
+done
+
+# The user's own timings file: made with its folder, and fitted when fit is given no file. One
+# timing: the period's error stated (the current elements' 15 minutes over the 2559.67 cycles
+# to 2031, 4.0695e-6 day, by hand), the uncertainty a year on larger than at the timing,
+# sqrt(0.0024837^2 + (127 * 4.0695e-6)^2) = 0.0025369 day, 3.65 minutes against 3.58 (by hand,
+# the error the visual night was timed to), the scatter unknown.
+run time "$data/algol-visual.txt" --append "$XDG_DATA_HOME/algol/timings.csv"
+expect_status 0 "the user's timings file"
+run fit -o one.txt
+expect_status 0 "fit of the user's timings file"
+grep -q "^Elements fitted to the timings of $XDG_DATA_HOME/algol/timings.csv, in HJD on UTC$" out \
+    && grep -q '^period_error = 0.0000040695$' one.txt && ! grep -q '^rms_days' one.txt || fail "fit of the user's timings file: $(cat out err one.txt)"
+run --elements one.txt --from 2026-12-25 --days 1
+grep -q 'resting on one timing, of 2026-12-25: the scatter of Algol.s timings is unknown' out && grep -qE '^ 2048  .*  ±3\.6 min     unknown$' out \
+    || fail "one timing's elements: $(cat out err)"
+run --elements one.txt --from 2027-12-25 --to 2027-12-28 --format json
+grep -q '"cycle": 2175, .*"uncertainty_minutes": 3.7, "scatter_minutes": null' out || fail "one timing's elements a year on: $(cat out err)"
+
+# A fit that cannot be made says why, with status 1, and writes nothing: timings whose errors
+# (1.2 days) leave the epoch unknown to more than a quarter period. One that --reject leaves with
+# one night in four bands fits its epoch alone, every number finite; an error of 1e-160 day counts
+# as a second.
+printf 'minimum,error,scale\n2461400.39,1.2,HJD\n2461403.26,1.2,HJD\n' >vague.csv
+cp one.txt one.before
+run fit vague.csv -o one.txt
+expect_status 1 "a fit that cannot be made"
+one_line_naming "vague.csv: no elements can be fitted to these timings: epoch_error: a quarter of the period" "a fit that cannot be made"
+cmp -s one.txt one.before || fail "a fit that cannot be made: its elements file changed"
+printf 'minimum,error,scale,band\n2461033.19092,0.0003,HJD,V\n2461036.018246,0.0003,HJD,V\n2461400.3956,0.0002,HJD,B\n2461400.3953,0.0002,HJD,V\n2461400.3957,0.0003,HJD,R\n2461400.3954,1e-160,HJD,I\n' >night.csv
+run fit night.csv --reject --format json -o night-elements.txt
+expect_status 0 "one night left by --reject"
+/usr/bin/python3 -c 'import json; f = json.load(open("out")); assert f["epoch_cycle"] == 2048 and not f["period_fitted"] and f["residuals"][5]["error_days"] == 0.0000116 and [r["flag"] for r in f["residuals"]] == ["rejected"] * 2 + ["kept"] * 4, f' \
+    && ! grep -qi 'nan\|inf' out night-elements.txt || fail "one night left by --reject: $(cat out err night-elements.txt)"
+
+# Elements whose errors say nothing are refused at once (1e6 days took seconds, 1e160 for ever).
+sed 's/^epoch_error = .*/epoch_error = 1e160/' one.before >wild.txt
+run --elements wild.txt --days 3
+expect_status 1 "an epoch error of 1e160 days"
+one_line_naming "wild.txt:$(grep -n '^epoch_error' wild.txt | cut -d: -f1): epoch_error: a quarter of the period or more" "an epoch error of 1e160 days"
+
+# A timings file whose folder cannot be made says why: not "No such file or directory".
+mkdir -p locked && chmod 555 locked
+as_user=()
+[ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [ "$(id -u)" -ne 0 ] || [ ${#as_user[@]} -gt 0 ]; then
+    "${as_user[@]}" "$program" time "$data/algol-visual.txt" --append locked/algol/timings.csv >out 2>err
+    status=$?
+    expect_status 1 "a folder that cannot be made"
+    one_line_naming "cannot write locked/algol/timings.csv: Permission denied" "a folder that cannot be made"
+fi
 
 # Lines that cannot be read: FILE:LINE: reason with the file's name made visible, the count at the
 # end; a file with no usable line, one that cannot be read, a pipe: status 1, nothing written.
@@ -441,7 +533,7 @@ run --version
 run --help
 [ "$status" -eq 0 ] && grep -q -- '--sun-altitude <DEG>' out || fail "--help: $(cat out err)"
 run fit --help
-[ "$status" -eq 0 ] && grep -q '^Usage: algol-minima fit \[options\] TIMINGS.csv$' out || fail "fit --help: $(cat out err)"
+[ "$status" -eq 0 ] && grep -q '^Usage: algol-minima fit \[options\] \[TIMINGS.csv\]$' out || fail "fit --help: $(cat out err)"
 
 [ "$failures" -eq 0 ] && echo "cli: all passed"
 exit $((failures > 0))

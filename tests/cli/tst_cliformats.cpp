@@ -80,6 +80,20 @@ Report fittedReport()
     return report;
 }
 
+// Elements fitted to one visual timing of 25 December 2026 (E = 2048 of the current elements):
+// the period kept with its stated error, the scatter unknown.
+Report oneTimingReport()
+{
+    Report report = plainReport();
+    report.request.elements = {sky::ElementSetKind::Fitted, {2461400.3974141, 2.867326},
+                               sky::TimeReference::Heliocentric,
+                               {0.0024837, 0.0000040695, 0, 1, 2461400.3974141, 2461400.3974141, std::nullopt},
+                               2048};
+    report.rows.first().minimum.cycle = 2175;
+    report.rows.first().minimum.uncertaintyMinutes = 3.6531;
+    return report;
+}
+
 QList<QByteArray> icsLines(const QByteArray &ics)
 {
     QList<QByteArray> lines = ics.split('\n');
@@ -141,6 +155,14 @@ private slots:
         QTest::newRow("CSV of fitted elements") << csvText(fittedReport()) << QByteArray(
             "cycle,utc,local,zone,uncertainty_minutes,scatter_minutes,watchable_hours\n"
             "-3,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,0.7,2.8,\n");
+        QTest::newRow("CSV of one timing's elements") << csvText(oneTimingReport()) << QByteArray(
+            "cycle,utc,local,zone,uncertainty_minutes,scatter_minutes,watchable_hours\n"
+            "2175,2010-11-15T23:30:00Z,2010-11-16T00:30:00+01:00,CET,3.7,,\n");
+        QTest::newRow("JSON of one timing's elements") << jsonText(oneTimingReport()) << QByteArray(
+            "[\n"
+            "  {\"cycle\": 2175, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
+            "\"uncertainty_minutes\": 3.7, \"scatter_minutes\": null, \"watchable_hours\": null}\n"
+            "]\n");
         QTest::newRow("JSON of fitted elements") << jsonText(fittedReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
@@ -242,6 +264,24 @@ private slots:
             return line.startsWith(QLatin1String("DESCRIPTION:"));
         });
         QVERIFY2(description->contains(QStringLiteral("\\, within ±0.7 minutes by the fit\\, the timings scattering by ±2.8 minutes.")),
+                 qPrintable(*description));
+    }
+
+    // One timing: what the elements rest on, and a scatter that is unknown, never 0.
+    void tableAndCalendarOfOneTiming()
+    {
+        const QString text = QString::fromUtf8(tableText(oneTimingReport(), QLocale::c()));
+        QVERIFY2(text.contains(QStringLiteral("Elements: fitted, Min I = HJD 2461400.3974141 + 2.867326 (E - 2048) "
+                                              "(resting on one timing, of 2026-12-25: the scatter of Algol's timings is unknown)")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral(" 2175  Tue 2010-11-16 00:30:00 CET +01:00  2010-11-15 23:30:00  ±3.7 min     unknown\n")),
+                 qPrintable(text));
+        const QStringList ics = unfolded(icsText(oneTimingReport()));
+        const auto description = std::find_if(ics.begin(), ics.end(), [](const QString &line) {
+            return line.startsWith(QLatin1String("DESCRIPTION:"));
+        });
+        QVERIFY2(description->contains(QStringLiteral("(cycle 2175)")) && description->contains(
+                     QStringLiteral("\\, within ±3.7 minutes by the fit\\, the scatter of the timings unknown.")),
                  qPrintable(*description));
     }
 

@@ -40,6 +40,9 @@ class TestCliOptions : public QObject
     Q_OBJECT
 
 private slots:
+    // The user's data folder (QStandardPaths' GenericDataLocation) where the default files live.
+    void initTestCase() { qputenv("XDG_DATA_HOME", "/home/observer/data"); }
+
     void refused_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -115,7 +118,8 @@ private slots:
         QTest::newRow("time elements unknown") << "time a.txt --elements modern" << "--elements:";
         QTest::newRow("time given a site") << "time a.txt --lat 48" << "lat";
         QTest::newRow("time after an option") << "--days 3 time a.txt" << "time";
-        QTest::newRow("fit without a file") << "fit --reject" << "fit:";
+        QTest::newRow("fit written over the user's timings file")
+            << "fit -o /home/observer/data/algol/timings.csv" << "--output:";
         QTest::newRow("fit of two files") << "fit a.csv b.csv" << "fit:";
         QTest::newRow("fit written over its timings") << "fit t.csv -o t.csv" << "--output:";
         QTest::newRow("fit to the standard output") << "fit t.csv -o -" << "--output:";
@@ -244,6 +248,8 @@ private slots:
             << "time a.txt --time-scale HJD --method template --folds 3 --format json"
             << "files a.txt, elements current, window 5, template, folds 3, noise -, HJD, flux 0, json, append '', output ''";
         QTest::newRow("fit, defaults") << "fit timings.csv" << "timings timings.csv, elements current, reject 0, table, output ''";
+        QTest::newRow("fit without a file: the user's timings file")
+            << "fit --reject" << "timings /home/observer/data/algol/timings.csv, elements current, reject 1, table, output ''";
         QTest::newRow("fit, everything set")
             << "fit timings.csv --elements 2455528.105:2.867326:jd --reject --format json -o elements.txt"
             << "timings timings.csv, elements 2455528.105 2.867326 jd, reject 1, json, output 'elements.txt'";
@@ -433,6 +439,8 @@ private slots:
         QVERIFY(std::holds_alternative<ShowHelp>(fitHelp) && std::get<ShowHelp>(fitHelp).command == Command::Fit);
         for (const char *option : {"--elements", "--reject", "--format", "--output"})
             QVERIFY2(helpText(Command::Fit).contains(QLatin1String(option)), option);
+        QVERIFY(helpText(Command::Fit).startsWith(QLatin1String("Usage: algol-minima fit [options] [TIMINGS.csv]\n")));
+        QVERIFY(helpText(Command::Fit).simplified().contains(QLatin1String("(default: /home/observer/data/algol/timings.csv)")));
     }
 
     // The timing library's reasons, in English in the library, each have their French. Last: the
@@ -444,7 +452,7 @@ private slots:
             QVERIFY2(listing::lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
         for (int e = 0; e <= int(timing::Untimed::NoDip); ++e)
             QVERIFY2(listing::untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
-        for (int e = 0; e <= int(timing::ElementsError::NotACount); ++e)
+        for (int e = 0; e <= int(timing::ElementsError::NotACycle); ++e)
             QVERIFY2(listing::elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
         QCOMPARE(listing::untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
     }

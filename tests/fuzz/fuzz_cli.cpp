@@ -68,7 +68,7 @@ void checkFit(const FitOptions &options, const std::string &context)
         run.records.push_back(record);
     }
     run.points = timing::timingPointsOf(run.records, sky::dateScaleOf(run.start.reference));
-    run.fit = timing::fitElements(run.points, elements, run.start.reference, options.reject);
+    run.fit = timing::fitElements(run.points, run.start, options.reject);
     FUZZ_CHECK(!fitTable(run, QLocale::c()).isEmpty(), context);
     FUZZ_CHECK(fitCsv(run).count('\n') == 4, context);
     const QJsonDocument json = QJsonDocument::fromJson(fitJson(run));

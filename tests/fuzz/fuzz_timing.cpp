@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<TimingPoint> points;
     for (const TimingRecord &record : back.records)
         points.push_back({record.minimum, record.errorDays});
-    const ElementsFit fit = fitElements(points, set.elements, set.reference, true);
+    const ElementsFit fit = fitElements(points, set, true);
     FUZZ_CHECK(fit.residuals.size() == points.size(), context);
 
     const TimingsFile timings = readTimings(input);

@@ -59,6 +59,9 @@ ElementSet setNamed(const QByteArray &name)
         return classicElements();
     if (name == "custom")
         return {ElementSetKind::Custom, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}};
+    if (name == "fitted, wild")
+        return {ElementSetKind::Fitted, {2458728.04, 2.8673}, TimeReference::Heliocentric,
+                {1e160, 1e150, 0, 1, 0, 0, 1e300}};
     return currentElements();
 }
 
@@ -115,6 +118,8 @@ private slots:
     void parseElementSet();
     void uncertaintyAndExtrapolation_data();
     void uncertaintyAndExtrapolation();
+    void statedPeriodErrors_data();
+    void statedPeriodErrors();
     void minima_data();
     void minima();
     void hundredYearsOfMinima();
@@ -314,25 +319,30 @@ void TestSky::parseElementSet_data()
     QTest::addColumn<double>("epoch");
     QTest::addColumn<double>("period");
     QTest::addColumn<bool>("heliocentric");
+    QTest::addColumn<long long>("epochCycle");
 
     // The current elements are the O-C gateway's Min I = HJD 2455528.105 + 2.867326 E; the
-    // classic ones the main window's JD 2441598.608 + 2.867315 E.
+    // classic ones the main window's JD 2441598.608 + 2.867315 E. Each epoch's cycle is that of
+    // the current minimum nearest it, (HJD - 2455528.105) / 2.867326 rounded (by hand): the
+    // classic epoch is HJD 2441598.612031 (astropy, see tst_minimumtiming), E = -4858.008;
+    // JD 2000000 gives -158868.61 and 2600000 gives 50385.58 (heliocentric: no correction).
     const int custom = int(ElementSetKind::Custom);
     QTest::newRow("current") << QByteArray("current") << true << int(ElementSetKind::Current)
-                             << 2455528.105 << 2.867326 << true;
+                             << 2455528.105 << 2.867326 << true << 0LL;
     QTest::newRow("classic") << QByteArray("classic") << true << int(ElementSetKind::Classic)
-                             << 2441598.608 << 2.867315 << false;
+                             << 2441598.608 << 2.867315 << false << -4858LL;
     QTest::newRow("heliocentric by default") << QByteArray("2455528.105:2.867326") << true
-                                             << custom << 2455528.105 << 2.867326 << true;
+                                             << custom << 2455528.105 << 2.867326 << true << 0LL;
     QTest::newRow("hjd") << QByteArray("2455528.105:2.867326:hjd") << true << custom
-                         << 2455528.105 << 2.867326 << true;
+                         << 2455528.105 << 2.867326 << true << 0LL;
     QTest::newRow("jd") << QByteArray("2441598.608:2.867315:jd") << true << custom << 2441598.608
-                        << 2.867315 << false;
-    QTest::newRow("lowest") << QByteArray("2000000:0.5") << true << custom << 2e6 << 0.5 << true;
+                        << 2.867315 << false << -4858LL;
+    QTest::newRow("lowest") << QByteArray("2000000:0.5") << true << custom << 2e6 << 0.5 << true
+                            << -158869LL;
     QTest::newRow("highest") << QByteArray("2600000:10") << true << custom << 2.6e6 << 10.0
-                             << true;
+                             << true << 50386LL;
     QTest::newRow("exponent") << QByteArray("2.455528105e6:2.867326") << true << custom
-                              << 2455528.105 << 2.867326 << true;
+                              << 2455528.105 << 2.867326 << true << 0LL;
     for (const char *text :
          {"", "Current", "current ", "2455528.105", "2455528.105:", ":2.867326",
           "2455528.105:2.867326:", "2455528.105:2.867326:hjd:", "2455528.105::2.867326",
@@ -343,7 +353,7 @@ void TestSky::parseElementSet_data()
           "2455528.105:0.49", "2455528.105:10.01", "2455528.105:-2.867326", "0x1p21:2.867326",
           "1e400:2.867326"})
         QTest::addRow("invalid: \"%s\"", text) << QByteArray(text) << false << 0 << 0.0 << 0.0
-                                               << false;
+                                               << false << 0LL;
 }
 
 void TestSky::parseElementSet()
@@ -354,6 +364,7 @@ void TestSky::parseElementSet()
     QFETCH(double, epoch);
     QFETCH(double, period);
     QFETCH(bool, heliocentric);
+    QFETCH(long long, epochCycle);
 
     const std::optional<ElementSet> set = sky::parseElementSet(text.toStdString());
     QVERIFY2(set.has_value() == valid, text);
@@ -363,6 +374,7 @@ void TestSky::parseElementSet()
     QCOMPARE(set->elements.epoch, epoch);
     QCOMPARE(set->elements.period, period);
     QCOMPARE(set->reference == TimeReference::Heliocentric, heliocentric);
+    QCOMPARE(set->epochCycle, epochCycle);
 }
 
 void TestSky::uncertaintyAndExtrapolation_data()
@@ -389,6 +401,8 @@ void TestSky::uncertaintyAndExtrapolation_data()
     QTest::newRow("classic, 17 September 2022")
         << ElementSetRow{"classic", 2459840.466029511, 136.3705 + 15, false};
     QTest::newRow("custom") << ElementSetRow{"custom", 2469807.5, kNaN, false};
+    // Errors whose squares are infinite: unknown, not infinite.
+    QTest::newRow("fitted, errors of 1e160 days") << ElementSetRow{"fitted, wild", 2461400.5, kNaN, false};
     QTest::newRow("current, NaN") << ElementSetRow{"current", kNaN, kNaN, false};
     QTest::newRow("classic, infinity") << ElementSetRow{"classic", kInfinity, kNaN, false};
 }
@@ -405,16 +419,46 @@ void TestSky::uncertaintyAndExtrapolation()
     QVERIFY2(isExtrapolated(setNamed(row.set), row.jdUtc) == row.extrapolated, where);
 }
 
+// The error of a period that a fit keeps: the current elements' 15 minutes over the 2559.674
+// cycles from their epoch to 1 January 2031 (JD 2462867.5), 0.0104167 / 2559.674 = 4.06954e-6
+// day (by hand); the classic and custom ones that plus their distance from 2.867326 days; fitted
+// ones their own.
+void TestSky::statedPeriodErrors_data()
+{
+    QTest::addColumn<QByteArray>("elements");
+    QTest::addColumn<double>("periodErrorDays");
+    QTest::newRow("current") << QByteArray("current") << 4.06954e-6;
+    QTest::newRow("classic, 1.1e-5 day shorter") << QByteArray("classic") << 1.506954e-5;
+    QTest::newRow("custom, the current period") << QByteArray("2461400.4:2.867326") << 4.06954e-6;
+    QTest::newRow("custom, 2e-4 day longer") << QByteArray("2461400.4:2.867526:jd") << 2.0406954e-4;
+}
+
+void TestSky::statedPeriodErrors()
+{
+    QFETCH(QByteArray, elements);
+    QFETCH(double, periodErrorDays);
+    ElementSet set = *sky::parseElementSet(elements.toStdString());
+    QVERIFY2(std::fabs(statedPeriodErrorDays(set) - periodErrorDays) < 1e-11,
+             QByteArray::number(statedPeriodErrorDays(set), 'g', 10));
+    // Fitted elements state their own, unless they say nothing.
+    set.kind = ElementSetKind::Fitted;
+    set.fit.periodErrorDays = 2.5e-6;
+    QCOMPARE(statedPeriodErrorDays(set), 2.5e-6);
+    set.fit.periodErrorDays = 0;
+    QVERIFY(std::fabs(statedPeriodErrorDays(set) - 4.06954e-6) < 1e-11);
+}
+
 void TestSky::minima_data()
 {
     QTest::addColumn<MinimaRow>("row");
 
     const Conditions usual;
     const auto none = NoneObservable::NotNone;
-    // The classic elements' minimum of 17 September 2022 at 23:11:04.95 UT, E = 6362 (the
-    // stepping, done in Python).
+    // The classic elements' minimum of 17 September 2022 at 23:11:04.95 UT, their E = 6362 (the
+    // stepping, done in Python), numbered as the current elements number that eclipse (their
+    // 01:27 UT the next morning below): 6362 - 4858 = 1504.
     QTest::newRow("classic, 17 September 2022") << MinimaRow{"classic", 2459839.5, 2459840.5,
-        std::nullopt, usual, 1, 6362, 2459840.466029511, none};
+        std::nullopt, usual, 1, 1504, 2459840.466029511, none};
     // The current elements put the next one at 01:31:09 HJD on 18 September 2022 (published
     // predictions: 01:31). The Earth was then 3.7 light-minutes nearer Algol than the Sun, so it
     // was seen at 01:27:27.18 UT (light_travel_time, kind='heliocentric').
@@ -426,7 +470,7 @@ void TestSky::minima_data()
     // 19:27, the other two by day; 78 N 15 E, 11 minima in June 2022, the Sun at +10.6 or higher.
     // At 55 S Algol culminates at -5.96, at 30 S at 19.04.
     QTest::newRow("Paris, 17 September 2022") << MinimaRow{"classic", 2459839.5, 2459840.5,
-        kParis, usual, 1, 6362, 2459840.466029511, none};
+        kParis, usual, 1, 1504, 2459840.466029511, none};
     // The nights themselves are dark in Paris in April (the Sun about 36 degrees down at
     // midnight): only these minima fall in twilight or by day.
     QTest::newRow("Paris, April 2023: twilight too bright") << MinimaRow{"classic", 2460035.5,
@@ -473,7 +517,7 @@ void TestSky::hundredYearsOfMinima()
                                      {"current", kParis}, {"current", Site{90, 0, 0}}}) {
         const ElementSet set = setNamed(name);
         const auto seen = [&](long long cycle) {
-            const double instant = set.elements.epoch + double(cycle) * set.elements.period;
+            const double instant = set.elements.epoch + double(cycle - set.epochCycle) * set.elements.period;
             return set.reference == TimeReference::Heliocentric
                 ? geocentricFromHeliocentric(instant) : instant;
         };
@@ -628,6 +672,20 @@ void TestSky::nightBands()
         QVERIFY(sample.brightestMagnitude <= sample.magnitude && sample.magnitude <= sample.faintestMagnitude);
         if (std::fabs(sample.jdUtc - night.minimumJdUtc) < 15.0 / 1440)
             QCOMPARE(sample.faintestMagnitude, eclipses::algolMagnitudeFast(0));
+    }
+    // An uncertainty of half a period (2064.5 minutes) or more, or none that is a number, may put
+    // any phase at any moment: every sample spans the whole curve, from Algol's light between its
+    // eclipses (the model's constant level, at phase 0.25) to the primary minimum; at once, where
+    // the phases within 1e300 minutes were once counted one by one.
+    for (const double minutes : {2064.5, 1440e6, 1e300, kInfinity, kNaN}) {
+        const Night wide = sampleNight(kParis, 2461394.0833333335, 2461394.8333333335,
+                                       2461394.6495277197, 2.867326, minutes);
+        QVERIFY(!wide.samples.empty());
+        for (const NightSample &sample : wide.samples) {
+            QVERIFY2(sample.brightestMagnitude == eclipses::algolMagnitudeFast(0.25)
+                         && sample.faintestMagnitude == eclipses::algolMagnitudeFast(0),
+                     QByteArray::number(minutes));
+        }
     }
     // Nothing for a span of more than two days or a site off the Earth.
     QVERIFY(sampleNight(kParis, 2461394.0, 2461397.0, 2461394.6, 2.867326, 15).samples.empty());

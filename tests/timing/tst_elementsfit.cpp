@@ -3,10 +3,15 @@
 // The fits' reference values come from numpy 1.24 (numpy.linalg.lstsq on the rows scaled by
 // 1/sigma, the covariance inv(A^T W A) times the reduced chi^2 when above 1), computed offline on
 // the timings below, which were made up: HJD 2455528.1071 + 2.8673285 E, a 680-day wander of
-// 3.6 minutes, and noise of their errors.
+// 3.6 minutes, and noise of their errors. Where only the epoch is fitted, numpy's weighted mean
+// with the period's stated error sigma_P = (15 / 1440) / ((2462867.5 - 2455528.105) / 2.867326)
+// = 4.0695424e-6 day (15 minutes over the cycles from the current epoch to JD 2462867.5, 1
+// January 2031), taken in as sigma_T0^2 = 1 / sum(w) (times the reduced chi^2 when above 1) +
+// x^2 sigma_P^2 and cov = -x sigma_P^2, x the timings' weighted mean cycle from the epoch.
 
 #include "elementsfile.h"
 #include "elementsfit.h"
+#include "minimumtiming.h"
 #include "observability.h"
 #include "timingsfile.h"
 
@@ -18,7 +23,7 @@ using namespace timing;
 
 namespace {
 
-const ephemeris::Elements kCurrent{2455528.105, 2.867326};
+const sky::ElementSet kCurrent = sky::currentElements();
 
 const std::vector<TimingPoint> kTwelveYears{
     {2457019.1209, 0.0021}, {2457302.9796, 0.0025}, {2457684.3390, 0.0013}, {2458051.3546, 0.0006},
@@ -30,9 +35,10 @@ struct FitRow
 {
     std::vector<TimingPoint> timings;
     bool reject;
-    double epoch, epochError, period, periodError, correlation, reducedChiSquare, rms;
+    double epoch, epochError, period, periodError, correlation, reducedChiSquare, rms; // rms NaN: unknown
     bool periodKept;
-    int flagged; // index of the flagged or rejected timing, or -1
+    std::vector<int> flagged; // the flagged or rejected timings
+    long long epochCycle;     // the cycle of the weighted centre, as the current elements count it
 };
 
 std::vector<TimingPoint> with(std::vector<TimingPoint> timings, const TimingPoint &more)
@@ -44,6 +50,8 @@ std::vector<TimingPoint> with(std::vector<TimingPoint> timings, const TimingPoin
 } // namespace
 
 Q_DECLARE_METATYPE(FitRow)
+Q_DECLARE_METATYPE(std::vector<TimingPoint>)
+Q_DECLARE_METATYPE(TimingRecord)
 
 class TestElementsFit : public QObject
 {
@@ -52,14 +60,18 @@ class TestElementsFit : public QObject
 private slots:
     void fit_data();
     void fit();
+    void unusableFits_data();
+    void unusableFits();
     void timingsFile();
     void otherTimingsFiles_data();
     void otherTimingsFiles();
-    void appendOnlyNewMinima();
+    void newTimingsOnly_data();
+    void newTimingsOnly();
     void elementsFile();
     void refusedElementsFiles_data();
     void refusedElementsFiles();
     void propagatedUncertainty();
+    void oneTimingGrowsAwayFromIt();
 };
 
 void TestElementsFit::fit_data()
@@ -68,30 +80,45 @@ void TestElementsFit::fit_data()
     const double nan = std::nan("");
     const FitRow twelve{kTwelveYears, false, 2458728.044984867, 0.0004477140878864254,
                         2.8673289198066643, 1.183793645616841e-06, 0.000962782918653504,
-                        1.3835153408592613, 0.0019389829131725748, false, -1};
+                        1.3835153408592613, 0.0019389829131725748, false, {}, 1116};
     QTest::newRow("twelve years") << twelve;
     QTest::newRow("a timing 30 minutes late, flagged")
         << FitRow{with(kTwelveYears, kLate), false, 2458877.157013162, 0.008074162331294004,
                   2.8673563985163266, 2.1283604039300226e-05, -0.0001922152600470403,
-                  515.1561257042183, 0.024483626012565242, false, 12};
+                  515.1561257042183, 0.024483626012565242, false, {12}, 1168};
     FitRow rejected = twelve;
     rejected.timings.push_back(kLate);
     rejected.reject = true;
-    rejected.flagged = 12;
+    rejected.flagged = {12};
     QTest::newRow("a timing 30 minutes late, rejected") << rejected;
     QTest::newRow("one season: the epoch only")
         << FitRow{{{2460634.8188, 0.0011}, {2460652.0243, 0.0020}, {2460706.5043, 0.0015}}, false,
-                  2460657.7583485306, 0.0008108695542208156, 2.867326, 0, 0, 0.8525258627079988,
-                  0.0010384888541783148, true, -1};
+                  2460657.7583485306, 0.0008108704244849937, 2.867326, 4.069542403245307e-06,
+                  -0.001465091351958537, 0.8525258627079988, 0.0010384888541783148, true, {}, 1789};
     QTest::newRow("one timing") << FitRow{{{2457019.1209, 0.0021}}, true, 2457019.1209, 0.0021,
-                                          2.867326, 0, 0, nan, 0, true, -1};
+                                          2.867326, 4.069542403245307e-06, 0, nan, nan, true, {}, 520};
+    // A night in four bands, and two timings of the year before that no line can hold (0.02 day
+    // on either side of the current elements, a cycle apart): left out, they leave one eclipse,
+    // whose epoch alone is fitted.
+    QTest::newRow("rejected down to one night in four bands")
+        << FitRow{{{2461033.19092, 0.0003}, {2461036.018246, 0.0003}, {2461400.3956, 0.0002},
+                   {2461400.3953, 0.0002}, {2461400.3957, 0.0003}, {2461400.3954, 0.0002}},
+                  true, 2461400.395467742, 0.00010776318121606495, 2.867326, 4.069542403245307e-06,
+                  0, 0.6182800980429674, 0.00016137105293918195, true, {0, 1}, 2048};
+    // An error of 1e-160 day would weigh 1e320 (infinite): taken as a second.
+    std::vector<TimingPoint> tiny = kTwelveYears;
+    tiny[3].errorDays = 1e-160;
+    QTest::newRow("an error of 1e-160 day, taken as a second")
+        << FitRow{tiny, false, 2458051.354600506, 1.4956385600833225e-05, 2.867329820862788,
+                  1.104132978976455e-06, -0.01607502411405593, 1.6703536556569856,
+                  0.0021587308222093945, false, {}, 880};
 }
 
 void TestElementsFit::fit()
 {
     QFETCH(FitRow, row);
-    const ElementsFit fit = fitElements(row.timings, kCurrent, sky::TimeReference::Heliocentric,
-                                        row.reject);
+    const ElementsFit fit = fitElements(row.timings, kCurrent, row.reject);
+    QVERIFY2(!fit.refusal, fit.refusal ? refusalText(*fit.refusal).c_str() : "");
     const sky::FitStatistics &f = fit.fitted.fit;
     const ephemeris::Elements &elements = fit.fitted.elements;
     const auto near = [](double a, double b, double tolerance) {
@@ -99,27 +126,56 @@ void TestElementsFit::fit()
     };
     QVERIFY2(near(elements.epoch, row.epoch, 1e-14), qPrintable(QString::number(elements.epoch, 'f', 9)));
     QVERIFY(near(elements.period, row.period, 1e-13));
-    QVERIFY(near(f.epochErrorDays, row.epochError, 1e-9));
-    QVERIFY(near(f.periodErrorDays, row.periodError, 1e-9));
-    QVERIFY(near(f.correlation, row.correlation, 1e-8));
-    QVERIFY(near(f.rmsDays, row.rms, 1e-9));
+    QVERIFY2(near(f.epochErrorDays, row.epochError, 1e-9), qPrintable(QString::number(f.epochErrorDays, 'g', 17)));
+    QVERIFY2(near(f.periodErrorDays, row.periodError, 1e-9), qPrintable(QString::number(f.periodErrorDays, 'g', 17)));
+    QVERIFY2(near(f.correlation, row.correlation, 1e-8), qPrintable(QString::number(f.correlation, 'g', 17)));
+    QCOMPARE(f.rmsDays.has_value(), !std::isnan(row.rms));
+    if (f.rmsDays)
+        QVERIFY(near(*f.rmsDays, row.rms, 1e-9));
     QCOMPARE(std::isnan(fit.reducedChiSquare), std::isnan(row.reducedChiSquare));
     if (!std::isnan(row.reducedChiSquare))
         QVERIFY(near(fit.reducedChiSquare, row.reducedChiSquare, 1e-9));
     QCOMPARE(fit.errorsScaled, row.reducedChiSquare > 1);
     QCOMPARE(fit.periodKept, row.periodKept);
-    const int left = int(row.timings.size()) - (row.reject && row.flagged >= 0 ? 1 : 0);
+    QCOMPARE(fit.fitted.epochCycle, row.epochCycle);
+    const int left = int(row.timings.size()) - (row.reject ? int(row.flagged.size()) : 0);
     QCOMPARE(f.timings, left);
     QCOMPARE(fit.fitted.reference, sky::TimeReference::Heliocentric);
     QCOMPARE(fit.fitted.kind, sky::ElementSetKind::Fitted);
     for (std::size_t i = 0; i < fit.residuals.size(); ++i) {
-        const Residual::Flag flag = int(i) != row.flagged ? Residual::Flag::Kept
-            : row.reject                                  ? Residual::Flag::Rejected
-                                                          : Residual::Flag::Flagged;
+        const bool flagged = std::find(row.flagged.begin(), row.flagged.end(), int(i)) != row.flagged.end();
+        const Residual::Flag flag = !flagged ? Residual::Flag::Kept
+            : row.reject                     ? Residual::Flag::Rejected
+                                             : Residual::Flag::Flagged;
         QCOMPARE(fit.residuals[i].flag, flag);
-        const double predicted = elements.epoch + elements.period * fit.residuals[i].cycle;
+        // Each residual's E as the current elements number it, which the fitted epoch's E offsets.
+        QCOMPARE(fit.residuals[i].cycle, std::llround((row.timings[i].minimum - 2455528.105) / 2.867326));
+        const double predicted = elements.epoch
+            + elements.period * double(fit.residuals[i].cycle - fit.fitted.epochCycle);
         QVERIFY(std::fabs(row.timings[i].minimum - predicted - fit.residuals[i].ocDays) < 1e-9);
     }
+}
+
+// Timings that no elements can be fitted to, or whose elements would say nothing: refused, with
+// the key the elements file would refuse.
+void TestElementsFit::unusableFits_data()
+{
+    QTest::addColumn<std::vector<TimingPoint>>("timings");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("none") << std::vector<TimingPoint>{} << "epoch: missing";
+    // Their mean's error is 1.2 / sqrt(2) = 0.85 day, above a quarter period (0.717 day).
+    QTest::newRow("errors of 1.2 days")
+        << std::vector<TimingPoint>{{2460634.8188, 1.2}, {2460652.0243, 1.2}}
+        << "epoch_error: a quarter of the period or more, which no longer tells one cycle from the next";
+}
+
+void TestElementsFit::unusableFits()
+{
+    QFETCH(std::vector<TimingPoint>, timings);
+    QFETCH(QString, refusal);
+    const ElementsFit fit = fitElements(timings, kCurrent, true);
+    QVERIFY(fit.refusal);
+    QCOMPARE(QString::fromStdString(refusalText(*fit.refusal)), refusal);
 }
 
 void TestElementsFit::timingsFile()
@@ -148,6 +204,18 @@ void TestElementsFit::timingsFile()
              record.method + record.elements + record.observers + record.band + record.source);
     QCOMPARE(r.points * 1000 + r.pairs, 120027);
     QCOMPARE(r.ocDays, record.ocDays);
+
+    // A file named with a line end and a tab: written out, so that its row stays one line.
+    EclipseTiming timed;
+    timed.minimum = 2461400.3974141;
+    timed.errorDays = 0.0024837;
+    timed.band = "Vis.";
+    const TimingRecord named = recordOf(timed, sky::DateScale::HeliocentricUtc, "current", "night\n1\t.txt");
+    QCOMPARE(named.source, std::string("night\\n1\\t.txt"));
+    const TimingsFile withName = readTimings(timingsFileText({record, named}));
+    QVERIFY(withName.problems.empty());
+    QCOMPARE(withName.records.size(), std::size_t(2));
+    QCOMPARE(withName.records[1].source, named.source);
 }
 
 void TestElementsFit::otherTimingsFiles_data()
@@ -196,33 +264,52 @@ void TestElementsFit::otherTimingsFiles()
     }
 }
 
-// The same minimum from the same source and band is not added twice: a second run of the timing
-// over the same file adds nothing.
-void TestElementsFit::appendOnlyNewMinima()
+// A timing already there is not added again: the same band and observers, within the larger of
+// the two errors (0.0011 and 0.0015 day here), whatever file name it came from.
+void TestElementsFit::newTimingsOnly_data()
 {
+    QTest::addColumn<TimingRecord>("added");
+    QTest::addColumn<bool>("isNew");
     const TimingRecord night{1781, 2460634.8188, sky::DateScale::HeliocentricUtc, 0.0011, "kvw", 0,
-                             0, 0, "current", "", "V", "night.txt"};
-    TimingRecord again = night;
-    again.minimum += 0.01; // timed again with another method
-    TimingRecord otherBand = night;
-    otherBand.band = "B";
-    TimingRecord otherSource = night;
-    otherSource.source = "download.csv";
-    TimingRecord nextMinimum = night;
-    nextMinimum.minimum += 2.867326;
-    const Appended appended =
-        appendTimings({night}, {again, otherBand, otherSource, nextMinimum}, 2.867326);
-    QCOMPARE(appended.added, 3);
-    QCOMPARE(appended.skipped, 1);
-    QCOMPARE(appended.records.size(), std::size_t(4));
-    QCOMPARE(appended.records[1].band, std::string("B"));
-    QCOMPARE(appendTimings(appended.records, appended.records, 2.867326).added, 0);
+                             0, 0, "current", "ABC", "V", "night.txt"};
+    const auto changed = [&](auto change) {
+        TimingRecord record = night;
+        change(record);
+        return record;
+    };
+    QTest::newRow("the same night by another path")
+        << changed([](TimingRecord &r) { r.source = "/home/me/night.txt"; }) << false;
+    QTest::newRow("timed again, 0.0014 day apart with an error of 0.0015")
+        << changed([](TimingRecord &r) { r.minimum += 0.0014; r.errorDays = 0.0015; r.method = "template"; }) << false;
+    // In early December Algol's light reaches the Earth 0.0053 day (7.6 minutes) before the Sun
+    // (the Sun's low-precision place of the Astronomical Almanac, worked in Python): the same
+    // instant as a JD.
+    QTest::newRow("the same instant in JD")
+        << changed([](TimingRecord &r) { r.minimum -= 0.0053; r.scale = sky::DateScale::JulianDayUtc; }) << false;
+    QTest::newRow("timed again, 0.0020 day apart")
+        << changed([](TimingRecord &r) { r.minimum += 0.002; }) << true;
+    QTest::newRow("another band") << changed([](TimingRecord &r) { r.band = "B"; }) << true;
+    QTest::newRow("another observer") << changed([](TimingRecord &r) { r.observers = "XYZ"; }) << true;
+    QTest::newRow("the next minimum, with an error of a period")
+        << changed([](TimingRecord &r) { r.minimum += 2.867326; r.errorDays = 3; }) << true;
+}
+
+void TestElementsFit::newTimingsOnly()
+{
+    QFETCH(TimingRecord, added);
+    QFETCH(bool, isNew);
+    const TimingRecord night{1781, 2460634.8188, sky::DateScale::HeliocentricUtc, 0.0011, "kvw", 0,
+                             0, 0, "current", "ABC", "V", "night.txt"};
+    const NewTimings fresh = newTimings({night}, {added, added}, 2.867326);
+    // Given twice, it is added once at most.
+    QCOMPARE(fresh.records.size(), std::size_t(isNew ? 1 : 0));
+    QCOMPARE(fresh.skipped, isNew ? 1 : 2);
 }
 
 void TestElementsFit::elementsFile()
 {
     sky::ElementSet set{sky::ElementSetKind::Fitted, {2458728.0449849, 2.8673289198},
-                        sky::TimeReference::Heliocentric, {}};
+                        sky::TimeReference::Heliocentric, {}, 1116};
     sky::FitStatistics &fitted = set.fit;
     fitted.epochErrorDays = 0.0004477;
     fitted.periodErrorDays = 0.0000011838;
@@ -233,14 +320,16 @@ void TestElementsFit::elementsFile()
     fitted.rmsDays = 0.0019390;
     const std::string text = elementsFileText(set);
     QCOMPARE(QString::fromStdString(text.substr(text.find("\nepoch =") + 1)),
-             QStringLiteral("epoch = 2458728.0449849\nepoch_error = 0.0004477\n"
+             QStringLiteral("epoch = 2458728.0449849\nepoch_cycle = 1116\nepoch_error = 0.0004477\n"
                             "period = 2.8673289198\nperiod_error = 0.0000011838\n"
                             "correlation = -0.000963\nscale = HJD_UTC\ntimings = 12\n"
                             "first = 2457019.1209000\nlast = 2461001.8385000\n"
                             "rms_days = 0.0019390\n"));
     QVERIFY(text.starts_with("# "));
 
-    // Read back, and written by hand: keys in any case, blanks, CRLF, an unknown key.
+    // Read back, and written by hand: keys in any case, blanks, CRLF, an unknown key, no cycle
+    // (that of the epoch's nearest current minimum: (2458728.0449849 - 2455528.105) / 2.867326 =
+    // 1116.0015, by hand).
     for (const std::string &file :
          {text, std::string("# mine\r\nPERIOD=2.8673289198\r\n  Epoch =2458728.0449849 \r\n"
                             "epoch_error= 0.0004477\r\nperiod_error =0.0000011838\r\n"
@@ -260,7 +349,15 @@ void TestElementsFit::elementsFile()
         QCOMPARE(back.timings, fitted.timings);
         QCOMPARE(back.lastTiming, fitted.lastTiming);
         QCOMPARE(back.rmsDays, fitted.rmsDays);
+        QCOMPARE(read.elements->epochCycle, 1116LL);
     }
+
+    // Below three timings the scatter is unknown: not written, and not read from an older file.
+    fitted.timings = 2;
+    fitted.rmsDays.reset();
+    QVERIFY(elementsFileText(set).find("\nrms_days =") == std::string::npos);
+    const ElementsFile two = readElementsFile(elementsFileText(set) + "rms_days = 0.0000001\n");
+    QVERIFY(two.elements && !two.elements->fit.rmsDays);
 }
 
 void TestElementsFit::refusedElementsFiles_data()
@@ -291,6 +388,22 @@ void TestElementsFit::refusedElementsFiles_data()
     QTest::newRow("a line that says nothing") << QByteArray("timings = 12")
                                               << QByteArray("\xff\xfe\x00")
                                               << "line 7: not a comment or key = value";
+    // A quarter period is 0.71683223 day.
+    const QString quarter = ": a quarter of the period or more, which no longer tells one cycle from the next";
+    QTest::newRow("an epoch error of 1e160 days") << QByteArray("epoch_error = 0.0004477")
+                                                 << QByteArray("epoch_error = 1e160") << "line 3: epoch_error" + quarter;
+    QTest::newRow("an epoch error of a quarter period") << QByteArray("epoch_error = 0.0004477")
+                                                        << QByteArray("epoch_error = 0.7168323") << "line 3: epoch_error" + quarter;
+    QTest::newRow("a period error of 1e150 days") << QByteArray("period_error = 0.0000011838")
+                                                  << QByteArray("period_error = 1e150") << "line 5: period_error" + quarter;
+    QTest::newRow("an rms of 1e300 days") << QByteArray("timings = 12")
+                                          << QByteArray("timings = 12\nrms_days = 1e300") << "line 8: rms_days" + quarter;
+    QTest::newRow("half a cycle") << QByteArray("scale = HJD_UTC")
+                                  << QByteArray("scale = HJD_UTC\nepoch_cycle = 1116.5")
+                                  << "line 9: epoch_cycle: not a whole number from -1200000 to 1200000";
+    QTest::newRow("a cycle beyond any epoch") << QByteArray("scale = HJD_UTC")
+                                              << QByteArray("scale = HJD_UTC\nepoch_cycle = 1e300")
+                                              << "line 9: epoch_cycle: not a whole number from -1200000 to 1200000";
 }
 
 void TestElementsFit::refusedElementsFiles()
@@ -323,6 +436,32 @@ void TestElementsFit::propagatedUncertainty()
         QVERIFY2(std::fabs(*minima[0].uncertaintyMinutes - minutes) < 0.0005,
                  qPrintable(QString::number(*minima[0].uncertaintyMinutes)));
         QCOMPARE(*minima[0].scatterMinutes, 2.88);
+    }
+}
+
+// One visual timing, HJD 2461400.3974141 +- 0.0024837 day (E = 2048), fitted alone: the period
+// is the current one with its stated error, sigma_P = 4.0695424e-6 day, so that by hand
+// sigma(E)^2 = 0.0024837^2 + E^2 sigma_P^2 gives 3.5765 minutes at the timing, 3.6531 a year
+// later (E = 127 from it, HJD 2461764.5478) and 8.2730 ten years later (E = 1273, HJD
+// 2465050.5034); the scatter is unknown. Through the elements file, as the listing reads it (its
+// period error to 1e-10 day: 8.27293 minutes ten years on).
+void TestElementsFit::oneTimingGrowsAwayFromIt()
+{
+    const TimingPoint timing{2461400.3974141, 0.0024837};
+    const ElementsFit fit = fitElements({&timing, 1}, kCurrent, false);
+    const ElementsFile file = readElementsFile(elementsFileText(fit.fitted));
+    QVERIFY2(file.elements, refusalText(file.refusal).c_str());
+    double previous = 0;
+    for (const auto &[cycle, minutes] : {std::pair{2048, 3.576528}, {2175, 3.6531415}, {3321, 8.2730012}}) {
+        const double instant = 2461400.3974141 + (cycle - 2048) * 2.867326;
+        const auto minima = sky::predictMinima(*file.elements, instant - 1, instant + 1, std::nullopt, {});
+        QCOMPARE(minima.size(), std::size_t(1));
+        QCOMPARE(minima[0].cycle, cycle);
+        QVERIFY2(std::fabs(*minima[0].uncertaintyMinutes - minutes) < 1e-4,
+                 qPrintable(QString::number(*minima[0].uncertaintyMinutes, 'f', 7)));
+        QVERIFY(*minima[0].uncertaintyMinutes > previous);
+        previous = *minima[0].uncertaintyMinutes;
+        QVERIFY(!minima[0].scatterMinutes);
     }
 }
 

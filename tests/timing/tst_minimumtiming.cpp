@@ -2,6 +2,7 @@
 // the stated errors on synthetic eclipses, the choice of method and the eclipses it cannot time.
 
 #include "eclipsemodel.h"
+#include "elementsets.h"
 #include "minimumtiming.h"
 
 #include <QTest>
@@ -109,6 +110,8 @@ private slots:
     void untimedEclipses_data();
     void untimedEclipses();
     void fromObservationsToOMinusC();
+    void oneEclipseOneCycle_data();
+    void oneEclipseOneCycle();
 };
 
 void TestMinimumTiming::timeScales_data()
@@ -371,6 +374,37 @@ void TestMinimumTiming::fromObservationsToOMinusC()
              qPrintable(QString::number((timing.minimum - heliocentric) / kSecond)));
     QVERIFY(std::fabs(timing.minimumJdUtc - seen) < 5 * kSecond);
     QVERIFY(std::fabs(timing.ocDays - (timing.minimum - heliocentric - 0.05)) < 1e-9);
+}
+
+// The eclipse of the current elements' E = 2048, HJD 2455528.105 + 2048 * 2.867326 =
+// 2461400.388648 (by hand), as plain HJD columns of the model without noise, every 6 minutes for
+// 9 hours: whatever elements time it, it is E = 2048, the number the lists give it; the classic
+// elements, 2.6 hours early then, count it as their E = 6906 from JD 2441598.608. Without noise,
+// its error is the floor of one second.
+void TestMinimumTiming::oneEclipseOneCycle_data()
+{
+    QTest::addColumn<QByteArray>("elements");
+    QTest::newRow("current") << QByteArray("current");
+    QTest::newRow("classic") << QByteArray("classic");
+    QTest::newRow("your own, geocentric, from 1990") << QByteArray("2447892.5:2.86731:jd");
+}
+
+void TestMinimumTiming::oneEclipseOneCycle()
+{
+    QFETCH(QByteArray, elements);
+    const double truth = 2461400.388648;
+    std::string text;
+    for (int i = 0; i <= 90; ++i) {
+        const double t = truth + (i - 45) * 6 / 1440.0;
+        text += std::to_string(t) + " " + std::to_string(eclipses::algolMagnitude((t - truth) / kPeriod)) + "\n";
+    }
+    const ObservationFile file = readObservations(text, "model.txt", {sky::DateScale::HeliocentricUtc, false});
+    const TimingReport report = timeObservations(file, *sky::parseElementSet(elements.toStdString()), {});
+    QCOMPARE(report.eclipses.size(), std::size_t(1));
+    const EclipseTiming &timing = report.eclipses[0];
+    QVERIFY(!timing.untimed);
+    QCOMPARE(timing.cycle, 2048LL);
+    QCOMPARE(timing.errorDays, kSmallestTimingErrorDays);
 }
 
 QTEST_APPLESS_MAIN(TestMinimumTiming)
