@@ -44,7 +44,7 @@ Timings tenThousandTimings()
         timings.records.push_back(record);
     }
     const auto points = timing::timingPointsOf(timings.records, sky::DateScale::HeliocentricUtc);
-    timings.fit = timing::fitElements(points, e, elements.reference, true);
+    timings.fit = timing::fitElements(points, elements, true);
     return timings;
 }
 

@@ -410,10 +410,10 @@ run fit -o one.txt
 expect_status 0 "fit of the user's timings file"
 grep -q "^Elements fitted to the timings of $XDG_DATA_HOME/algol/timings.csv, in HJD on UTC$" out \
     && grep -q '^period_error = 0.0000040695$' one.txt && ! grep -q '^rms_days' one.txt || fail "fit of the user's timings file: $(cat out err one.txt)"
-run --elements one.txt --from 2026-12-25 --days 1
+run --elements one.txt --from 2026-12-25 --days 1 --tz UTC
 grep -q 'resting on one timing, of 2026-12-25: the scatter of Algol.s timings is unknown' out && grep -qE '^ 2048  .*  ±3\.6 min     unknown$' out \
     || fail "one timing's elements: $(cat out err)"
-run --elements one.txt --from 2027-12-25 --to 2027-12-28 --format json
+run --elements one.txt --from 2027-12-25 --to 2027-12-28 --format json --tz UTC
 grep -q '"cycle": 2175, .*"uncertainty_minutes": 3.7, "scatter_minutes": null' out || fail "one timing's elements a year on: $(cat out err)"
 
 # A fit that cannot be made says why, with status 1, and writes nothing: timings whose errors
