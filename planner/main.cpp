@@ -23,8 +23,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ALGOL_PLANNER_APP_ID)); // a build setting
     listing::installTranslations(QLocale::system(), QStringLiteral("algol-planner"));
     toolkit::SystemClock clock;
+    // The window takes its size from the screen's room and the settings.
     planner::PlannerWindow window({clock, QTimeZone::systemTimeZone(), planner::defaultSettingsPath()});
-    window.resize(1280, 800);
     window.show();
     return app.exec();
 }
