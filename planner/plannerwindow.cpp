@@ -278,13 +278,14 @@ void PlannerWindow::buildControls()
     fileRow->setContentsMargins(0, 0, 0, 0);
     m_elementsFile = lineEdit(AlgolPlanner::tr("Elements file"), m_elementsFileRow);
     m_elementsFile->setPlaceholderText(AlgolPlanner::tr("elements.txt"));
-    m_elementsFileRow->setFocusProxy(m_elementsFile);
     auto *browse = new QPushButton(AlgolPlanner::tr("&Browse…"), m_elementsFileRow);
     browse->setAccessibleName(AlgolPlanner::tr("Choose the elements file"));
     connect(browse, &QPushButton::clicked, this, &PlannerWindow::chooseElementsFile);
     fileRow->addWidget(m_elementsFile, 1);
     fileRow->addWidget(browse);
     elementsForm->addRow(AlgolPlanner::tr("F&ile:"), m_elementsFileRow);
+    // A label's key gives the focus to its buddy only if the buddy takes it itself.
+    qobject_cast<QLabel *>(elementsForm->labelForField(m_elementsFileRow))->setBuddy(m_elementsFile);
     m_elementsNote = note(elementsBox);
     elementsForm->addRow(m_elementsNote);
     inputs->addWidget(elementsBox);
@@ -316,7 +317,6 @@ void PlannerWindow::buildControls()
     m_firstNight->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
     m_firstNight->setDate(currentNight());
     m_followedNight = m_firstNight->date();
-    nightRow->setFocusProxy(m_firstNight);
     auto *tonight = new QPushButton(AlgolPlanner::tr("To&night"), nightRow);
     tonight->setAccessibleName(AlgolPlanner::tr("List from tonight"));
     tonight->setToolTip(AlgolPlanner::tr("The night in progress, or the coming one"));
@@ -337,6 +337,7 @@ void PlannerWindow::buildControls()
     m_rounding->setAccessibleName(AlgolPlanner::tr("Round times to the half hour"));
     m_rounding->setToolTip(AlgolPlanner::tr("For visual estimates made without knowing the exact predicted time"));
     listForm->addRow(AlgolPlanner::tr("From the ni&ght of:"), nightRow);
+    qobject_cast<QLabel *>(listForm->labelForField(nightRow))->setBuddy(m_firstNight);
     listForm->addRow(AlgolPlanner::tr("&Days:"), m_days);
     listForm->addRow(m_onlyWatchable);
     listForm->addRow(m_rounding);
@@ -662,15 +663,18 @@ void PlannerWindow::applyInputs(bool force)
     s.halfHourRounding = m_rounding->isChecked();
     const QDate night = m_firstNight->date();
 
+    // A wrong field keeps its last good value in use (s holds it); the others are used.
+    if (!set)
+        s.elements = m_settings.elements;
     const bool wrong = !siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !set;
     const bool changed = force || !inUse || night != m_listedNight || settingsText(s) != settingsText(m_settings);
-    if (!wrong && changed && inUse)
+    if (changed && inUse)
         m_startNote.clear(); // said until the first change
     m_siteNote->setText(siteErrors.isEmpty() ? m_startNote : siteErrors.join(QLatin1Char('\n')));
     m_conditionsNote->setText(conditionsErrors.join(QLatin1Char('\n')));
     m_elementsNote->setText(!elementsErrors.isEmpty() ? elementsErrors.join(QLatin1Char('\n'))
                             : set ? elementsNote(*set) : QString());
-    if (wrong || !changed) {
+    if (!changed || (wrong && !inUse)) { // nothing new, or nothing right yet to use
         showSummary();
         return;
     }
@@ -678,12 +682,14 @@ void PlannerWindow::applyInputs(bool force)
         : night != m_listedNight ? Selection::FirstListed : Selection::Kept;
     m_settings = s;
     m_request.site = s.site;
-    m_request.zone = zone;
-    m_request.elements = *set;
+    if (zone.isValid())
+        m_request.zone = zone;
+    if (set)
+        m_request.elements = *set;
     m_request.conditions = s.conditions;
     m_listedNight = night;
-    m_request.from = nightStart(night, zone);
-    m_request.to = nightStart(night.addDays(s.days), zone);
+    m_request.from = nightStart(night, m_request.zone);
+    m_request.to = nightStart(night.addDays(s.days), m_request.zone);
     recompute(selection);
     saveSettings();
 }

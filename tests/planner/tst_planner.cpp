@@ -119,9 +119,12 @@ void checkAccessKeys(QMainWindow *window)
                 items << item->text();
         checkAccessKeys(items, qPrintable(menu->text()));
     }
-    for (QLabel *label : window->findChildren<QLabel *>())
-        if (label->buddy())
-            windowTexts << label->text();
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->buddy())
+            continue;
+        windowTexts << label->text();
+        QVERIFY2(label->buddy()->focusPolicy() != Qt::NoFocus, qPrintable(label->text())); // or the key does nothing
+    }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         if (!button->text().isEmpty())
             windowTexts << button->text();
@@ -401,6 +404,11 @@ private slots:
         QFile after(path);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), saved);
+        // The other fields are still used, the wrong one's last good value with them.
+        type(control<QLineEdit>(window.get(), QStringLiteral("Highest altitude of the Sun in degrees")), QStringLiteral("-10"));
+        QCOMPARE(window->request().conditions.maxSunAltitudeDeg, -10.0);
+        QCOMPARE(window->request().site->latitudeDeg, 48.85);
+        QVERIFY(control<QLabel>(window.get(), QStringLiteral("Summary of the list"))->text().contains(inUse));
     }
 
     // Elements of the user's own fit: each minimum's uncertainty propagated from the file's errors,
