@@ -5,6 +5,7 @@
 #include "eclipsemodel.h"
 #include "listingtexts.h"
 #include "plannersettings.h"
+#include "plannerstyle.h"
 #include "plannerwindow.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     // chart of the first night needs it.
     std::jthread warmUp([] { eclipses::algolMagnitudeFast(0); });
     QApplication app(argc, argv);
+    QApplication::setStyle(new planner::PlannerStyle);
     QCoreApplication::setApplicationName(QStringLiteral("algol-planner"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ALGOL_PLANNER_APP_ID)); // a build setting

@@ -387,7 +387,8 @@ void PlannerWindow::buildControls()
     m_list->setAlternatingRowColors(false);
     m_list->setShowGrid(false);
     m_list->verticalHeader()->hide();
-    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Fitted to the contents once per list (recompute), not at every layout of the window.
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
     m_list->setMinimumHeight(m_list->horizontalHeader()->sizeHint().height() * 3);
@@ -737,6 +738,7 @@ void PlannerWindow::recompute(Selection selection)
     const QDateTime now = m_clock.now().toUTC();
     m_plan = makePlan(m_request, now);
     m_model->setPlan(m_plan, m_settings.onlyWatchable, m_settings.halfHourRounding, QLocale());
+    m_list->resizeColumnsToContents();
 
     const listing::Report &report = m_plan.report;
     const QString place = m_settings.placeName.isEmpty()
