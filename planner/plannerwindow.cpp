@@ -338,7 +338,7 @@ void PlannerWindow::buildControls()
     m_rounding->setToolTip(AlgolPlanner::tr("For visual estimates made without knowing the exact predicted time"));
     listForm->addRow(AlgolPlanner::tr("From the ni&ght of:"), nightRow);
     qobject_cast<QLabel *>(listForm->labelForField(nightRow))->setBuddy(m_firstNight);
-    listForm->addRow(AlgolPlanner::tr("&Days:"), m_days);
+    listForm->addRow(AlgolPlanner::tr("&During:"), m_days);
     listForm->addRow(m_onlyWatchable);
     listForm->addRow(m_rounding);
     inputs->addWidget(listBox);

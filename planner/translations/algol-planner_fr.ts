@@ -316,7 +316,7 @@
         <translation>Pour des estimations visuelles faites sans connaître l&apos;heure prévue exacte</translation>
     </message>
     <message>
-        <source>&amp;Days:</source>
+        <source>&amp;During:</source>
         <translation>&amp;Durée :</translation>
     </message>
     <message>
