@@ -5,6 +5,7 @@
 #include "eclipsemodel.h"
 #include "listingtexts.h"
 #include "plannersettings.h"
+#include "plannerstyle.h"
 #include "plannerwindow.h"
 
 #include <QApplication>
@@ -18,13 +19,14 @@ int main(int argc, char *argv[])
     // chart of the first night needs it.
     std::jthread warmUp([] { eclipses::algolMagnitudeFast(0); });
     QApplication app(argc, argv);
+    QApplication::setStyle(new planner::PlannerStyle);
     QCoreApplication::setApplicationName(QStringLiteral("algol-planner"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALGOL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ALGOL_PLANNER_APP_ID)); // a build setting
     listing::installTranslations(QLocale::system(), QStringLiteral("algol-planner"));
     toolkit::SystemClock clock;
+    // The window takes its size from the screen's room and the settings.
     planner::PlannerWindow window({clock, QTimeZone::systemTimeZone(), planner::defaultSettingsPath()});
-    window.resize(1280, 800);
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "minimamodel.h"
 
+#include "night.h"
 #include "plannertexts.h"
 #include "wording.h"
 
@@ -36,12 +37,18 @@ int MinimaModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-int MinimaModel::rowOfCycle(long long cycle) const
+int MinimaModel::rowNearest(double jdUtc) const
 {
-    for (int row = 0; row < m_shown.size(); ++row)
-        if (m_plan.report.rows.at(m_shown.at(row)).minimum.cycle == cycle)
-            return row;
-    return -1;
+    int nearest = -1;
+    double distance = 0;
+    for (int row = 0; row < m_shown.size(); ++row) {
+        const double d = std::fabs(m_plan.report.rows.at(m_shown.at(row)).minimum.jdUtc - jdUtc);
+        if (nearest < 0 || d < distance) {
+            nearest = row;
+            distance = d;
+        }
+    }
+    return nearest;
 }
 
 QString MinimaModel::text(int planRow, int column) const
@@ -52,8 +59,8 @@ QString MinimaModel::text(int planRow, int column) const
         return m_locale.toString(value, 'f', 0) + QStringLiteral("°");
     };
     switch (Column(column)) {
-    case Date:
-        return m_locale.toString(row.local.local.date(), QStringLiteral("ddd d MMM yyyy"));
+    case Night:
+        return shortNightName(nightOf(row.utc, m_plan.report.request.zone), m_locale);
     case Time: {
         if (!m_rounded)
             return listing::clockText(row.local.local.time(), false) + QLatin1Char(' ')
@@ -141,6 +148,9 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::ToolTipRole) {
         switch (Column(section)) {
+        case Night:
+            return AlgolPlanner::tr("The night of the minimum, from noon to noon: a minimum after midnight "
+                                    "belongs to the night before");
         case Algol:
             return AlgolPlanner::tr("Algol's altitude at the minimum");
         case Azimuth:
@@ -158,8 +168,8 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
         }
     }
     switch (Column(section)) {
-    case Date:
-        return AlgolPlanner::tr("Date");
+    case Night:
+        return AlgolPlanner::tr("Night");
     case Time:
         return AlgolPlanner::tr("Minimum");
     case Algol:
@@ -175,7 +185,7 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
     case Uncertainty:
         return AlgolPlanner::tr("Uncertainty");
     case Watchable:
-        return AlgolPlanner::tr("Watchable");
+        return AlgolPlanner::tr("Watchable of 6 h");
     case ColumnCount:
         break;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The list of minima as a table model: one row per minimum of the plan (or per observable one),
-// the columns a user reads to choose a night.
+// the columns a user reads to choose a night, each minimum under the night it belongs to.
 
 #include "plan.h"
 
@@ -15,7 +15,7 @@ class MinimaModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Date, Time, Algol, Azimuth, Sun, Moon, Lit, Uncertainty, Watchable, ColumnCount };
+    enum Column { Night, Time, Algol, Azimuth, Sun, Moon, Lit, Uncertainty, Watchable, ColumnCount };
 
     explicit MinimaModel(QObject *parent = nullptr);
 
@@ -26,9 +26,10 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The plan's row shown at a row of the list, and the list's row of a cycle (-1: not shown).
+    // The plan's row shown at a row of the list, and the list's row whose minimum is nearest an
+    // instant (-1: an empty list).
     int planRow(int row) const { return m_shown.value(row, -1); }
-    int rowOfCycle(long long cycle) const;
+    int rowNearest(double jdUtc) const;
     const Plan &plan() const { return m_plan; }
 
 private:

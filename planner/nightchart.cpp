@@ -13,44 +13,96 @@
 
 namespace planner {
 
-namespace chartcolours {
-
-QColor ofState(sky::SkyState state)
+QColor ChartPalette::ofState(sky::SkyState state) const
 {
     switch (state) {
     case sky::SkyState::Day:
-        return kDay;
+        return day;
     case sky::SkyState::CivilTwilight:
-        return kCivil;
+        return civil;
     case sky::SkyState::NauticalTwilight:
-        return kNautical;
+        return nautical;
     case sky::SkyState::AstronomicalTwilight:
-        return kAstronomical;
+        return astronomical;
     case sky::SkyState::Night:
         break;
     }
-    return kNight;
+    return night;
 }
 
-} // namespace chartcolours
+const ChartPalette &ChartPalette::screen()
+{
+    static const ChartPalette palette{
+        .frame = {18, 24, 40},
+        .text = {226, 232, 245},
+        .faintText = {160, 172, 198},
+        .labelBox = {10, 14, 28, 170},
+        .grid = {255, 255, 255},
+        .day = {169, 201, 232},
+        .civil = {90, 127, 176},
+        .nautical = {52, 80, 127},
+        .astronomical = {31, 49, 88},
+        .night = {15, 22, 46},
+        .algolAltitude = {255, 207, 92},
+        .moonAltitude = {200, 204, 216},
+        .magnitude = {255, 128, 102},
+        .comparison = {235, 240, 255},
+        .watchable = {110, 220, 140},
+        .watchWindow = {92, 106, 136},
+        .now = {255, 255, 255},
+        .cursor = {200, 205, 220},
+    };
+    return palette;
+}
+
+const ChartPalette &ChartPalette::paper()
+{
+    static const ChartPalette palette{
+        .frame = {255, 255, 255},
+        .text = {20, 20, 20},
+        .faintText = {80, 80, 80},
+        .labelBox = {255, 255, 255, 200},
+        .grid = {0, 0, 0},
+        .day = {255, 255, 255},
+        .civil = {236, 240, 246},
+        .nautical = {221, 228, 238},
+        .astronomical = {206, 215, 230},
+        .night = {190, 202, 222},
+        .algolAltitude = {168, 112, 0},
+        .moonAltitude = {90, 90, 90},
+        .magnitude = {200, 40, 20},
+        .comparison = {40, 40, 60},
+        .watchable = {20, 140, 60},
+        .watchWindow = {200, 200, 200},
+        .now = {0, 0, 0},
+        .cursor = {60, 60, 60},
+    };
+    return palette;
+}
 
 namespace {
 
 constexpr double kLeftMargin = 52;
 constexpr double kRightMargin = 48;
 constexpr double kTopMargin = 44;
+constexpr double kNarrowTopMargin = 60; // the legend on two lines
+constexpr double kNarrowChart = 860;
 constexpr double kBottomMargin = 46;
 constexpr double kHighestAltitude = 90;
 constexpr double kBrightestMagnitude = 1.6;
 constexpr double kFaintestMagnitude = 4.0;
 constexpr double kWatchableStripHeight = 7;
-const QColor kFrame{18, 24, 40};
-const QColor kText{226, 232, 245};
-const QColor kFaintText{160, 172, 198};
+// The texts' sizes in pixels (8.5, 9 and 11 points at 96 dots per inch).
+constexpr int kSmallText = 11;
+constexpr int kMarkText = 12;
+constexpr int kTitleText = 15;
+// The keyboard cursor's steps, in minutes.
+constexpr double kCursorStep = 10;
+constexpr double kBigCursorStep = 60;
 
-QFont sized(QFont font, double points, bool bold = false)
+QFont sized(QFont font, int pixels, bool bold = false)
 {
-    font.setPointSizeF(points);
+    font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
@@ -96,10 +148,48 @@ QPolygonF straightened(const QPolygonF &line)
     return kept;
 }
 
-bool watchable(const sky::NightSample &s, const sky::Conditions &conditions)
+// The runs of a line that lie inside rect, each segment cut at the rect's edges (Liang and
+// Barsky): the curves are clipped by arithmetic, since an SVG file ignores the painter's clip.
+QList<QPolygonF> clippedRuns(const QPolygonF &line, const QRectF &rect)
 {
-    return s.algolAltitudeDeg >= conditions.minAlgolAltitudeDeg
-        && s.sunAltitudeDeg <= conditions.maxSunAltitudeDeg;
+    QList<QPolygonF> runs;
+    QPolygonF run;
+    const auto endRun = [&] {
+        if (run.size() > 1)
+            runs.append(run);
+        run.clear();
+    };
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i];
+        const QPointF d = line[i + 1] - a;
+        double enter = 0;
+        double leave = 1;
+        // The part of the segment where p * t <= q.
+        const auto keep = [&](double p, double q) {
+            if (p == 0)
+                return q >= 0;
+            const double t = q / p;
+            if (p < 0)
+                enter = std::max(enter, t);
+            else
+                leave = std::min(leave, t);
+            return enter <= leave;
+        };
+        if (!(keep(-d.x(), a.x() - rect.left()) && keep(d.x(), rect.right() - a.x())
+              && keep(-d.y(), a.y() - rect.top()) && keep(d.y(), rect.bottom() - a.y()))) {
+            endRun();
+            continue;
+        }
+        if (enter > 0)
+            endRun();
+        if (run.isEmpty())
+            run << a + enter * d;
+        run << a + leave * d;
+        if (leave < 1)
+            endRun();
+    }
+    endRun();
+    return runs;
 }
 
 } // namespace
@@ -109,19 +199,27 @@ NightChart::NightChart(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(AlgolPlanner::tr("Night chart"));
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void NightChart::setData(ChartData data)
 {
+    const bool sameNight = data.night.fromJdUtc == m_data.night.fromJdUtc
+        && data.night.toJdUtc == m_data.night.toJdUtc
+        && data.night.minimumJdUtc == m_data.night.minimumJdUtc;
     m_data = std::move(data);
     setAccessibleDescription(m_data.title + QLatin1String(": ") + m_data.minimumLabel);
+    if (!sameNight)
+        moveCursorTo(std::nullopt);
+    else if (m_cursorJd)
+        emit readoutChanged(readoutAt(*m_cursorJd));
     update();
 }
 
 QRectF NightChart::plotArea(const QRectF &area)
 {
-    return area.adjusted(kLeftMargin, kTopMargin, -kRightMargin, -kBottomMargin);
+    const double top = area.width() < kNarrowChart ? kNarrowTopMargin : kTopMargin;
+    return area.adjusted(kLeftMargin, top, -kRightMargin, -kBottomMargin);
 }
 
 double NightChart::xOf(double jdUtc, const QRectF &plot) const
@@ -143,40 +241,43 @@ double NightChart::yOfMagnitude(double magnitude, const QRectF &plot)
         / (kFaintestMagnitude - kBrightestMagnitude) * plot.height();
 }
 
-void NightChart::paint(QPainter &painter, const QRectF &area) const
+void NightChart::paint(QPainter &painter, const QRectF &area, const ChartPalette &palette) const
 {
     painter.save();
-    painter.fillRect(area, kFrame);
+    painter.fillRect(area, palette.frame);
     const QRectF plot = plotArea(area);
     if (!m_data.isValid() || plot.width() < 10 || plot.height() < 10) {
-        painter.setPen(kFaintText);
-        painter.setFont(sized(painter.font(), 11));
+        painter.setPen(palette.faintText);
+        painter.setFont(sized(painter.font(), kTitleText));
         painter.drawText(area, Qt::AlignCenter, AlgolPlanner::tr("No night to show"));
         painter.restore();
         return;
     }
     // Straight lines at whole pixels need no antialiasing, and are much cheaper without it.
-    drawBands(painter, plot);
-    drawGrid(painter, plot);
-    drawComparisonStars(painter, plot);
+    drawBands(painter, plot, palette);
+    drawGrid(painter, plot, palette);
+    drawComparisonStars(painter, plot, palette);
+    drawWatchable(painter, plot, palette);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawCurves(painter, plot);
-    drawMarks(painter, plot);
-    drawLegend(painter, area, plot);
+    drawCurves(painter, plot, palette);
+    drawMarks(painter, plot, palette);
+    drawLegend(painter, area, plot, palette);
     painter.restore();
 }
 
-void NightChart::drawBands(QPainter &painter, const QRectF &plot) const
+void NightChart::drawBands(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
 {
     for (const sky::SkyBand &band : m_data.night.bands) {
         const double left = xOf(band.fromJdUtc, plot);
         const double right = xOf(band.toJdUtc, plot);
-        const QColor colour = chartcolours::ofState(band.state);
+        const QColor colour = palette.ofState(band.state);
         painter.fillRect(QRectF(QPointF(left, plot.top()), QPointF(right, plot.bottom())), colour);
-        // The hour lines, a little lighter than the band: opaque, since a translucent vertical
-        // line is blended row by row and costs ten times more.
-        const QColor line = QColor::fromRgbF(colour.redF() * 0.86f + 0.14f, colour.greenF() * 0.86f + 0.14f,
-                                             colour.blueF() * 0.86f + 0.14f);
+        // The hour lines, a little towards the grid's colour from the band: opaque, since a
+        // translucent vertical line is blended row by row and costs ten times more.
+        const auto towardsGrid = [](float band, float grid) { return band * 0.86f + grid * 0.14f; };
+        const QColor line = QColor::fromRgbF(towardsGrid(colour.redF(), palette.grid.redF()),
+                                             towardsGrid(colour.greenF(), palette.grid.greenF()),
+                                             towardsGrid(colour.blueF(), palette.grid.blueF()));
         // Each drawing call with many spans is shared out to Qt's threads, at a cost: one call.
         QList<QLineF> lines;
         for (const ChartTick &tick : m_data.ticks) {
@@ -189,9 +290,9 @@ void NightChart::drawBands(QPainter &painter, const QRectF &plot) const
     }
 }
 
-void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
+void NightChart::drawGrid(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
 {
-    const QFont small = sized(painter.font(), 8.5);
+    const QFont small = sized(painter.font(), kSmallText);
     painter.setFont(small);
     const QFontMetricsF metrics(small);
 
@@ -199,16 +300,17 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
     for (int altitude = 0; altitude <= 90; altitude += 15) {
         const double y = yOfAltitude(altitude, plot);
         // A translucent line costs a hundred times more drawn than filled.
-        painter.fillRect(QRectF(plot.left(), std::round(y), plot.width(), 1),
-                         QColor(255, 255, 255, altitude == 0 ? 90 : 28));
-        painter.setPen(kFaintText);
-        painter.drawText(QRectF(0, y - 8, plot.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1°").arg(altitude));
+        QColor line = palette.grid;
+        line.setAlpha(altitude == 0 ? 90 : 28);
+        painter.fillRect(QRectF(plot.left(), std::round(y), plot.width(), 1), line);
+        painter.setPen(palette.faintText);
+        painter.drawText(QRectF(plot.left() - kLeftMargin, y - 8, kLeftMargin - 6, 16),
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1°").arg(altitude));
     }
     // Magnitudes on the right, brighter upwards.
     for (double magnitude = 2.0; magnitude <= 3.51; magnitude += 0.5) {
         const double y = yOfMagnitude(magnitude, plot);
-        painter.setPen(chartcolours::kMagnitude);
+        painter.setPen(palette.magnitude);
         painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16),
                          Qt::AlignLeft | Qt::AlignVCenter, m_data.locale.toString(magnitude, 'f', 1));
     }
@@ -217,7 +319,7 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
     for (const ChartTick &tick : m_data.ticks) {
         const double x = xOf(tick.jdUtc, plot);
         const bool hour = !tick.label.isEmpty();
-        painter.setPen(QPen(kFaintText, 1));
+        painter.setPen(QPen(palette.faintText, 1));
         painter.drawLine(QPointF(x, plot.bottom() + kWatchableStripHeight + 2),
                          QPointF(x, plot.bottom() + kWatchableStripHeight + (hour ? 7 : 4)));
         const double width = metrics.horizontalAdvance(tick.label);
@@ -231,19 +333,19 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot) const
     // The lowest altitude that counts.
     const double y = yOfAltitude(m_data.conditions.minAlgolAltitudeDeg, plot);
     if (y > plot.top() && y < plot.bottom()) {
-        QColor gold = chartcolours::kAlgolAltitude;
+        QColor gold = palette.algolAltitude;
         gold.setAlpha(150);
         painter.setPen(QPen(gold, 1, Qt::DashLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
 }
 
-void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot) const
+void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
 {
-    const QFont small = sized(painter.font(), 8.5);
+    const QFont small = sized(painter.font(), kSmallText);
     painter.setFont(small);
     const QFontMetricsF metrics(small);
-    QColor line = chartcolours::kComparison;
+    QColor line = palette.comparison;
     line.setAlpha(120);
     // The lines in one call (see drawBands), through the middle of a row of pixels and
     // antialiased: the raster engine's fast way for a translucent dotted line.
@@ -264,21 +366,20 @@ void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot) cons
             + m_data.locale.toString(star.magnitude, 'f', 1);
         const double height = metrics.height();
         const double top = std::max(y - height / 2, nextFreeY);
+        if (top + height > plot.bottom())
+            break; // a short chart: the fainter stars keep their lines only
         const double width = metrics.horizontalAdvance(text) + 8;
         const QRectF box(plot.right() - width - 4, top, width, height);
-        painter.fillRect(box, QColor(10, 14, 28, 150));
-        painter.setPen(chartcolours::kComparison);
+        painter.fillRect(box, palette.labelBox);
+        painter.setPen(palette.comparison);
         painter.drawText(box, Qt::AlignCenter, text);
         nextFreeY = top + height + 1;
     }
 }
 
-void NightChart::drawCurves(QPainter &painter, const QRectF &plot) const
+void NightChart::drawCurves(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
 {
     const std::vector<sky::NightSample> &samples = m_data.night.samples;
-    painter.save();
-    painter.setClipRect(plot);
-
     QPolygonF moon, algol, magnitude, band;
     for (const sky::NightSample &s : samples) {
         const double x = xOf(s.jdUtc, plot);
@@ -296,92 +397,103 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot) const
     for (auto s = samples.rbegin(); s != samples.rend(); ++s)
         if (spread(*s))
             band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
+    if (!plot.contains(band.boundingRect()))
+        band = band.intersected(QPolygonF(plot));
 
     // A thick polyline stroked as one path over the whole chart costs several times more than
     // its segments one by one; straight stretches (Algol's light out of eclipse) are one segment,
     // so that no joins show along them.
     const auto drawSegments = [&](const QPolygonF &line) {
-        const QPolygonF simple = straightened(line);
-        for (qsizetype i = 0; i + 1 < simple.size(); ++i)
-            painter.drawLine(simple[i], simple[i + 1]);
+        for (const QPolygonF &run : clippedRuns(line, plot)) {
+            const QPolygonF simple = straightened(run);
+            for (qsizetype i = 0; i + 1 < simple.size(); ++i)
+                painter.drawLine(simple[i], simple[i + 1]);
+        }
     };
-    painter.setPen(QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine));
-    painter.drawPolyline(moon);
-    painter.setPen(QPen(chartcolours::kAlgolAltitude, 2.2, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(palette.moonAltitude, 1, Qt::DashLine));
+    for (const QPolygonF &run : clippedRuns(moon, plot))
+        painter.drawPolyline(run);
+    painter.setPen(QPen(palette.algolAltitude, 2.2, Qt::SolidLine, Qt::FlatCap));
     drawSegments(algol);
-    QColor shade = chartcolours::kMagnitude;
+    QColor shade = palette.magnitude;
     shade.setAlpha(70);
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawPolygon(band);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(chartcolours::kMagnitude, 3, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(palette.magnitude, 3, Qt::SolidLine, Qt::FlatCap));
     drawSegments(magnitude);
-    painter.restore();
 }
 
-void NightChart::drawMarks(QPainter &painter, const QRectF &plot) const
+void NightChart::drawWatchable(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
+{
+    // Along the bottom, the hours around the minimum that the list's column counts, and the
+    // watchable part of them; whole pixels, so that the spans show no seams.
+    const double top = plot.bottom() + 1;
+    const auto strip = [&](double fromJd, double toJd, const QColor &colour) {
+        const double left = std::round(std::max(xOf(fromJd, plot), plot.left()));
+        const double right = std::round(std::min(xOf(toJd, plot), plot.right()));
+        if (right > left)
+            painter.fillRect(QRectF(left, top, right - left, kWatchableStripHeight), colour);
+    };
+    strip(m_data.watchFromJdUtc, m_data.watchToJdUtc, palette.watchWindow);
+    for (const ChartSpan &span : m_data.watchableSpans)
+        strip(span.fromJdUtc, span.toJdUtc, palette.watchable);
+}
+
+void NightChart::drawMarks(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
 {
     const std::vector<sky::NightSample> &samples = m_data.night.samples;
-    // The watchable stretches along the bottom.
-    const double stripTop = plot.bottom() + 1;
-    for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
-        if (!watchable(samples[i], m_data.conditions) || !watchable(samples[i + 1], m_data.conditions))
-            continue;
-        painter.fillRect(QRectF(QPointF(xOf(samples[i].jdUtc, plot), stripTop),
-                                QPointF(xOf(samples[i + 1].jdUtc, plot), stripTop + kWatchableStripHeight)),
-                         chartcolours::kWatchable);
-    }
-
-    painter.setFont(sized(painter.font(), 9, true));
+    painter.setFont(sized(painter.font(), kMarkText, true));
     const QFontMetricsF metrics(painter.font());
     // The minimum: a mark under the lowest point of the curve, with its time.
     const double minimumJd = m_data.night.minimumJdUtc;
     if (const auto at = sampleAt(samples, minimumJd)) {
         const QPointF bottom(xOf(minimumJd, plot), yOfMagnitude(at->magnitude, plot));
-        painter.setPen(QPen(chartcolours::kMagnitude, 1, Qt::DashLine));
+        painter.setPen(QPen(palette.magnitude, 1, Qt::DashLine));
         painter.drawLine(QPointF(bottom.x(), bottom.y() + 6), QPointF(bottom.x(), plot.bottom()));
         const double width = metrics.horizontalAdvance(m_data.minimumLabel) + 10;
         const double left = std::clamp(bottom.x() - width / 2, plot.left(), plot.right() - width);
         const QRectF box(left, std::min(bottom.y() + 10, plot.bottom() - metrics.height() - 4), width,
                          metrics.height() + 2);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(10, 14, 28, 190));
+        painter.setBrush(palette.labelBox);
         painter.drawRoundedRect(box, 4, 4);
-        painter.setPen(chartcolours::kMagnitude);
+        painter.setPen(palette.magnitude);
         painter.drawText(box, Qt::AlignCenter, m_data.minimumLabel);
     }
     // The present moment.
     if (m_data.nowJdUtc) {
         const double x = xOf(*m_data.nowJdUtc, plot);
-        painter.setPen(QPen(chartcolours::kNow, 2));
+        painter.setPen(QPen(palette.now, 2));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         const QString now = AlgolPlanner::tr("now");
         const double width = metrics.horizontalAdvance(now) + 10;
         const QRectF box(std::clamp(x - width / 2, plot.left(), plot.right() - width), plot.top() + 4,
                          width, metrics.height() + 2);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(10, 14, 28, 190));
+        painter.setBrush(palette.labelBox);
         painter.drawRoundedRect(box, 4, 4);
-        painter.setPen(chartcolours::kNow);
+        painter.setPen(palette.now);
         painter.drawText(box, Qt::AlignCenter, now);
     }
-    // The pointer.
-    if (m_pointerJd) {
-        const double x = xOf(*m_pointerJd, plot);
-        painter.setPen(QPen(QColor(200, 205, 220), 1));
+    // The cursor, of the pointer or the keys.
+    if (m_cursorJd) {
+        const double x = xOf(*m_cursorJd, plot);
+        painter.setPen(QPen(palette.cursor, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
 }
 
-void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot) const
+void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
+                            const ChartPalette &palette) const
 {
-    painter.setFont(sized(painter.font(), 11, true));
-    painter.setPen(kText);
+    painter.setFont(sized(painter.font(), kTitleText, true));
+    painter.setPen(palette.text);
     const QRectF titleBox(plot.left(), area.top() + 4, plot.width(), 20);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, m_data.title);
 
-    painter.setFont(sized(painter.font(), 8.5));
+    painter.setFont(sized(painter.font(), kSmallText));
     const QFontMetricsF metrics(painter.font());
     const double moonLit = sampleAt(m_data.night.samples, m_data.night.minimumJdUtc)
                                .value_or(m_data.night.samples.front()).moonIlluminatedFraction;
@@ -391,18 +503,25 @@ void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF 
         QPen pen;
     };
     const Item items[] = {
-        {AlgolPlanner::tr("Algol's altitude"), QPen(chartcolours::kAlgolAltitude, 2.2)},
+        {AlgolPlanner::tr("Algol's altitude"), QPen(palette.algolAltitude, 2.2)},
         {AlgolPlanner::tr("Moon's altitude (%1 % lit)").arg(std::lround(moonLit * 100)),
-         QPen(chartcolours::kMoonAltitude, 1, Qt::DashLine)},
-        {AlgolPlanner::tr("Algol's magnitude"), QPen(chartcolours::kMagnitude, 3)},
-        {AlgolPlanner::tr("watchable"), QPen(chartcolours::kWatchable, 5)},
+         QPen(palette.moonAltitude, 1, Qt::DashLine)},
+        {AlgolPlanner::tr("Algol's magnitude"), QPen(palette.magnitude, 3)},
+        {AlgolPlanner::tr("watchable, of the 6 h around the minimum"), QPen(palette.watchable, 5)},
     };
+    // One line, or two on a narrow chart.
+    const bool narrow = area.width() < kNarrowChart;
     double x = plot.left();
-    const double y = area.top() + 32;
-    for (const Item &item : items) {
+    double y = area.top() + 32;
+    for (int i = 0; i < int(std::size(items)); ++i) {
+        const Item &item = items[i];
+        if (narrow && i == 2) {
+            x = plot.left();
+            y += 16;
+        }
         painter.setPen(item.pen);
         painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
-        painter.setPen(kFaintText);
+        painter.setPen(palette.faintText);
         const double width = metrics.horizontalAdvance(item.text);
         painter.drawText(QRectF(x + 23, y - 8, width + 2, 16), Qt::AlignLeft | Qt::AlignVCenter,
                          item.text);
@@ -425,10 +544,27 @@ QString NightChart::readoutAt(double jdUtc) const
              l.toString(at->moonAltitudeDeg, 'f', 0), l.toString(at->sunAltitudeDeg, 'f', 0));
 }
 
+void NightChart::moveCursorTo(std::optional<double> jdUtc)
+{
+    if (jdUtc && m_data.isValid())
+        jdUtc = std::clamp(*jdUtc, m_data.night.fromJdUtc, m_data.night.toJdUtc);
+    else
+        jdUtc.reset();
+    if (jdUtc == m_cursorJd)
+        return;
+    m_cursorJd = jdUtc;
+    update();
+    emit readoutChanged(m_cursorJd ? readoutAt(*m_cursorJd) : QString());
+}
+
 void NightChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paint(painter, rect());
+    if (hasFocus()) {
+        painter.setPen(QPen(ChartPalette::screen().text, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void NightChart::mouseMoveEvent(QMouseEvent *event)
@@ -436,22 +572,59 @@ void NightChart::mouseMoveEvent(QMouseEvent *event)
     const QRectF plot = plotArea(rect());
     const double x = event->position().x();
     if (!m_data.isValid() || x < plot.left() || x > plot.right()) {
-        leaveEvent(event);
+        moveCursorTo(std::nullopt);
         return;
     }
-    m_pointerJd = m_data.night.fromJdUtc
-        + (x - plot.left()) / plot.width() * (m_data.night.toJdUtc - m_data.night.fromJdUtc);
-    update();
-    emit readoutChanged(readoutAt(*m_pointerJd));
+    moveCursorTo(m_data.night.fromJdUtc
+                 + (x - plot.left()) / plot.width() * (m_data.night.toJdUtc - m_data.night.fromJdUtc));
 }
 
 void NightChart::leaveEvent(QEvent *)
 {
-    if (!m_pointerJd)
+    if (!hasFocus())
+        moveCursorTo(std::nullopt);
+}
+
+void NightChart::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_data.isValid()) {
+        QWidget::keyPressEvent(event);
         return;
-    m_pointerJd.reset();
+    }
+    const double from = m_cursorJd.value_or(m_data.night.minimumJdUtc);
+    const double step = (event->modifiers() & Qt::ShiftModifier ? kBigCursorStep : kCursorStep) / 1440;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveCursorTo(m_cursorJd ? from - step : from);
+        break;
+    case Qt::Key_Right:
+        moveCursorTo(m_cursorJd ? from + step : from);
+        break;
+    case Qt::Key_Home:
+        moveCursorTo(m_data.night.fromJdUtc);
+        break;
+    case Qt::Key_End:
+        moveCursorTo(m_data.night.toJdUtc);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void NightChart::focusInEvent(QFocusEvent *event)
+{
+    // The cursor starts at the minimum, where the eye goes first.
+    if (!m_cursorJd && m_data.isValid())
+        moveCursorTo(m_data.night.minimumJdUtc);
     update();
-    emit readoutChanged({});
+    QWidget::focusInEvent(event);
+}
+
+void NightChart::focusOutEvent(QFocusEvent *event)
+{
+    moveCursorTo(std::nullopt);
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace planner

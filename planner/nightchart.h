@@ -2,9 +2,14 @@
 
 // The chart of one night: the sky's state as bands, Algol's and the Moon's altitudes on the left
 // axis, Algol's predicted magnitude (inverted, with its uncertainty shaded) and the comparison
-// stars on the right axis, the watchable hours along the bottom, the present moment. It draws the
-// ChartData it is given and computes nothing of the sky itself; the same drawing goes to the
-// screen, to an image, to an SVG file and to the printer.
+// stars on the right axis, the watchable part of the hours around the minimum along the bottom,
+// the present moment and a time cursor. It draws the ChartData it is given and computes nothing of
+// the sky itself; the same drawing goes to the screen, to an image, to an SVG file and to paper,
+// in the colours of a palette: dark for the screen, light for paper.
+//
+// The cursor follows the pointer, or the arrow keys when the chart has the focus (Shift for
+// bigger steps, Home and End for the ends of the night); its read-out is emitted as it moves and
+// cleared when the night changes.
 
 #include "nightchartdata.h"
 
@@ -15,20 +20,16 @@
 
 namespace planner {
 
-namespace chartcolours {
-inline const QColor kDay{169, 201, 232};
-inline const QColor kCivil{90, 127, 176};
-inline const QColor kNautical{52, 80, 127};
-inline const QColor kAstronomical{31, 49, 88};
-inline const QColor kNight{15, 22, 46};
-inline const QColor kAlgolAltitude{255, 207, 92};
-inline const QColor kMoonAltitude{200, 204, 216};
-inline const QColor kMagnitude{255, 128, 102};
-inline const QColor kComparison{235, 240, 255};
-inline const QColor kWatchable{110, 220, 140};
-inline const QColor kNow{255, 255, 255};
-QColor ofState(sky::SkyState state);
-} // namespace chartcolours
+struct ChartPalette
+{
+    QColor frame, text, faintText, labelBox, grid;
+    QColor day, civil, nautical, astronomical, night;
+    QColor algolAltitude, moonAltitude, magnitude, comparison, watchable, watchWindow, now, cursor;
+    QColor ofState(sky::SkyState state) const;
+
+    static const ChartPalette &screen(); // light lines on a dark sky, for the eyes at night
+    static const ChartPalette &paper();  // dark lines on a pale sky, for printing
+};
 
 class NightChart : public QWidget
 {
@@ -40,8 +41,10 @@ public:
     void setData(ChartData data);
     const ChartData &data() const { return m_data; }
 
-    // The whole chart drawn into area of any paint device.
-    void paint(QPainter &painter, const QRectF &area) const;
+    // The whole chart drawn into area of any paint device, whose units are taken as pixels (the
+    // texts have pixel sizes, so that a picture, an SVG file and the screen look alike).
+    void paint(QPainter &painter, const QRectF &area,
+               const ChartPalette &palette = ChartPalette::screen()) const;
 
     // Where things fall when the chart fills area: its plot area, the x of an instant, the y of
     // an altitude (0 to 90 degrees, bottom to top) and of a magnitude (4.0 to 1.6, bottom to top).
@@ -50,11 +53,12 @@ public:
     static double yOfAltitude(double altitudeDeg, const QRectF &plot);
     static double yOfMagnitude(double magnitude, const QRectF &plot);
 
-    // What the read-out says for the instant under the pointer.
+    // What the read-out says for an instant, and the cursor's instant (empty: no cursor).
     QString readoutAt(double jdUtc) const;
+    std::optional<double> cursorJd() const { return m_cursorJd; }
 
     QSize sizeHint() const override { return {720, 360}; }
-    QSize minimumSizeHint() const override { return {360, 220}; }
+    QSize minimumSizeHint() const override { return {320, 170}; }
 
 signals:
     void readoutChanged(const QString &text);
@@ -63,17 +67,23 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void drawBands(QPainter &painter, const QRectF &plot) const;
-    void drawGrid(QPainter &painter, const QRectF &plot) const;
-    void drawComparisonStars(QPainter &painter, const QRectF &plot) const;
-    void drawCurves(QPainter &painter, const QRectF &plot) const;
-    void drawMarks(QPainter &painter, const QRectF &plot) const;
-    void drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot) const;
+    void drawBands(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawGrid(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawComparisonStars(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawCurves(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawWatchable(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawMarks(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
+                    const ChartPalette &palette) const;
+    void moveCursorTo(std::optional<double> jdUtc);
 
     ChartData m_data;
-    std::optional<double> m_pointerJd;
+    std::optional<double> m_cursorJd;
 };
 
 } // namespace planner

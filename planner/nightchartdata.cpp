@@ -1,5 +1,6 @@
 #include "nightchartdata.h"
 
+#include "night.h"
 #include "plan.h"
 #include "plannertexts.h"
 #include "zonetime.h"
@@ -36,6 +37,100 @@ QList<ChartTick> ticksOf(const QDateTime &from, const QDateTime &to, const QTime
     return ticks;
 }
 
+// The parts of [fromJd, toJd] where Algol is high enough and the Sun low enough, each quantity
+// linear between the samples.
+QList<ChartSpan> watchableSpans(const std::vector<sky::NightSample> &samples,
+                                const sky::Conditions &conditions, double fromJd, double toJd)
+{
+    QList<ChartSpan> spans;
+    for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+        const sky::NightSample &a = samples[i];
+        const sky::NightSample &b = samples[i + 1];
+        if (b.jdUtc <= fromJd || a.jdUtc >= toJd)
+            continue;
+        // The fraction of the step from a to b over which a margin, linear, is at least zero.
+        double enter = 0;
+        double leave = 1;
+        const auto keepWhereNotNegative = [&](double atA, double atB) {
+            if (atA >= 0 && atB >= 0)
+                return;
+            if (atA < 0 && atB < 0) {
+                leave = -1;
+                return;
+            }
+            const double crossing = atA / (atA - atB);
+            if (atA < 0)
+                enter = std::max(enter, crossing);
+            else
+                leave = std::min(leave, crossing);
+        };
+        keepWhereNotNegative(a.algolAltitudeDeg - conditions.minAlgolAltitudeDeg,
+                             b.algolAltitudeDeg - conditions.minAlgolAltitudeDeg);
+        keepWhereNotNegative(conditions.maxSunAltitudeDeg - a.sunAltitudeDeg,
+                             conditions.maxSunAltitudeDeg - b.sunAltitudeDeg);
+        if (enter >= leave)
+            continue;
+        const double step = b.jdUtc - a.jdUtc;
+        const double from = std::max(fromJd, a.jdUtc + enter * step);
+        const double to = std::min(toJd, a.jdUtc + leave * step);
+        if (to <= from)
+            continue;
+        if (!spans.isEmpty() && spans.back().toJdUtc >= from)
+            spans.back().toJdUtc = to;
+        else
+            spans.append({from, to});
+    }
+    return spans;
+}
+
+// The Sun's crossings of the twilights' boundaries, in the order of the bands, from the
+// boundary between states k and k + 1 (0: day and civil twilight).
+QString sunEvent(int boundary, bool darkening)
+{
+    switch (boundary) {
+    case 0:
+        return darkening ? AlgolPlanner::tr("Sunset") : AlgolPlanner::tr("Sunrise");
+    case 1:
+        return darkening ? AlgolPlanner::tr("Civil twilight ends") : AlgolPlanner::tr("Civil twilight begins");
+    case 2:
+        return darkening ? AlgolPlanner::tr("Nautical twilight ends") : AlgolPlanner::tr("Nautical twilight begins");
+    default:
+        return darkening ? AlgolPlanner::tr("Astronomical twilight ends: full night")
+                         : AlgolPlanner::tr("Astronomical twilight begins");
+    }
+}
+
+QList<NightEvent> nightEvents(const sky::Night &night, const QTimeZone &zone, const QString &minimumTime)
+{
+    QList<NightEvent> events;
+    const auto add = [&](double jd, const QString &what) {
+        const QTime local = listing::utcOfJulianDay(jd).toTimeZone(zone).time();
+        events.append({jd, listing::clockText(local, false), what});
+    };
+    for (std::size_t i = 0; i + 1 < night.bands.size(); ++i) {
+        const int before = int(night.bands[i].state);
+        const int after = int(night.bands[i + 1].state);
+        const double at = night.bands[i].toJdUtc;
+        for (int k = before; k < after; ++k)
+            add(at, sunEvent(k, true));
+        for (int k = before - 1; k >= after; --k)
+            add(at, sunEvent(k, false));
+    }
+    const std::vector<sky::NightSample> &samples = night.samples;
+    for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+        const double a = samples[i].algolAltitudeDeg;
+        const double b = samples[i + 1].algolAltitudeDeg;
+        if ((a < 0) == (b < 0))
+            continue;
+        const double at = samples[i].jdUtc + a / (a - b) * (samples[i + 1].jdUtc - samples[i].jdUtc);
+        add(at, a < 0 ? AlgolPlanner::tr("Algol rises") : AlgolPlanner::tr("Algol sets"));
+    }
+    events.append({night.minimumJdUtc, minimumTime, AlgolPlanner::tr("Minimum of Algol")});
+    std::stable_sort(events.begin(), events.end(),
+                     [](const NightEvent &a, const NightEvent &b) { return a.jdUtc < b.jdUtc; });
+    return events;
+}
+
 } // namespace
 
 ChartData nightChartData(const listing::Request &request, const listing::ReportRow &row,
@@ -52,9 +147,8 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
         return data;
 
     const QDateTime minimum = row.utc;
-    const QDateTime local = minimum.toTimeZone(request.zone);
-    // The night whose midnight is nearest the minimum.
-    const QDate night = local.time().hour() < 12 ? local.date().addDays(-1) : local.date();
+    const QDate night = nightOf(minimum, request.zone);
+    data.evening = night;
     QDateTime from = listing::resolveLocalTime(night, QTime(kEveningHour, 0), request.zone);
     QDateTime to = listing::resolveLocalTime(night.addDays(1), QTime(kMorningHour, 0), request.zone);
     const qint64 reach = qint64((sky::kWatchWindowHours / 2 + kMarginHours) * kHour);
@@ -72,13 +166,19 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
     if (nowUtc >= from && nowUtc <= to)
         data.nowJdUtc = listing::julianDayOf(nowUtc);
 
-    const QString date = locale.toString(night, QStringLiteral("dddd d MMMM yyyy"));
-    data.title = placeName.isEmpty() ? AlgolPlanner::tr("Night of %1").arg(date)
-                                     : AlgolPlanner::tr("Night of %1, %2").arg(date, placeName);
-    data.minimumLabel = halfHourRounding
-        ? AlgolPlanner::tr("minimum ≈ %1").arg(listing::clockText(
-              halfHourRounded(minimum, request.zone).time(), false))
-        : AlgolPlanner::tr("minimum %1").arg(listing::clockText(row.local.local.time(), false));
+    const QString name = longNightName(night, locale);
+    data.title = placeName.isEmpty() ? name : AlgolPlanner::tr("%1, %2").arg(name, placeName);
+    const QString minimumTime = halfHourRounding
+        ? QStringLiteral("≈ ") + listing::clockText(halfHourRounded(minimum, request.zone).time(), false)
+        : listing::clockText(row.local.local.time(), false);
+    data.minimumLabel = AlgolPlanner::tr("minimum %1").arg(minimumTime);
+
+    const double halfWindow = sky::kWatchWindowHours / 2 / 24;
+    data.watchFromJdUtc = row.minimum.jdUtc - halfWindow;
+    data.watchToJdUtc = row.minimum.jdUtc + halfWindow;
+    data.watchableSpans = watchableSpans(data.night.samples, request.conditions, data.watchFromJdUtc,
+                                         data.watchToJdUtc);
+    data.events = nightEvents(data.night, request.zone, minimumTime);
     return data;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Everything the night chart draws, computed before it is drawn: the night's samples and bands
-// from sky/, the comparison stars, the hour marks in the observer's zone and the texts.
+// from sky/, the comparison stars, the hour marks in the observer's zone, the watchable part of
+// the hours around the minimum, the night's times for a printed page, and the texts.
 
 #include "comparisonstars.h"
 #include "nightsky.h"
@@ -22,6 +23,21 @@ struct ChartTick
     QString label; // "22 h", empty for a minute mark
 };
 
+struct ChartSpan
+{
+    double fromJdUtc = 0;
+    double toJdUtc = 0;
+};
+
+// A moment of the night for the printed table: sunset, the twilights, the minimum, Algol's rising
+// or setting.
+struct NightEvent
+{
+    double jdUtc = 0;
+    QString time; // "17:42", "≈ 04:30" for a rounded minimum
+    QString what; // "Sunset"
+};
+
 struct ChartData
 {
     sky::Night night;
@@ -31,14 +47,21 @@ struct ChartData
     QLocale locale;
     std::optional<double> nowJdUtc; // when the present moment falls in the night
     bool halfHourRounding = false;
-    QString title;        // "Night of Friday 25 December 2026, Paris"
+    QDate evening;        // the night's date, that of its evening
+    QString title;        // "Night of Saturday 19/20 December 2026, Paris"
     QString minimumLabel; // "minimum 22:13" or "minimum ≈ 22:00"
     QList<ChartTick> ticks;
+    // The hours around the minimum that the list's "watchable" column counts, and the parts of
+    // them with Algol high enough and the Sun low enough (linear between the samples).
+    double watchFromJdUtc = 0;
+    double watchToJdUtc = 0;
+    QList<ChartSpan> watchableSpans;
+    QList<NightEvent> events; // in time order
     bool isValid() const { return !night.samples.empty(); }
 };
 
-// The night of a listed minimum: from 15:00 to 09:00 of the zone's clock around the midnight
-// nearest the minimum, widened to hold the minimum and the hours around it.
+// The night of a listed minimum (planner::nightOf): from 15:00 to 09:00 of the zone's clock,
+// widened to hold the minimum and the hours around it.
 ChartData nightChartData(const listing::Request &request, const listing::ReportRow &row,
                          const QString &placeName, const QList<ComparisonStar> &stars,
                          const QDateTime &now, bool halfHourRounding, const QLocale &locale);

@@ -2,12 +2,13 @@
 
 #include "inputfiles.h"
 #include "savedsite.h"
+#include "plannertexts.h"
 #include "savefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -21,6 +22,9 @@ namespace {
 // The JSON file is at most a few hundred bytes; anything much larger is not ours.
 constexpr qint64 kLargestFile = 64 * 1024;
 constexpr qsizetype kLongestPath = 4096;
+constexpr double kLargestWindow = 20000;
+// Copies of damaged files kept beside the settings, at most.
+constexpr int kDamagedCopies = 20;
 
 // A number of the object when it is one and lies in [lowest, highest].
 std::optional<double> numberIn(const QJsonObject &object, const char *key, double lowest,
@@ -73,6 +77,22 @@ void readElements(const QJsonObject &object, ElementsChoice &choice)
     choice.file = object.value(QLatin1String("file")).toString().left(kLongestPath);
 }
 
+void readWindow(const QJsonObject &object, PlannerSettings &settings)
+{
+    const auto width = numberIn(object, "width", 200, kLargestWindow);
+    const auto height = numberIn(object, "height", 150, kLargestWindow);
+    if (width && height)
+        settings.windowSize = QSize(int(*width), int(*height));
+    readBool(object, "maximized", settings.maximized);
+    const QJsonArray sizes = object.value(QLatin1String("splitter")).toArray();
+    QList<int> splitter;
+    for (const QJsonValue &size : sizes)
+        if (size.isDouble() && size.toDouble() >= 0 && size.toDouble() <= kLargestWindow)
+            splitter.append(int(size.toDouble()));
+    if (splitter.size() == 2)
+        settings.splitterSizes = splitter;
+}
+
 QString setName(ElementsSource source)
 {
     switch (source) {
@@ -116,13 +136,32 @@ std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QStrin
     return sky::parseElementSet(text.toStdString());
 }
 
-PlannerSettings readSettings(const QString &path)
+PlannerSettings readSettings(const QString &path, QString *damage)
 {
     PlannerSettings settings;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile)
-        return settings;
-    const QJsonObject root = QJsonDocument::fromJson(file.read(kLargestFile)).object();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return settings; // a first start
+    const auto read = listing::readInput(path);
+    QString problem;
+    QJsonObject root;
+    if (const auto *error = std::get_if<QString>(&read)) {
+        problem = *error;
+    } else if (const QByteArray &bytes = std::get<QByteArray>(read); bytes.size() > kLargestFile) {
+        problem = AlgolPlanner::tr("%1 is larger than 64 KB").arg(listing::visible(path));
+    } else {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+        if (error.error != QJsonParseError::NoError) {
+            const int line = int(bytes.left(error.offset).count('\n')) + 1;
+            problem = AlgolPlanner::tr("%1:%2: %3").arg(listing::visible(path)).arg(line).arg(error.errorString());
+        } else if (!document.isObject()) {
+            problem = AlgolPlanner::tr("%1 holds no JSON object").arg(listing::visible(path));
+        }
+        root = document.object();
+    }
+    if (damage)
+        *damage = problem;
     readSite(root.value(QLatin1String("site")).toObject(), settings);
     readElements(root.value(QLatin1String("elements")).toObject(), settings.elements);
     const QJsonObject conditions = root.value(QLatin1String("conditions")).toObject();
@@ -135,6 +174,8 @@ PlannerSettings readSettings(const QString &path)
         settings.days = days;
     readBool(root, "onlyWatchable", settings.onlyWatchable);
     readBool(root, "halfHourRounding", settings.halfHourRounding);
+    readWindow(root.value(QLatin1String("window")).toObject(), settings);
+    settings.folder = root.value(QLatin1String("folder")).toString().left(kLongestPath);
     return settings;
 }
 
@@ -162,6 +203,16 @@ QByteArray settingsText(const PlannerSettings &settings)
     root.insert(QLatin1String("days"), settings.days);
     root.insert(QLatin1String("onlyWatchable"), settings.onlyWatchable);
     root.insert(QLatin1String("halfHourRounding"), settings.halfHourRounding);
+    if (settings.windowSize.isValid()) {
+        QJsonObject window{{QLatin1String("width"), settings.windowSize.width()},
+                           {QLatin1String("height"), settings.windowSize.height()},
+                           {QLatin1String("maximized"), settings.maximized}};
+        if (settings.splitterSizes.size() == 2)
+            window.insert(QLatin1String("splitter"), QJsonArray{settings.splitterSizes[0], settings.splitterSizes[1]});
+        root.insert(QLatin1String("window"), window);
+    }
+    if (!settings.folder.isEmpty())
+        root.insert(QLatin1String("folder"), settings.folder);
     return QJsonDocument(root).toJson();
 }
 
@@ -172,6 +223,33 @@ bool writeSettings(const QString &path, const PlannerSettings &settings, QString
     QDir().mkpath(QFileInfo(path).absolutePath());
     return listing::saveWhole(
         path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
+}
+
+QString keepDamagedFile(const QString &path, QString *reason)
+{
+    const auto read = listing::readInput(path);
+    if (const auto *error = std::get_if<QString>(&read)) {
+        if (reason)
+            *reason = *error;
+        return {};
+    }
+    const QByteArray &bytes = std::get<QByteArray>(read);
+    for (int n = 1; n <= kDamagedCopies; ++n) {
+        const QString copy = path + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
+        const QFileInfo info(copy);
+        if (info.exists() || info.isSymLink()) {
+            const auto kept = listing::readInput(copy);
+            if (const auto *old = std::get_if<QByteArray>(&kept); old && *old == bytes)
+                return copy; // already kept
+            continue;
+        }
+        if (listing::saveWhole(copy, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason))
+            return copy;
+        return {};
+    }
+    if (reason)
+        *reason = AlgolPlanner::tr("%1 damaged copies are already kept").arg(kDamagedCopies);
+    return {};
 }
 
 QString defaultSettingsPath()

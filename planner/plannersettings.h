@@ -1,13 +1,17 @@
 #pragma once
 
-// What the planner remembers for its user: the site, the elements, the conditions and the
-// switches, in one small JSON file written whole. Reading forgives: a missing or damaged file, or
-// any entry of the wrong kind or out of range, gives that entry's default and nothing else.
+// What the planner remembers for its user: the site, the elements, the conditions, the switches,
+// the window's size and the last folder of a file dialog, in one small JSON file written whole.
+// Reading forgives: a missing file, or any entry of the wrong kind or out of range, gives that
+// entry's default and nothing else; a file that is not JSON at all gives the defaults and is said
+// to be damaged, so that the window can keep it aside before it writes its own.
 
 #include "elementsets.h"
 #include "observability.h"
 #include "site.h"
 
+#include <QList>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -43,17 +47,30 @@ struct PlannerSettings
     int days = 30; // 30, 90 or 365
     bool onlyWatchable = false;
     bool halfHourRounding = false;
+    // The window as the user left it: its size (empty: fitted to the screen), whether maximised,
+    // the heights of the list and the chart; and the folder of the last file chosen or written.
+    QSize windowSize;
+    bool maximized = false;
+    QList<int> splitterSizes;
+    QString folder;
 };
 
 inline constexpr int kPeriodChoices[] = {30, 90, 365};
 
-// The settings in the file at path, forgivingly.
-PlannerSettings readSettings(const QString &path);
+// The settings in the file at path, forgivingly (read through listing::readInput: a pipe or a
+// device at that path is refused, not waited on). *damage says why a file that exists gave
+// nothing: not JSON, not an object, too large, unreadable; empty otherwise.
+PlannerSettings readSettings(const QString &path, QString *damage = nullptr);
 // The file's bytes for the settings.
 QByteArray settingsText(const PlannerSettings &settings);
 // Writes them whole through listing::saveWhole; false (and the reason) when the file could not be
 // replaced, the old one then staying as it was.
 bool writeSettings(const QString &path, const PlannerSettings &settings, QString *reason = nullptr);
+
+// Keeps a copy of the damaged file at path as path.bad, or path.bad.2, .bad.3... when an older
+// .bad holds other bytes (one that holds the same bytes is left as it is); the name of the copy,
+// or empty (and the reason) when no copy could be made.
+QString keepDamagedFile(const QString &path, QString *reason = nullptr);
 
 // ~/.config/algol-planner.json, in the user's configuration folder.
 QString defaultSettingsPath();

@@ -2,11 +2,15 @@
 
 #include "clock.h"
 #include "formats.h"
+#include "inputfiles.h"
 #include "minimamodel.h"
+#include "night.h"
 #include "nightchart.h"
+#include "nightsheet.h"
 #include "nowline.h"
-#include "savefile.h"
+#include "plannerhelp.h"
 #include "plannertexts.h"
+#include "savefile.h"
 #include "timer.h"
 #include "wording.h"
 #include "zonecity.h"
@@ -14,8 +18,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -27,18 +33,24 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <functional>
 
 namespace planner {
 
@@ -46,6 +58,10 @@ namespace {
 
 constexpr int kMinuteMs = 60 * 1000;
 const QSize kChartPictureSize{1600, 800};
+// The first window's size when the screen has room for it.
+const QSize kPreferredSize{1280, 800};
+// What a window manager's frame may take around the window.
+const QSize kFrameAllowance{8, 40};
 // Greenwich, for a zone that names no city (UTC, Etc/GMT-2).
 const listing::ZoneCity kGreenwich{QStringLiteral("Greenwich"), {51.4778, -0.0014, 0}};
 
@@ -62,12 +78,12 @@ std::optional<double> numberOf(const QLineEdit *field, double lowest, double hig
     return value;
 }
 
+// "48.8667", "2.867326", "2000000", "0": no exponent, no group separator, no trailing zeros.
 QString numberText(double value, int decimals)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text = locale.toString(value, 'f', decimals);
-    // No trailing zeros after the separator: "48.8667", "2.867326", "0".
     if (text.contains(locale.decimalPoint())) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -75,6 +91,12 @@ QString numberText(double value, int decimals)
             text.chop(locale.decimalPoint().size());
     }
     return text;
+}
+
+// "48.85° N", "58.45° W".
+QString degreesText(double degrees, const QString &positive, const QString &negative)
+{
+    return QStringLiteral("%1° %2").arg(numberText(std::fabs(degrees), 4), degrees < 0 ? negative : positive);
 }
 
 QLineEdit *lineEdit(const QString &accessibleName, QWidget *parent)
@@ -94,6 +116,38 @@ QLabel *note(QWidget *parent)
     return label;
 }
 
+// What the elements box says of a set, beside its numbers in the fields.
+QString elementsNote(const sky::ElementSet &set)
+{
+    switch (set.kind) {
+    case sky::ElementSetKind::Current:
+        return AlgolPlanner::tr("The O−C gateway's linear elements for Algol, in heliocentric Julian "
+                                "Days (HJD).");
+    case sky::ElementSetKind::Classic:
+        return AlgolPlanner::tr("The 1972 elements of the Algol window, in geocentric Julian Days "
+                                "and without the light-time correction, as that window uses them.");
+    case sky::ElementSetKind::Fitted:
+        if (set.fit.timings > 0 && set.fit.firstTiming > 0)
+            return AlgolPlanner::tr("Fitted to %1 of your timings, from %2 to %3; their scatter ±%4 min.")
+                .arg(QString::number(set.fit.timings),
+                     QLocale().toString(listing::utcOfJulianDay(set.fit.firstTiming).date(), QLocale::ShortFormat),
+                     QLocale().toString(listing::utcOfJulianDay(set.fit.lastTiming).date(), QLocale::ShortFormat),
+                     QLocale().toString(set.fit.rmsDays * 1440, 'f', 1));
+        return AlgolPlanner::tr("Fitted to your timings.");
+    case sky::ElementSetKind::Custom:
+        break;
+    }
+    return AlgolPlanner::tr("Your own elements: Min I = epoch + period × E.");
+}
+
+// "HJD 2455528.105 + 2.867326 E".
+QString formulaText(const sky::ElementSet &set)
+{
+    return QStringLiteral("%1 %2 + %3 E")
+        .arg(set.reference == sky::TimeReference::Heliocentric ? QStringLiteral("HJD") : QStringLiteral("JD"),
+             numberText(set.elements.epoch, 6), numberText(set.elements.period, 7));
+}
+
 } // namespace
 
 PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
@@ -102,17 +156,32 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
       m_systemZone(world.systemZone),
       m_settingsPath(world.settingsPath),
       m_zoneTablesFolder(world.zoneTablesFolder),
-      m_settings(readSettings(world.settingsPath)),
-      m_savedText(settingsText(m_settings)),
+      m_documentsFolder(world.documentsFolder),
       m_stars(comparisonStars()),
-      m_minuteTimer(new toolkit::Timer(world.clock, kMinuteMs, this))
+      m_minuteTimer(new toolkit::Timer(world.clock, kMinuteMs, this)),
+      m_typingPause(new toolkit::Timer(world.clock, kTypingPauseMs, this))
 {
     setWindowTitle(AlgolPlanner::tr("Algol planner"));
     setAccessibleName(windowTitle());
+
+    // A settings file that does not read is kept aside before the window writes its own.
+    QString damage;
+    m_settings = readSettings(m_settingsPath, &damage);
+    m_savedText = settingsText(m_settings);
+    if (!damage.isEmpty()) {
+        m_savedText.clear();
+        QString reason;
+        const QString kept = keepDamagedFile(m_settingsPath, &reason);
+        m_mayWriteSettings = !kept.isEmpty();
+        m_startNote = kept.isEmpty()
+            ? AlgolPlanner::tr("The settings file could not be read (%1) nor kept aside (%2): the "
+                               "settings start afresh and will not be saved over it.").arg(damage, reason)
+            : AlgolPlanner::tr("The settings file could not be read (%1): it is kept as %2, and the "
+                               "settings start afresh.").arg(damage, kept);
+    }
     buildControls();
     buildMenus();
 
-    QString firstStart;
     if (!m_settings.hasSite) {
         const QString zoneId = QString::fromUtf8(m_systemZone.id());
         const std::optional<listing::ZoneCity> city = listing::zoneCity(zoneId, m_zoneTablesFolder);
@@ -121,15 +190,17 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
         m_settings.placeName = site.name;
         m_settings.site = site.site;
         m_settings.zoneId = m_systemZone.isValid() ? zoneId : QStringLiteral("UTC");
-        firstStart = city
+        const QString firstStart = city
             ? AlgolPlanner::tr("Your site was taken from your time zone %1: %2, %3. Change it to "
                                "where you observe.").arg(m_settings.zoneId, site.name, listing::degreesMinutesText(site.site))
             : AlgolPlanner::tr("Your time zone %1 names no city: the site is Greenwich, %2. Change it "
                                "to where you observe.").arg(m_settings.zoneId, listing::degreesMinutesText(site.site));
+        m_startNote = m_startNote.isEmpty() ? firstStart : m_startNote + QLatin1Char(' ') + firstStart;
     }
     showSettings();
     applyInputs();
-    m_siteNote->setText(firstStart);
+    connectCommits();
+    placeWindow(world.availableGeometry.isValid() ? world.availableGeometry : screen()->availableGeometry());
 
     connect(m_minuteTimer, &toolkit::Timer::timeout, this, &PlannerWindow::onMinute);
     m_minuteTimer->setEnabled(true);
@@ -149,18 +220,21 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
     });
 }
 
-PlannerWindow::~PlannerWindow() = default;
+PlannerWindow::~PlannerWindow()
+{
+    // Closing the window takes the focus from its field, which commits it: not once this
+    // window's members are gone.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 void PlannerWindow::buildControls()
 {
-    auto *central = new QWidget(this);
-    auto *columns = new QHBoxLayout(central);
+    // The inputs, in a column on the left that scrolls when the screen is short.
+    auto *inputsPane = new QWidget;
+    auto *inputs = new QVBoxLayout(inputsPane);
 
-    // The inputs, in a column on the left.
-    auto *inputs = new QVBoxLayout;
-    columns->addLayout(inputs, 0);
-
-    auto *siteBox = new QGroupBox(AlgolPlanner::tr("Site"), central);
+    auto *siteBox = new QGroupBox(AlgolPlanner::tr("Site"), inputsPane);
     auto *siteForm = new QFormLayout(siteBox);
     m_place = lineEdit(AlgolPlanner::tr("Place name"), siteBox);
     m_place->setMaxLength(200); // as much as the settings keep
@@ -172,13 +246,13 @@ void PlannerWindow::buildControls()
     siteForm->addRow(AlgolPlanner::tr("&Place:"), m_place);
     siteForm->addRow(AlgolPlanner::tr("&Latitude (°N):"), m_latitude);
     siteForm->addRow(AlgolPlanner::tr("L&ongitude (°E):"), m_longitude);
-    siteForm->addRow(AlgolPlanner::tr("&Height (m):"), m_height);
+    siteForm->addRow(AlgolPlanner::tr("H&eight (m):"), m_height);
     siteForm->addRow(AlgolPlanner::tr("Time &zone:"), m_zone);
     m_siteNote = note(siteBox);
     siteForm->addRow(m_siteNote);
     inputs->addWidget(siteBox);
 
-    auto *elementsBox = new QGroupBox(AlgolPlanner::tr("Elements"), central);
+    auto *elementsBox = new QGroupBox(AlgolPlanner::tr("Elements"), inputsPane);
     auto *elementsForm = new QFormLayout(elementsBox);
     m_elements = new QComboBox(elementsBox);
     m_elements->setAccessibleName(AlgolPlanner::tr("Elements"));
@@ -189,16 +263,16 @@ void PlannerWindow::buildControls()
     m_elements->addItem(AlgolPlanner::tr("Fitted to my timings"));
     m_elements->setItemData(3, AlgolPlanner::tr("An elements file that algol-minima fit wrote from your times of minimum"),
                             Qt::ToolTipRole);
-    m_epoch = lineEdit(AlgolPlanner::tr("Epoch of the custom elements"), elementsBox);
-    m_period = lineEdit(AlgolPlanner::tr("Period of the custom elements in days"), elementsBox);
+    m_epoch = lineEdit(AlgolPlanner::tr("Epoch of the elements"), elementsBox);
+    m_period = lineEdit(AlgolPlanner::tr("Period of the elements in days"), elementsBox);
     m_reference = new QComboBox(elementsBox);
-    m_reference->setAccessibleName(AlgolPlanner::tr("Time reference of the custom elements"));
+    m_reference->setAccessibleName(AlgolPlanner::tr("Time reference of the elements"));
     m_reference->addItem(AlgolPlanner::tr("heliocentric (HJD)"));
     m_reference->addItem(AlgolPlanner::tr("geocentric (JD)"));
     elementsForm->addRow(AlgolPlanner::tr("&Set:"), m_elements);
-    elementsForm->addRow(AlgolPlanner::tr("&Epoch:"), m_epoch);
-    elementsForm->addRow(AlgolPlanner::tr("P&eriod (days):"), m_period);
-    elementsForm->addRow(AlgolPlanner::tr("&Counted in:"), m_reference);
+    elementsForm->addRow(AlgolPlanner::tr("Epo&ch:"), m_epoch);
+    elementsForm->addRow(AlgolPlanner::tr("Pe&riod (days):"), m_period);
+    elementsForm->addRow(AlgolPlanner::tr("Co&unted in:"), m_reference);
     m_elementsFileRow = new QWidget(elementsBox);
     auto *fileRow = new QHBoxLayout(m_elementsFileRow);
     fileRow->setContentsMargins(0, 0, 0, 0);
@@ -209,41 +283,84 @@ void PlannerWindow::buildControls()
     connect(browse, &QPushButton::clicked, this, &PlannerWindow::chooseElementsFile);
     fileRow->addWidget(m_elementsFile, 1);
     fileRow->addWidget(browse);
-    elementsForm->addRow(AlgolPlanner::tr("&File:"), m_elementsFileRow);
+    elementsForm->addRow(AlgolPlanner::tr("F&ile:"), m_elementsFileRow);
+    // A label's key gives the focus to its buddy only if the buddy takes it itself.
+    qobject_cast<QLabel *>(elementsForm->labelForField(m_elementsFileRow))->setBuddy(m_elementsFile);
     m_elementsNote = note(elementsBox);
     elementsForm->addRow(m_elementsNote);
     inputs->addWidget(elementsBox);
 
-    auto *conditionsBox = new QGroupBox(AlgolPlanner::tr("Conditions"), central);
+    auto *conditionsBox = new QGroupBox(AlgolPlanner::tr("Conditions"), inputsPane);
     auto *conditionsForm = new QFormLayout(conditionsBox);
     m_lowestAlgol = lineEdit(AlgolPlanner::tr("Lowest altitude of Algol in degrees"), conditionsBox);
     m_highestSun = lineEdit(AlgolPlanner::tr("Highest altitude of the Sun in degrees"), conditionsBox);
-    conditionsForm->addRow(AlgolPlanner::tr("Algol at least (°):"), m_lowestAlgol);
-    conditionsForm->addRow(AlgolPlanner::tr("Sun at most (°):"), m_highestSun);
+    conditionsForm->addRow(AlgolPlanner::tr("&Algol at least (°):"), m_lowestAlgol);
+    conditionsForm->addRow(AlgolPlanner::tr("Sun at &most (°):"), m_highestSun);
     m_conditionsNote = note(conditionsBox);
     conditionsForm->addRow(m_conditionsNote);
     inputs->addWidget(conditionsBox);
 
-    auto *listBox = new QGroupBox(AlgolPlanner::tr("List"), central);
+    auto *listBox = new QGroupBox(AlgolPlanner::tr("List"), inputsPane);
     auto *listForm = new QFormLayout(listBox);
+    listForm->setRowWrapPolicy(QFormLayout::WrapLongRows); // a long label above its field
+    auto *nightRow = new QWidget(listBox);
+    auto *nightLayout = new QHBoxLayout(nightRow);
+    nightLayout->setContentsMargins(0, 0, 0, 0);
+    m_firstNight = new QDateEdit(nightRow);
+    m_firstNight->setAccessibleName(AlgolPlanner::tr("First night of the list"));
+    m_firstNight->findChild<QLineEdit *>()->setAccessibleName(m_firstNight->accessibleName());
+    m_firstNight->setToolTip(AlgolPlanner::tr("The list starts at noon of this day: its night is the first listed"));
+    m_firstNight->setCalendarPopup(true);
+    // The day first, where the cursor starts: the arrows step whole days (a weekday steps within
+    // its week).
+    m_firstNight->setDisplayFormat(QStringLiteral("d MMM yyyy, ddd"));
+    m_firstNight->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
+    m_firstNight->setDate(currentNight());
+    m_followedNight = m_firstNight->date();
+    auto *tonight = new QPushButton(AlgolPlanner::tr("To&night"), nightRow);
+    tonight->setAccessibleName(AlgolPlanner::tr("List from tonight"));
+    tonight->setToolTip(AlgolPlanner::tr("The night in progress, or the coming one"));
+    connect(tonight, &QPushButton::clicked, this, [this] {
+        m_followedNight = currentNight();
+        m_firstNight->setDate(m_followedNight);
+        applyInputs();
+    });
+    nightLayout->addWidget(m_firstNight, 1);
+    nightLayout->addWidget(tonight);
     m_days = new QComboBox(listBox);
     m_days->setAccessibleName(AlgolPlanner::tr("Period of the list"));
     for (const int days : kPeriodChoices)
-        m_days->addItem(AlgolPlanner::tr("next %1 days").arg(days), days);
+        m_days->addItem(AlgolPlanner::tr("%1 nights").arg(days), days);
     m_onlyWatchable = new QCheckBox(AlgolPlanner::tr("Only &watchable minima"), listBox);
     m_onlyWatchable->setAccessibleName(AlgolPlanner::tr("Only watchable minima"));
-    m_rounding = new QCheckBox(AlgolPlanner::tr("&Round times to the half hour"), listBox);
+    m_rounding = new QCheckBox(AlgolPlanner::tr("Round &times to the half hour"), listBox);
     m_rounding->setAccessibleName(AlgolPlanner::tr("Round times to the half hour"));
     m_rounding->setToolTip(AlgolPlanner::tr("For visual estimates made without knowing the exact predicted time"));
-    listForm->addRow(AlgolPlanner::tr("&Minima of the:"), m_days);
+    listForm->addRow(AlgolPlanner::tr("From the ni&ght of:"), nightRow);
+    qobject_cast<QLabel *>(listForm->labelForField(nightRow))->setBuddy(m_firstNight);
+    listForm->addRow(AlgolPlanner::tr("&During:"), m_days);
     listForm->addRow(m_onlyWatchable);
     listForm->addRow(m_rounding);
     inputs->addWidget(listBox);
     inputs->addStretch(1);
     for (QGroupBox *box : {siteBox, elementsBox, conditionsBox, listBox})
-        box->setMaximumWidth(340);
+        box->setMaximumWidth(360);
+
+    auto *inputsScroll = new QScrollArea;
+    inputsScroll->setWidget(inputsPane);
+    inputsScroll->setWidgetResizable(true);
+    inputsScroll->setFrameShape(QFrame::NoFrame);
+    inputsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputsScroll->setMinimumWidth(inputsPane->minimumSizeHint().width()
+                                  + inputsScroll->verticalScrollBar()->sizeHint().width());
+    inputsScroll->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Ignored);
+    inputsScroll->setFocusPolicy(Qt::NoFocus); // the fields are the stops; it scrolls to them
+    inputsScroll->setAccessibleName(AlgolPlanner::tr("Settings"));
 
     // The present, the list and the chart on the right.
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+    columns->addWidget(inputsScroll, 0);
     auto *results = new QVBoxLayout;
     columns->addLayout(results, 1);
     m_now = new QLabel(central);
@@ -259,9 +376,9 @@ void PlannerWindow::buildControls()
     m_summary->setWordWrap(true);
     results->addWidget(m_summary);
 
-    auto *splitter = new QSplitter(Qt::Vertical, central);
+    m_splitter = new QSplitter(Qt::Vertical, central);
     m_model = new MinimaModel(this);
-    m_list = new QTableView(splitter);
+    m_list = new QTableView(m_splitter);
     m_list->setAccessibleName(AlgolPlanner::tr("Minima"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -270,65 +387,117 @@ void PlannerWindow::buildControls()
     m_list->setAlternatingRowColors(false);
     m_list->setShowGrid(false);
     m_list->verticalHeader()->hide();
-    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Fitted to the contents once per list (recompute), not at every layout of the window.
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
-    auto *chartPane = new QWidget(splitter);
+    m_list->setMinimumHeight(m_list->horizontalHeader()->sizeHint().height() * 3);
+    auto *chartPane = new QWidget(m_splitter);
     auto *chartLayout = new QVBoxLayout(chartPane);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     m_chart = new NightChart(chartPane);
     m_readout = new QLabel(chartPane);
     m_readout->setAccessibleName(AlgolPlanner::tr("Chart read-out"));
-    m_readout->setText(AlgolPlanner::tr("Point at the chart to read the time, the altitudes and the magnitude."));
+    m_readout->setWordWrap(true);
+    const QString readoutHint = AlgolPlanner::tr("Point at the chart, or give it the focus and use the arrow keys, "
+                                                 "to read the time, the altitudes and the magnitude.");
+    m_readout->setText(readoutHint);
     chartLayout->addWidget(m_chart, 1);
     chartLayout->addWidget(m_readout);
-    splitter->addWidget(m_list);
-    splitter->addWidget(chartPane);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
-    results->addWidget(splitter, 1);
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(chartPane);
+    m_splitter->setStretchFactor(0, 2);
+    m_splitter->setStretchFactor(1, 3);
+    m_splitter->setChildrenCollapsible(false);
+    results->addWidget(m_splitter, 1);
     setCentralWidget(central);
     statusBar()->setAccessibleName(AlgolPlanner::tr("Status"));
 
-    for (QLineEdit *field : {m_place, m_latitude, m_longitude, m_height, m_zone, m_epoch, m_period,
-                             m_elementsFile, m_lowestAlgol, m_highestSun})
-        connect(field, &QLineEdit::textChanged, this, &PlannerWindow::applyInputs);
-    for (QComboBox *box : {m_elements, m_reference, m_days})
-        connect(box, &QComboBox::currentIndexChanged, this, &PlannerWindow::applyInputs);
-    for (QCheckBox *box : {m_onlyWatchable, m_rounding})
-        connect(box, &QCheckBox::toggled, this, &PlannerWindow::applyInputs);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (m_recomputing)
             return;
         const int planRow = m_model->planRow(m_list->currentIndex().row());
         if (planRow < 0)
             return;
-        m_selectedCycle = m_plan.report.rows.at(planRow).minimum.cycle;
+        m_selectedJd = m_plan.report.rows.at(planRow).minimum.jdUtc;
         showSelectedNight();
     });
-    connect(m_chart, &NightChart::readoutChanged, m_readout, [this](const QString &text) {
-        if (!text.isEmpty())
-            m_readout->setText(text);
+    connect(m_chart, &NightChart::readoutChanged, m_readout, [readout = m_readout, readoutHint](const QString &text) {
+        readout->setText(text.isEmpty() ? readoutHint : text);
     });
+}
+
+void PlannerWindow::connectCommits()
+{
+    // A typed value counts when it is committed: Enter, leaving the field, or a pause in typing.
+    connect(m_typingPause, &toolkit::Timer::timeout, this, [this] { applyInputs(); });
+    const auto typing = [this] {
+        m_typingPause->setEnabled(false);
+        m_typingPause->setEnabled(true);
+    };
+    for (QLineEdit *field : {m_place, m_latitude, m_longitude, m_height, m_zone, m_epoch, m_period,
+                             m_elementsFile, m_lowestAlgol, m_highestSun}) {
+        connect(field, &QLineEdit::textEdited, this, typing);
+        connect(field, &QLineEdit::editingFinished, this, [this] { applyInputs(); });
+    }
+    connect(m_firstNight, &QDateEdit::dateChanged, this, typing);
+    connect(m_firstNight, &QDateEdit::editingFinished, this, [this] { applyInputs(); });
+    connect(m_elements, &QComboBox::currentIndexChanged, this, &PlannerWindow::elementsChosen);
+    for (QComboBox *box : {m_reference, m_days})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { applyInputs(); });
+    for (QCheckBox *box : {m_onlyWatchable, m_rounding})
+        connect(box, &QCheckBox::toggled, this, [this] { applyInputs(); });
 }
 
 void PlannerWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(AlgolPlanner::tr("&File"));
-    const auto add = [&](const QString &text, auto slot) {
-        QAction *action = file->addAction(text);
+    const auto add = [this](QMenu *menu, const QString &text, const QKeySequence &keys, auto slot) {
+        QAction *action = menu->addAction(text);
+        action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(AlgolPlanner::tr("Export the list as &CSV…"), [this] { askExportList(listing::OutputFormat::Csv); });
-    add(AlgolPlanner::tr("Export the list as &JSON…"), [this] { askExportList(listing::OutputFormat::Json); });
-    add(AlgolPlanner::tr("Export the list as i&Calendar…"), [this] { askExportList(listing::OutputFormat::Ics); });
+    add(file, AlgolPlanner::tr("Export the list as &CSV…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+        [this] { askExportList(listing::OutputFormat::Csv); });
+    add(file, AlgolPlanner::tr("Export the list as &JSON…"), QKeySequence(Qt::CTRL | Qt::Key_J),
+        [this] { askExportList(listing::OutputFormat::Json); });
+    add(file, AlgolPlanner::tr("Export the list as &iCalendar…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+        [this] { askExportList(listing::OutputFormat::Ics); });
     file->addSeparator();
-    add(AlgolPlanner::tr("Save the chart as &PNG…"), [this] { askSaveChart(ChartFormat::Png); });
-    add(AlgolPlanner::tr("Save the chart as &SVG…"), [this] { askSaveChart(ChartFormat::Svg); });
-    add(AlgolPlanner::tr("P&rint the chart…"), [this] { printChart(); })->setShortcut(QKeySequence::Print);
+    add(file, AlgolPlanner::tr("Save the chart as &PNG…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [this] { askSaveChart(ChartFormat::Png); });
+    add(file, AlgolPlanner::tr("Save the chart as S&VG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { askSaveChart(ChartFormat::Svg); });
+    add(file, AlgolPlanner::tr("P&rint the night…"), QKeySequence::Print, [this] { printChart(); });
     file->addSeparator();
-    add(AlgolPlanner::tr("&Quit"), [this] { close(); })->setShortcut(QKeySequence::Quit);
+    add(file, AlgolPlanner::tr("&Quit"), QKeySequence::Quit, [this] { close(); });
+
+    QMenu *help = menuBar()->addMenu(AlgolPlanner::tr("&Help"));
+    add(help, AlgolPlanner::tr("&Terms used in this window"), QKeySequence::HelpContents, [this] { showTerms(); });
+    add(help, AlgolPlanner::tr("&About Algol planner"), QKeySequence(), [this] { showAbout(); });
+}
+
+void PlannerWindow::placeWindow(const QRect &available)
+{
+    const QSize room = (available.size() - kFrameAllowance).expandedTo(QSize(200, 150));
+    const QSize wanted = m_settings.windowSize.isValid() ? m_settings.windowSize : kPreferredSize;
+    resize(wanted.boundedTo(room));
+    move(available.topLeft() + QPoint((available.width() - width()) / 2,
+                                      std::max(0, (available.height() - height() - kFrameAllowance.height()) / 2)));
+    if (m_settings.splitterSizes.size() == 2)
+        m_splitter->setSizes(m_settings.splitterSizes);
+    if (m_settings.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void PlannerWindow::closeEvent(QCloseEvent *event)
+{
+    m_settings.windowSize = isMaximized() || isFullScreen() ? normalGeometry().size() : size();
+    m_settings.maximized = isMaximized();
+    m_settings.splitterSizes = m_splitter->sizes();
+    saveSettings();
+    QMainWindow::closeEvent(event);
 }
 
 void PlannerWindow::showSettings()
@@ -340,10 +509,14 @@ void PlannerWindow::showSettings()
     m_longitude->setText(numberText(s.site.longitudeDeg, 4));
     m_height->setText(numberText(s.site.heightM, 0));
     m_zone->setText(s.zoneId);
+    m_customEpochText = numberText(s.elements.customEpoch, 6);
+    m_customPeriodText = numberText(s.elements.customPeriod, 7);
+    m_customReference = s.elements.customHeliocentric ? 0 : 1;
+    m_shownSource = s.elements.source;
     m_elements->setCurrentIndex(int(s.elements.source));
-    m_epoch->setText(numberText(s.elements.customEpoch, 6));
-    m_period->setText(numberText(s.elements.customPeriod, 7));
-    m_reference->setCurrentIndex(s.elements.customHeliocentric ? 0 : 1);
+    m_epoch->setText(m_customEpochText);
+    m_period->setText(m_customPeriodText);
+    m_reference->setCurrentIndex(m_customReference);
     m_elementsFile->setText(s.elements.file);
     m_lowestAlgol->setText(numberText(s.conditions.minAlgolAltitudeDeg, 1));
     m_highestSun->setText(numberText(s.conditions.maxSunAltitudeDeg, 1));
@@ -361,37 +534,90 @@ void PlannerWindow::setFieldError(QWidget *field, const QString &message)
         return;
     field->setProperty("invalid", wrong);
     // A style sheet only while the field is wrong: the first one costs the whole window's style.
-    field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { border: 2px solid #d9534f; border-radius: 3px; background: #fdecea; }")
+    field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { border: 2px solid #d9534f; border-radius: 3px; background: #fdecea; color: black; }")
                                : QString());
 }
 
-void PlannerWindow::applyInputs()
+void PlannerWindow::elementsChosen()
+{
+    // The custom numbers are kept aside while the fields show another set's.
+    const auto source = ElementsSource(std::max(0, m_elements->currentIndex()));
+    if (m_shownSource == ElementsSource::Custom && source != ElementsSource::Custom) {
+        m_customEpochText = m_epoch->text();
+        m_customPeriodText = m_period->text();
+        m_customReference = m_reference->currentIndex();
+    } else if (m_shownSource != ElementsSource::Custom && source == ElementsSource::Custom) {
+        const QSignalBlocker blocker(m_reference);
+        m_epoch->setText(m_customEpochText);
+        m_period->setText(m_customPeriodText);
+        m_reference->setCurrentIndex(m_customReference);
+    }
+    m_shownSource = source;
+    applyInputs();
+}
+
+void PlannerWindow::showElementsInUse(const std::optional<sky::ElementSet> &set)
+{
+    if (m_shownSource == ElementsSource::Custom)
+        return;
+    const QSignalBlocker blocker(m_reference);
+    m_epoch->setText(set ? numberText(set->elements.epoch, 6) : QString());
+    m_period->setText(set ? numberText(set->elements.period, 7) : QString());
+    m_reference->setCurrentIndex(!set || set->reference == sky::TimeReference::Heliocentric ? 0 : 1);
+}
+
+void PlannerWindow::applyInputs(bool force)
 {
     if (m_showing)
         return;
+    m_typingPause->setEnabled(false);
+    const bool inUse = m_request.site.has_value(); // a list was made: its values stay in use
     PlannerSettings s = m_settings;
     QStringList siteErrors, elementsErrors, conditionsErrors;
-    const auto check = [](QLineEdit *field, double lowest, double highest, const QString &message,
-                          QStringList &errors, double &into) {
+    m_inUseNotes.clear();
+    // A number field's value, or its error at the field and, while a list is shown, the value
+    // still in use named.
+    const auto check = [&](QLineEdit *field, double lowest, double highest, int decimals,
+                           const QString &message, QStringList &errors, double &into,
+                           const std::function<QString(double)> &stillInUse) {
         const std::optional<double> value = numberOf(field, lowest, highest);
-        const QString error = value ? QString() : message.arg(QLocale().toString(lowest), QLocale().toString(highest), field->text());
-        if (value)
+        const QString error = value ? QString()
+            : message.arg(numberText(lowest, decimals), numberText(highest, decimals), field->text());
+        setFieldError(field, error);
+        if (value) {
             into = *value;
-        else
-            errors.append(error);
-        return error;
+            return;
+        }
+        errors.append(error);
+        if (inUse && stillInUse)
+            m_inUseNotes.append(stillInUse(into));
     };
-    setFieldError(m_latitude, check(m_latitude, -90, 90, AlgolPlanner::tr("The latitude is a number of degrees from %1 to %2, not “%3”."), siteErrors, s.site.latitudeDeg));
-    setFieldError(m_longitude, check(m_longitude, -180, 180, AlgolPlanner::tr("The longitude is a number of degrees from %1 to %2, not “%3”."), siteErrors, s.site.longitudeDeg));
-    setFieldError(m_height, check(m_height, -500, 10000, AlgolPlanner::tr("The height is a number of metres from %1 to %2, not “%3”."), siteErrors, s.site.heightM));
+    check(m_latitude, -90, 90, 4, AlgolPlanner::tr("The latitude is a number of degrees from %1 to %2, not “%3”."),
+          siteErrors, s.site.latitudeDeg, [](double value) {
+              return AlgolPlanner::tr("Latitude in use: %1, the last one that was right.")
+                  .arg(degreesText(value, AlgolPlanner::tr("N"), AlgolPlanner::tr("S")));
+          });
+    check(m_longitude, -180, 180, 4, AlgolPlanner::tr("The longitude is a number of degrees from %1 to %2, not “%3”."),
+          siteErrors, s.site.longitudeDeg, [](double value) {
+              return AlgolPlanner::tr("Longitude in use: %1, the last one that was right.")
+                  .arg(degreesText(value, AlgolPlanner::tr("E"), AlgolPlanner::tr("W")));
+          });
+    check(m_height, -500, 10000, 0, AlgolPlanner::tr("The height is a number of metres from %1 to %2, not “%3”."),
+          siteErrors, s.site.heightM, [](double value) {
+              return AlgolPlanner::tr("Height in use: %1 m, the last one that was right.").arg(numberText(value, 0));
+          });
     const QString zoneText = m_zone->text().trimmed();
     const QTimeZone zone = listing::zoneNamed(zoneText).value_or(QTimeZone());
     const QString zoneError = zone.isValid() ? QString()
-        : AlgolPlanner::tr("Unknown time zone “%1”: an IANA name such as Europe/Paris.").arg(zoneText);
+        : AlgolPlanner::tr("Unknown time zone “%1”: an IANA name such as Europe/Paris.").arg(listing::visible(zoneText));
     setFieldError(m_zone, zoneError);
-    if (!zoneError.isEmpty())
+    if (!zoneError.isEmpty()) {
         siteErrors.append(zoneError);
-    s.zoneId = zoneText;
+        if (inUse)
+            m_inUseNotes.append(AlgolPlanner::tr("Time zone in use: %1, the last one that was right.").arg(s.zoneId));
+    } else {
+        s.zoneId = zoneText;
+    }
     s.placeName = m_place->text().trimmed();
 
     s.elements.source = ElementsSource(std::max(0, m_elements->currentIndex()));
@@ -399,39 +625,73 @@ void PlannerWindow::applyInputs()
     for (QWidget *field : {static_cast<QWidget *>(m_epoch), static_cast<QWidget *>(m_period),
                            static_cast<QWidget *>(m_reference)})
         field->setEnabled(custom);
-    setFieldError(m_epoch, custom ? check(m_epoch, 2000000, 2600000, AlgolPlanner::tr("The epoch is a Julian Day from %1 to %2, not “%3”."), elementsErrors, s.elements.customEpoch) : QString());
-    setFieldError(m_period, custom ? check(m_period, 0.5, 10, AlgolPlanner::tr("The period is a number of days from %1 to %2, not “%3”."), elementsErrors, s.elements.customPeriod) : QString());
-    s.elements.customHeliocentric = m_reference->currentIndex() != 1;
+    if (custom) {
+        check(m_epoch, 2000000, 2600000, 6, AlgolPlanner::tr("The epoch is a Julian Day from %1 to %2, not “%3”."),
+              elementsErrors, s.elements.customEpoch, {});
+        check(m_period, 0.5, 10, 7, AlgolPlanner::tr("The period is a number of days from %1 to %2, not “%3”."),
+              elementsErrors, s.elements.customPeriod, {});
+        s.elements.customHeliocentric = m_reference->currentIndex() != 1;
+    } else {
+        setFieldError(m_epoch, {});
+        setFieldError(m_period, {});
+    }
     const bool fromFile = s.elements.source == ElementsSource::File;
     m_elementsFileRow->setEnabled(fromFile);
     s.elements.file = m_elementsFile->text().trimmed();
     QString fileError;
-    const std::optional<sky::ElementSet> set = elementSetOf(s.elements, &fileError);
+    const std::optional<sky::ElementSet> set =
+        elementsErrors.isEmpty() ? elementSetOf(s.elements, &fileError) : std::nullopt;
     setFieldError(m_elementsFile, fileError);
     if (!fileError.isEmpty())
         elementsErrors.append(fileError);
+    if (!elementsErrors.isEmpty() && inUse)
+        m_inUseNotes.append(AlgolPlanner::tr("Elements in use: %1, the last ones that were right.")
+                                .arg(formulaText(m_request.elements)));
+    showElementsInUse(set);
 
-    setFieldError(m_lowestAlgol, check(m_lowestAlgol, -90, 90, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."), conditionsErrors, s.conditions.minAlgolAltitudeDeg));
-    setFieldError(m_highestSun, check(m_highestSun, -90, 90, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."), conditionsErrors, s.conditions.maxSunAltitudeDeg));
+    check(m_lowestAlgol, -90, 90, 1, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."),
+          conditionsErrors, s.conditions.minAlgolAltitudeDeg, [](double value) {
+              return AlgolPlanner::tr("Lowest altitude of Algol in use: %1°, the last one that was right.")
+                  .arg(numberText(value, 1));
+          });
+    check(m_highestSun, -90, 90, 1, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."),
+          conditionsErrors, s.conditions.maxSunAltitudeDeg, [](double value) {
+              return AlgolPlanner::tr("Highest altitude of the Sun in use: %1°, the last one that was right.")
+                  .arg(numberText(value, 1));
+          });
     s.days = m_days->currentData().toInt();
     s.onlyWatchable = m_onlyWatchable->isChecked();
     s.halfHourRounding = m_rounding->isChecked();
+    const QDate night = m_firstNight->date();
 
-    m_siteNote->setText(siteErrors.join(QLatin1Char('\n')));
+    // A wrong field keeps its last good value in use (s holds it); the others are used.
+    if (!set)
+        s.elements = m_settings.elements;
+    const bool wrong = !siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !set;
+    const bool changed = force || !inUse || night != m_listedNight || settingsText(s) != settingsText(m_settings);
+    if (changed && inUse)
+        m_startNote.clear(); // said until the first change
+    m_siteNote->setText(siteErrors.isEmpty() ? m_startNote : siteErrors.join(QLatin1Char('\n')));
     m_conditionsNote->setText(conditionsErrors.join(QLatin1Char('\n')));
     m_elementsNote->setText(!elementsErrors.isEmpty() ? elementsErrors.join(QLatin1Char('\n'))
-                            : set ? listing::elementsDescription(*set) : QString());
-    if (!siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !set) {
-        statusBar()->showMessage(AlgolPlanner::tr("The list is that of the last inputs that were right."));
+                            : set ? elementsNote(*set) : QString());
+    if (!changed || (wrong && !inUse)) { // nothing new, or nothing right yet to use
+        showSummary();
         return;
     }
-    statusBar()->clearMessage();
+    const Selection selection = !inUse ? Selection::FirstWatchable
+        : night != m_listedNight ? Selection::FirstListed : Selection::Kept;
     m_settings = s;
     m_request.site = s.site;
-    m_request.zone = zone;
-    m_request.elements = *set;
+    if (zone.isValid())
+        m_request.zone = zone;
+    if (set)
+        m_request.elements = *set;
     m_request.conditions = s.conditions;
-    recompute();
+    m_listedNight = night;
+    m_request.from = nightStart(night, m_request.zone);
+    m_request.to = nightStart(night.addDays(s.days), m_request.zone);
+    recompute(selection);
     saveSettings();
 }
 
@@ -453,51 +713,68 @@ std::optional<sky::ElementSet> PlannerWindow::elementSetOf(const ElementsChoice 
 
 void PlannerWindow::chooseElementsFile()
 {
+    const QString current = m_elementsFile->text().trimmed();
     const QString path = QFileDialog::getOpenFileName(
-        this, AlgolPlanner::tr("Elements file"), QFileInfo(m_elementsFile->text()).absolutePath(),
+        this, AlgolPlanner::tr("Elements file"),
+        current.isEmpty() ? startFolder() : QFileInfo(current).absolutePath(),
         AlgolPlanner::tr("Elements files (*.txt *.elements);;All files (*)"));
     if (path.isEmpty())
         return;
     m_elementsFileRead.reset(); // read again, even under the same name: the fit may have rewritten it
-    if (path == m_elementsFile->text())
-        applyInputs();
-    else
-        m_elementsFile->setText(path);
+    m_elementsFile->setText(path);
+    m_settings.folder = QFileInfo(path).absolutePath();
+    applyInputs(true);
 }
 
-void PlannerWindow::recompute()
+QDate PlannerWindow::currentNight() const
+{
+    const QTimeZone zone = m_request.site ? m_request.zone
+        : listing::zoneNamed(m_settings.zoneId).value_or(m_systemZone);
+    return nightOf(m_clock.now().toUTC(), zone);
+}
+
+void PlannerWindow::recompute(Selection selection)
 {
     const QDateTime now = m_clock.now().toUTC();
-    m_request.from = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()), Qt::UTC);
-    m_request.to = m_request.from.addDays(m_settings.days);
     m_plan = makePlan(m_request, now);
     m_model->setPlan(m_plan, m_settings.onlyWatchable, m_settings.halfHourRounding, QLocale());
+    m_list->resizeColumnsToContents();
 
     const listing::Report &report = m_plan.report;
-    m_summary->setText(report.observableCount > 0
-        ? AlgolPlanner::tr("%1 of the %2 minima of the next %3 days can be watched from %4.")
-              .arg(report.observableCount).arg(report.minimaInPeriod).arg(m_settings.days)
-              .arg(m_settings.placeName.isEmpty() ? listing::siteDescription(*m_request.site, QLocale())
-                                                  : m_settings.placeName)
-        : listing::emptyListSentence(report, QLocale()));
+    const QString place = m_settings.placeName.isEmpty()
+        ? listing::siteDescription(*m_request.site, QLocale()) : m_settings.placeName;
+    m_summaryText = report.observableCount > 0
+        ? AlgolPlanner::tr("%1 of the %2 minima of the %3 nights from the %4 can be watched from %5.")
+              .arg(QString::number(report.observableCount), QString::number(report.minimaInPeriod),
+                   QString::number(m_settings.days), shortNightName(m_listedNight, QLocale()), place)
+        : listing::emptyListSentence(report, QLocale());
     if (report.extrapolated)
-        m_summary->setText(m_summary->text() + QLatin1Char(' ') + listing::extrapolationWarning());
+        m_summaryText += QLatin1Char(' ') + listing::extrapolationWarning();
+    showSummary();
 
-    // Keep the chosen minimum, else the first watchable one, else the first.
-    int row = m_model->rowOfCycle(m_selectedCycle);
-    for (int i = 0; row < 0 && i < m_model->rowCount(); ++i)
+    // The minimum chosen before, or the nearest; else the first watchable one, else the first.
+    int row = selection == Selection::Kept && m_selectedJd ? m_model->rowNearest(*m_selectedJd) : -1;
+    for (int i = 0; row < 0 && selection != Selection::FirstListed && i < m_model->rowCount(); ++i)
         if (m_plan.report.rows.at(m_model->planRow(i)).minimum.observable())
             row = i;
     if (row < 0 && m_model->rowCount() > 0)
         row = 0;
     if (row >= 0) {
-        m_selectedCycle = m_plan.report.rows.at(m_model->planRow(row)).minimum.cycle;
+        if (selection != Selection::Kept || !m_selectedJd)
+            m_selectedJd = m_plan.report.rows.at(m_model->planRow(row)).minimum.jdUtc;
         const QScopedValueRollback recomputing(m_recomputing, true); // the night drawn once, below
         m_list->setCurrentIndex(m_model->index(row, 0));
         m_list->scrollTo(m_model->index(row, 0));
     }
     showSelectedNight();
     updateNow();
+}
+
+void PlannerWindow::showSummary()
+{
+    QStringList parts{m_summaryText};
+    parts.append(m_inUseNotes);
+    m_summary->setText(parts.join(QLatin1Char(' ')).trimmed());
 }
 
 void PlannerWindow::showSelectedNight()
@@ -519,21 +796,30 @@ void PlannerWindow::updateNow()
 
 void PlannerWindow::onMinute()
 {
-    // A listed minimum that has passed leaves the list; otherwise only the present moves.
-    const QDateTime now = m_clock.now().toUTC();
-    if (!m_plan.report.rows.isEmpty() && m_plan.report.rows.first().utc < now)
-        recompute();
-    else {
-        showSelectedNight();
-        updateNow();
+    // A list that starts from the current night moves on with it at noon; otherwise only the
+    // present moves.
+    const QDate night = currentNight();
+    if (m_request.site && m_firstNight->date() == m_followedNight && night != m_followedNight) {
+        m_followedNight = night;
+        {
+            const QSignalBlocker blocker(m_firstNight);
+            m_firstNight->setDate(night);
+        }
+        m_listedNight = night;
+        m_request.from = nightStart(night, m_request.zone);
+        m_request.to = nightStart(night.addDays(m_settings.days), m_request.zone);
+        recompute(Selection::FirstWatchable);
+        return;
     }
+    showSelectedNight();
+    updateNow();
 }
 
 void PlannerWindow::saveSettings()
 {
     // Unchanged settings are not written again (writing a file whole waits for the disk).
     const QByteArray text = settingsText(m_settings);
-    if (text == m_savedText)
+    if (text == m_savedText || !m_mayWriteSettings)
         return;
     QString reason;
     if (writeSettings(m_settingsPath, m_settings, &reason))
@@ -542,15 +828,19 @@ void PlannerWindow::saveSettings()
         statusBar()->showMessage(AlgolPlanner::tr("The settings could not be saved (%1); the last saved ones are kept.").arg(reason));
 }
 
-bool PlannerWindow::exportList(listing::OutputFormat format, const QString &path)
+bool PlannerWindow::exportList(listing::OutputFormat format, const QString &path, ListedMinima minima)
 {
-    const QByteArray bytes =
-        listing::formattedReport(shownReport(m_plan, m_settings.onlyWatchable), format, QLocale());
+    const bool onlyWatchable = minima == ListedMinima::Watchable
+        || (minima == ListedMinima::AsShown && m_settings.onlyWatchable);
+    const listing::Report report = shownReport(m_plan, onlyWatchable);
+    const QByteArray bytes = listing::formattedReport(report, format, QLocale());
     QString reason;
     const bool written = listing::saveWhole(
         path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, &reason);
-    statusBar()->showMessage(written ? AlgolPlanner::tr("Written: %1").arg(path)
+    statusBar()->showMessage(written ? AlgolPlanner::tr("Written: %1 (minima: %2)").arg(path, QString::number(report.rows.size()))
                                      : AlgolPlanner::tr("Could not write %1: %2").arg(path, reason));
+    if (written)
+        fileWritten(path);
     return written;
 }
 
@@ -569,8 +859,10 @@ bool PlannerWindow::saveChart(ChartFormat format, const QString &path)
         svg.setOutputDevice(&device);
         svg.setSize(kChartPictureSize);
         svg.setViewBox(QRect(QPoint(0, 0), kChartPictureSize));
-        svg.setTitle(m_chart->data().title);
-        svg.setDescription(AlgolPlanner::tr("Algol planner: the night of a minimum of Algol"));
+        // The generator writes the title and the description as they are: a place named
+        // "Fish & Chips" would make the file unreadable XML.
+        svg.setTitle(m_chart->data().title.toHtmlEscaped());
+        svg.setDescription(AlgolPlanner::tr("Algol planner: the night of a minimum of Algol").toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
@@ -579,28 +871,78 @@ bool PlannerWindow::saveChart(ChartFormat format, const QString &path)
     }, &reason);
     statusBar()->showMessage(written ? AlgolPlanner::tr("Written: %1").arg(path)
                                      : AlgolPlanner::tr("Could not write %1: %2").arg(path, reason));
+    if (written)
+        fileWritten(path);
     return written;
+}
+
+void PlannerWindow::fileWritten(const QString &path)
+{
+    m_settings.folder = QFileInfo(path).absolutePath();
+    saveSettings();
+}
+
+QString PlannerWindow::startFolder() const
+{
+    if (!m_settings.folder.isEmpty() && QFileInfo(m_settings.folder).isDir())
+        return m_settings.folder;
+    return m_documentsFolder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : m_documentsFolder;
+}
+
+QString PlannerWindow::askSavePath(const QString &caption, const QString &name, const QString &suffix)
+{
+    return QFileDialog::getSaveFileName(
+        this, caption, startFolder() + QLatin1Char('/') + name + QLatin1Char('.') + suffix,
+        AlgolPlanner::tr("%1 files (*.%2)").arg(suffix.toUpper(), suffix));
 }
 
 void PlannerWindow::askExportList(listing::OutputFormat format)
 {
-    const char *suffix = format == listing::OutputFormat::Csv ? "csv"
-                       : format == listing::OutputFormat::Json ? "json" : "ics";
-    const QString path = QFileDialog::getSaveFileName(
-        this, AlgolPlanner::tr("Export the list"), QStringLiteral("algol-minima.%1").arg(suffix),
-        AlgolPlanner::tr("%1 files (*.%2)").arg(QString::fromLatin1(suffix).toUpper(), suffix));
+    ListedMinima minima = ListedMinima::AsShown;
+    const listing::Report &report = m_plan.report;
+    // A calendar fills with every minimum unless asked: the watchable ones unless the user wants all.
+    if (format == listing::OutputFormat::Ics && !m_settings.onlyWatchable
+        && report.observableCount < report.rows.size()) {
+        QMessageBox question(QMessageBox::Question, AlgolPlanner::tr("Export the list"),
+                             AlgolPlanner::tr("The list shows all %1 minima, of which %2 can be watched. "
+                                              "Which shall the calendar hold?")
+                                 .arg(QString::number(report.rows.size()), QString::number(report.observableCount)),
+                             QMessageBox::Cancel, this);
+        QPushButton *watchable = question.addButton(
+            AlgolPlanner::tr("The %1 &watchable ones").arg(report.observableCount), QMessageBox::AcceptRole);
+        QPushButton *all = question.addButton(AlgolPlanner::tr("&All %1").arg(report.rows.size()),
+                                              QMessageBox::AcceptRole);
+        question.setDefaultButton(watchable);
+        question.exec();
+        if (question.clickedButton() == watchable)
+            minima = ListedMinima::Watchable;
+        else if (question.clickedButton() == all)
+            minima = ListedMinima::All;
+        else
+            return;
+    }
+    const QString suffix = format == listing::OutputFormat::Csv ? QStringLiteral("csv")
+        : format == listing::OutputFormat::Json ? QStringLiteral("json") : QStringLiteral("ics");
+    const QString path = askSavePath(AlgolPlanner::tr("Export the list"), QStringLiteral("algol-minima"), suffix);
     if (!path.isEmpty())
-        exportList(format, path);
+        exportList(format, path, minima);
 }
 
 void PlannerWindow::askSaveChart(ChartFormat format)
 {
-    const char *suffix = format == ChartFormat::Png ? "png" : "svg";
-    const QString path = QFileDialog::getSaveFileName(
-        this, AlgolPlanner::tr("Save the chart"), QStringLiteral("algol-night.%1").arg(suffix),
-        AlgolPlanner::tr("%1 files (*.%2)").arg(QString::fromLatin1(suffix).toUpper(), suffix));
+    const QString path = askSavePath(AlgolPlanner::tr("Save the chart"), QStringLiteral("algol-night"),
+                                     format == ChartFormat::Png ? QStringLiteral("png") : QStringLiteral("svg"));
     if (!path.isEmpty())
         saveChart(format, path);
+}
+
+void PlannerWindow::paintPrintedPage(QPainter &painter, const QRectF &page) const
+{
+    const QString details = AlgolPlanner::tr("%1, time zone %2; elements: %3")
+        .arg(listing::siteDescription(m_settings.site, QLocale()), m_settings.zoneId,
+             m_request.site ? formulaText(m_request.elements) : QString());
+    paintNightSheet(painter, page, *m_chart, details);
 }
 
 void PlannerWindow::printChart()
@@ -610,9 +952,29 @@ void PlannerWindow::printChart()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QPainter painter(&printer);
-    m_chart->paint(painter, printer.pageLayout().paintRectPixels(printer.resolution()).translated(
-                                -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        statusBar()->showMessage(AlgolPlanner::tr("The printer could not be opened."));
+        return;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintPrintedPage(painter, QRectF(QPointF(0, 0), page.size()));
+    statusBar()->showMessage(painter.end() ? AlgolPlanner::tr("Sent to the printer.")
+                                           : AlgolPlanner::tr("The printing failed."));
+}
+
+void PlannerWindow::showAbout()
+{
+    QMessageBox::about(this, AlgolPlanner::tr("About Algol planner"), aboutText());
+}
+
+void PlannerWindow::showTerms()
+{
+    if (!m_terms)
+        m_terms = termsWindow(this);
+    m_terms->show();
+    m_terms->raise();
+    m_terms->activateWindow();
 }
 
 } // namespace planner

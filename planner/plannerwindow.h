@@ -1,9 +1,11 @@
 #pragma once
 
 // The planner's window. It reads the world only through what it is given (the clock, the system's
-// time zone, where the settings live), keeps the last good plan while an input is wrong, and
-// recomputes the list and the chart as soon as every input reads. The list's rows come from
-// listing::makeReport, the same as algol-minima's; the chart draws ChartData built from sky/.
+// time zone, where the settings live, the screen's room), keeps the last good plan while an input
+// is wrong, and recomputes the list and the chart when an edit is committed: on Enter, on leaving
+// the field, or after a pause in typing. The list's rows come from listing::makeReport, the same
+// as algol-minima's, from the night the user chooses; the chart draws ChartData built from sky/.
+// Dialogs and the help page are made when first asked for, not at start.
 
 #include "comparisonstars.h"
 #include "plan.h"
@@ -11,13 +13,15 @@
 #include "request.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimeZone>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTableView;
 
 namespace toolkit {
@@ -37,6 +41,10 @@ struct PlannerWorld
     QTimeZone systemZone;
     QString settingsPath;
     QString zoneTablesFolder = QStringLiteral("/usr/share/zoneinfo");
+    // The screen's room for windows (without its panels); empty: that of the window's screen.
+    QRect availableGeometry = {};
+    // Where the file dialogs open before any file was chosen; empty: the documents folder.
+    QString documentsFolder = {};
 };
 
 class PlannerWindow : public QMainWindow
@@ -47,32 +55,60 @@ public:
     explicit PlannerWindow(const PlannerWorld &world, QWidget *parent = nullptr);
     ~PlannerWindow() override;
 
+    // A typed value is used this long after the last key, if neither Enter nor leaving the field
+    // used it before.
+    static constexpr int kTypingPauseMs = 1000;
+
     enum class ChartFormat { Png, Svg };
-    // The list as shown, in one of algol-minima's formats; the chart as a picture. Both written
-    // whole; false, with the reason in the status bar, when the file could not be written.
-    bool exportList(listing::OutputFormat format, const QString &path);
+    // Which minima an exported list holds: those the list shows, or only the watchable ones, or
+    // all of them.
+    enum class ListedMinima { AsShown, Watchable, All };
+    // The list in one of algol-minima's formats; the chart as a picture. Both written whole, said
+    // in the status bar; false, with the reason there, when the file could not be written.
+    bool exportList(listing::OutputFormat format, const QString &path,
+                    ListedMinima minima = ListedMinima::AsShown);
     bool saveChart(ChartFormat format, const QString &path);
+    // The printed page of the selected night, drawn into page of any paint device.
+    void paintPrintedPage(QPainter &painter, const QRectF &page) const;
 
     const Plan &plan() const { return m_plan; }
     const PlannerSettings &settings() const { return m_settings; }
     const listing::Request &request() const { return m_request; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    enum class Selection { Kept, FirstListed, FirstWatchable };
+
     void buildControls();
     void buildMenus();
+    void placeWindow(const QRect &available);
     void showSettings();
-    // Reads every field; on success keeps the new settings, recomputes and saves them.
-    void applyInputs();
-    void recompute();
+    void connectCommits();
+    // Reads every field; when they all read and something changed (or force), keeps the new
+    // settings, recomputes and saves them; otherwise marks the wrong fields and says which values
+    // stay in use.
+    void applyInputs(bool force = false);
+    void elementsChosen();
+    void showElementsInUse(const std::optional<sky::ElementSet> &set);
+    void recompute(Selection selection);
+    void showSummary();
     void showSelectedNight();
     void updateNow();
     void onMinute();
     void saveSettings();
     void askExportList(listing::OutputFormat format);
     void askSaveChart(ChartFormat format);
+    QString askSavePath(const QString &caption, const QString &name, const QString &suffix);
+    void fileWritten(const QString &path);
     void printChart();
+    void showAbout();
+    void showTerms();
     void setFieldError(QWidget *field, const QString &message);
     void chooseElementsFile();
+    QString startFolder() const;
+    QDate currentNight() const;
     // The element set of a choice; an elements file is read again only when its name changes or it
     // is chosen anew.
     std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error);
@@ -81,12 +117,19 @@ private:
     const QTimeZone m_systemZone;
     const QString m_settingsPath;
     const QString m_zoneTablesFolder;
+    const QString m_documentsFolder;
     PlannerSettings m_settings;
     QByteArray m_savedText; // what the settings file holds, as far as the window knows
+    bool m_mayWriteSettings = true; // false over a damaged file that could not be kept aside
     listing::Request m_request;
     Plan m_plan;
     QList<ComparisonStar> m_stars;
-    long long m_selectedCycle = 0;
+    std::optional<double> m_selectedJd; // the selected minimum
+    QDate m_followedNight; // the night the list started from when it was the current one
+    QDate m_listedNight;  // the night the list starts from
+    QString m_summaryText;
+    QString m_startNote;  // what the first start or a damaged settings file made of the settings
+    QStringList m_inUseNotes; // the values still in use while their fields are wrong
     struct ElementsFileRead
     {
         QString path;
@@ -94,6 +137,11 @@ private:
         QString error;
     };
     std::optional<ElementsFileRead> m_elementsFileRead;
+    // The custom elements' texts while the fields show another set's numbers.
+    ElementsSource m_shownSource = ElementsSource::Current;
+    QString m_customEpochText;
+    QString m_customPeriodText;
+    int m_customReference = 0;
     bool m_showing = false; // while the fields are being filled from the settings
     bool m_recomputing = false; // while recompute() sets the current row and draws its night
 
@@ -113,16 +161,20 @@ private:
     QLineEdit *m_lowestAlgol = nullptr;
     QLineEdit *m_highestSun = nullptr;
     QLabel *m_conditionsNote = nullptr;
+    QDateEdit *m_firstNight = nullptr;
     QComboBox *m_days = nullptr;
     QCheckBox *m_onlyWatchable = nullptr;
     QCheckBox *m_rounding = nullptr;
     QLabel *m_now = nullptr;
     QLabel *m_summary = nullptr;
+    QSplitter *m_splitter = nullptr;
     QTableView *m_list = nullptr;
     MinimaModel *m_model = nullptr;
     NightChart *m_chart = nullptr;
     QLabel *m_readout = nullptr;
     toolkit::Timer *m_minuteTimer = nullptr;
+    toolkit::Timer *m_typingPause = nullptr;
+    QPointer<QWidget> m_terms;
 };
 
 } // namespace planner

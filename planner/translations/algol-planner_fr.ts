@@ -44,10 +44,6 @@
         <translation>Heures, sur les 6 autour du minimum, où Algol est assez haute et le ciel assez noir</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
@@ -76,10 +72,6 @@
         <translation>Incertitude</translation>
     </message>
     <message>
-        <source>Watchable</source>
-        <translation>Observable</translation>
-    </message>
-    <message>
         <source>Night chart</source>
         <translation>Graphique de la nuit</translation>
     </message>
@@ -104,24 +96,8 @@
         <translation>Magnitude d&apos;Algol</translation>
     </message>
     <message>
-        <source>watchable</source>
-        <translation>observable</translation>
-    </message>
-    <message>
         <source>%1: Algol %2° high, magnitude %3; Moon %4°; Sun %5°</source>
         <translation>%1 : Algol à %2° de hauteur, magnitude %3 ; Lune %4° ; Soleil %5°</translation>
-    </message>
-    <message>
-        <source>Night of %1</source>
-        <translation>Nuit du %1</translation>
-    </message>
-    <message>
-        <source>Night of %1, %2</source>
-        <translation>Nuit du %1, %2</translation>
-    </message>
-    <message>
-        <source>minimum ≈ %1</source>
-        <translation>minimum ≈ %1</translation>
     </message>
     <message>
         <source>minimum %1</source>
@@ -208,10 +184,6 @@
         <translation>L&amp;ongitude (°E) :</translation>
     </message>
     <message>
-        <source>&amp;Height (m):</source>
-        <translation>Al&amp;titude (m) :</translation>
-    </message>
-    <message>
         <source>Time &amp;zone:</source>
         <translation>&amp;Fuseau horaire :</translation>
     </message>
@@ -232,18 +204,6 @@
         <translation>Personnels</translation>
     </message>
     <message>
-        <source>Epoch of the custom elements</source>
-        <translation>Époque des éléments personnels</translation>
-    </message>
-    <message>
-        <source>Period of the custom elements in days</source>
-        <translation>Période des éléments personnels en jours</translation>
-    </message>
-    <message>
-        <source>Time reference of the custom elements</source>
-        <translation>Référence de temps des éléments personnels</translation>
-    </message>
-    <message>
         <source>heliocentric (HJD)</source>
         <translation>héliocentrique (HJD)</translation>
     </message>
@@ -254,18 +214,6 @@
     <message>
         <source>&amp;Set:</source>
         <translation>&amp;Jeu :</translation>
-    </message>
-    <message>
-        <source>&amp;Epoch:</source>
-        <translation>É&amp;poque :</translation>
-    </message>
-    <message>
-        <source>P&amp;eriod (days):</source>
-        <translation>Pé&amp;riode (jours) :</translation>
-    </message>
-    <message>
-        <source>&amp;Counted in:</source>
-        <translation>&amp;Comptés en :</translation>
     </message>
     <message>
         <source>Conditions</source>
@@ -280,24 +228,12 @@
         <translation>Hauteur maximale du Soleil en degrés</translation>
     </message>
     <message>
-        <source>Algol at least (°):</source>
-        <translation>Algol au moins à (°) :</translation>
-    </message>
-    <message>
-        <source>Sun at most (°):</source>
-        <translation>Soleil au plus à (°) :</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Liste</translation>
     </message>
     <message>
         <source>Period of the list</source>
         <translation>Durée de la liste</translation>
-    </message>
-    <message>
-        <source>next %1 days</source>
-        <translation>%1 prochains jours</translation>
     </message>
     <message>
         <source>Only &amp;watchable minima</source>
@@ -308,20 +244,12 @@
         <translation>Seulement les minima observables</translation>
     </message>
     <message>
-        <source>&amp;Round times to the half hour</source>
-        <translation>&amp;Arrondir les heures à la demi-heure</translation>
-    </message>
-    <message>
         <source>Round times to the half hour</source>
         <translation>Arrondir les heures à la demi-heure</translation>
     </message>
     <message>
         <source>For visual estimates made without knowing the exact predicted time</source>
         <translation>Pour des estimations visuelles faites sans connaître l&apos;heure prévue exacte</translation>
-    </message>
-    <message>
-        <source>&amp;Minima of the:</source>
-        <translation>&amp;Minima des :</translation>
     </message>
     <message>
         <source>Algol now</source>
@@ -340,10 +268,6 @@
         <translation>Lecture du graphique</translation>
     </message>
     <message>
-        <source>Point at the chart to read the time, the altitudes and the magnitude.</source>
-        <translation>Pointez le graphique pour lire l&apos;heure, les hauteurs et la magnitude.</translation>
-    </message>
-    <message>
         <source>Status</source>
         <translation>État</translation>
     </message>
@@ -360,20 +284,8 @@
         <translation>Exporter la liste en &amp;JSON…</translation>
     </message>
     <message>
-        <source>Export the list as i&amp;Calendar…</source>
-        <translation>Exporter la liste en i&amp;Calendar…</translation>
-    </message>
-    <message>
         <source>Save the chart as &amp;PNG…</source>
         <translation>Enregistrer le graphique en &amp;PNG…</translation>
-    </message>
-    <message>
-        <source>Save the chart as &amp;SVG…</source>
-        <translation>Enregistrer le graphique en &amp;SVG…</translation>
-    </message>
-    <message>
-        <source>P&amp;rint the chart…</source>
-        <translation>&amp;Imprimer le graphique…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -406,14 +318,6 @@
     <message>
         <source>The altitude is a number of degrees from %1 to %2, not “%3”.</source>
         <translation>La hauteur est un nombre de degrés de %1 à %2, pas « %3 ».</translation>
-    </message>
-    <message>
-        <source>The list is that of the last inputs that were right.</source>
-        <translation>La liste est celle des dernières saisies correctes.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 minima of the next %3 days can be watched from %4.</source>
-        <translation>%1 des %2 minima des %3 prochains jours sont observables depuis %4.</translation>
     </message>
     <message>
         <source>The settings could not be saved (%1); the last saved ones are kept.</source>
@@ -474,10 +378,6 @@
     <message>
         <source>Choose the elements file</source>
         <translation>Choisir le fichier d&apos;éléments</translation>
-    </message>
-    <message>
-        <source>&amp;File:</source>
-        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>Choose the elements file that algol-minima fit wrote.</source>
@@ -886,6 +786,338 @@
             <numerusform>Autre ligne illisible : %n.</numerusform>
             <numerusform>Autres lignes illisibles : %n.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Watchable of 6 h</source>
+        <translation>Observable sur 6 h</translation>
+    </message>
+    <message>
+        <source>watchable, of the 6 h around the minimum</source>
+        <translation>observable, sur les 6 h autour du minimum</translation>
+    </message>
+    <message>
+        <source>Night of %1 %2/%3 %4 %5</source>
+        <translation>Nuit du %1 %2 au %3 %4 %5</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>H&amp;eight (m):</source>
+        <translation>Al&amp;titude (m) :</translation>
+    </message>
+    <message>
+        <source>Epoch of the elements</source>
+        <translation>Époque des éléments</translation>
+    </message>
+    <message>
+        <source>Period of the elements in days</source>
+        <translation>Période des éléments en jours</translation>
+    </message>
+    <message>
+        <source>Time reference of the elements</source>
+        <translation>Référence de temps des éléments</translation>
+    </message>
+    <message>
+        <source>Epo&amp;ch:</source>
+        <translation>Épo&amp;que :</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod (days):</source>
+        <translation>Pé&amp;riode (jours) :</translation>
+    </message>
+    <message>
+        <source>Co&amp;unted in:</source>
+        <translation>&amp;Comptés en :</translation>
+    </message>
+    <message>
+        <source>&amp;Algol at least (°):</source>
+        <translation>Algol au &amp;moins à (°) :</translation>
+    </message>
+    <message>
+        <source>Sun at &amp;most (°):</source>
+        <translation>Soleil au &amp;plus à (°) :</translation>
+    </message>
+    <message>
+        <source>%1 nights</source>
+        <translation>%1 nuits</translation>
+    </message>
+    <message>
+        <source>Round &amp;times to the half hour</source>
+        <translation>Arrondir les heure&amp;s à la demi-heure</translation>
+    </message>
+    <message>
+        <source>&amp;During:</source>
+        <translation>&amp;Durée :</translation>
+    </message>
+    <message>
+        <source>Point at the chart, or give it the focus and use the arrow keys, to read the time, the altitudes and the magnitude.</source>
+        <translation>Pointez le graphique, ou donnez-lui le focus et servez-vous des flèches, pour lire l&apos;heure, les hauteurs et la magnitude.</translation>
+    </message>
+    <message>
+        <source>Export the list as &amp;iCalendar…</source>
+        <translation>Exporter la liste en &amp;iCalendar…</translation>
+    </message>
+    <message>
+        <source>Save the chart as S&amp;VG…</source>
+        <translation>Enregistrer le graphique en S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint the night…</source>
+        <translation>Imp&amp;rimer la nuit…</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 minima of the %3 nights from the %4 can be watched from %5.</source>
+        <translation>%1 des %2 minima des %3 nuits à partir de la %4 sont observables depuis %5.</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>F&amp;ichier :</translation>
+    </message>
+    <message>
+        <source>night of %1 %2/%3 %4</source>
+        <translation>nuit du %1 %2 au %3 %4</translation>
+    </message>
+    <message>
+        <source>night of %1 %2 %3/%4 %5</source>
+        <translation>nuit du %1 %2 %3 au %4 %5</translation>
+    </message>
+    <message>
+        <source>Night of %1 %2 %3/%4 %5 %6</source>
+        <translation>Nuit du %1 %2 %3 au %4 %5 %6</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du Soleil</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du Soleil</translation>
+    </message>
+    <message>
+        <source>Civil twilight ends</source>
+        <translation>Fin du crépuscule civil</translation>
+    </message>
+    <message>
+        <source>Civil twilight begins</source>
+        <translation>Début de l&apos;aube civile</translation>
+    </message>
+    <message>
+        <source>Nautical twilight ends</source>
+        <translation>Fin du crépuscule nautique</translation>
+    </message>
+    <message>
+        <source>Nautical twilight begins</source>
+        <translation>Début de l&apos;aube nautique</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight ends: full night</source>
+        <translation>Fin du crépuscule astronomique : nuit noire</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight begins</source>
+        <translation>Début de l&apos;aube astronomique</translation>
+    </message>
+    <message>
+        <source>Algol rises</source>
+        <translation>Lever d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>Algol sets</source>
+        <translation>Coucher d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>Minimum of Algol</source>
+        <translation>Minimum d&apos;Algol</translation>
+    </message>
+    <message>
+        <source>The night&apos;s times (%1)</source>
+        <translation>Les heures de la nuit (%1)</translation>
+    </message>
+    <message>
+        <source>The O−C gateway&apos;s linear elements for Algol, in heliocentric Julian Days (HJD).</source>
+        <translation>Les éléments linéaires de la passerelle O−C pour Algol, en jours juliens héliocentriques (HJD).</translation>
+    </message>
+    <message>
+        <source>The 1972 elements of the Algol window, in geocentric Julian Days and without the light-time correction, as that window uses them.</source>
+        <translation>Les éléments de 1972 de la fenêtre Algol, en jours juliens géocentriques et sans la correction du temps de lumière, comme cette fenêtre s&apos;en sert.</translation>
+    </message>
+    <message>
+        <source>Fitted to %1 of your timings, from %2 to %3; their scatter ±%4 min.</source>
+        <translation>Ajustés sur %1 de vos instants, du %2 au %3 ; leur dispersion ±%4 min.</translation>
+    </message>
+    <message>
+        <source>Fitted to your timings.</source>
+        <translation>Ajustés sur vos instants.</translation>
+    </message>
+    <message>
+        <source>Your own elements: Min I = epoch + period × E.</source>
+        <translation>Vos propres éléments : Min I = époque + période × E.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read (%1) nor kept aside (%2): the settings start afresh and will not be saved over it.</source>
+        <translation>Le fichier de réglages n&apos;a pu être lu (%1) ni mis de côté (%2) : les réglages repartent de zéro et ne seront pas enregistrés par-dessus.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read (%1): it is kept as %2, and the settings start afresh.</source>
+        <translation>Le fichier de réglages n&apos;a pu être lu (%1) : il est conservé sous le nom %2, et les réglages repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>First night of the list</source>
+        <translation>Première nuit de la liste</translation>
+    </message>
+    <message>
+        <source>The list starts at noon of this day: its night is the first listed</source>
+        <translation>La liste commence à midi de ce jour : sa nuit est la première listée</translation>
+    </message>
+    <message>
+        <source>To&amp;night</source>
+        <translation>Cett&amp;e nuit</translation>
+    </message>
+    <message>
+        <source>List from tonight</source>
+        <translation>Lister à partir de cette nuit</translation>
+    </message>
+    <message>
+        <source>The night in progress, or the coming one</source>
+        <translation>La nuit en cours, ou la prochaine</translation>
+    </message>
+    <message>
+        <source>From the ni&amp;ght of:</source>
+        <translation>À partir de la &amp;nuit du :</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Terms used in this window</source>
+        <translation>&amp;Termes employés dans cette fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;About Algol planner</source>
+        <translation>À &amp;propos du Planificateur Algol</translation>
+    </message>
+    <message>
+        <source>About Algol planner</source>
+        <translation>À propos du Planificateur Algol</translation>
+    </message>
+    <message>
+        <source>Terms used in this window</source>
+        <translation>Termes employés dans cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Latitude in use: %1, the last one that was right.</source>
+        <translation>Latitude utilisée : %1, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>Longitude in use: %1, the last one that was right.</source>
+        <translation>Longitude utilisée : %1, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>Height in use: %1 m, the last one that was right.</source>
+        <translation>Altitude utilisée : %1 m, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>Time zone in use: %1, the last one that was right.</source>
+        <translation>Fuseau horaire utilisé : %1, le dernier qui était juste.</translation>
+    </message>
+    <message>
+        <source>Elements in use: %1, the last ones that were right.</source>
+        <translation>Éléments utilisés : %1, les derniers qui étaient justes.</translation>
+    </message>
+    <message>
+        <source>Lowest altitude of Algol in use: %1°, the last one that was right.</source>
+        <translation>Hauteur minimale d&apos;Algol utilisée : %1°, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>Highest altitude of the Sun in use: %1°, the last one that was right.</source>
+        <translation>Hauteur maximale du Soleil utilisée : %1°, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Written: %1 (minima: %2)</source>
+        <translation>Écrit : %1 (minima : %2)</translation>
+    </message>
+    <message>
+        <source>The list shows all %1 minima, of which %2 can be watched. Which shall the calendar hold?</source>
+        <translation>La liste montre les %1 minima, dont %2 sont observables. Lesquels mettre dans le calendrier ?</translation>
+    </message>
+    <message>
+        <source>The %1 &amp;watchable ones</source>
+        <translation>Les %1 &amp;observables</translation>
+    </message>
+    <message>
+        <source>&amp;All %1</source>
+        <translation>&amp;Tous les %1</translation>
+    </message>
+    <message>
+        <source>%1, time zone %2; elements: %3</source>
+        <translation>%1, fuseau horaire %2 ; éléments : %3</translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Envoyé à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The printing failed.</source>
+        <translation>L&apos;impression a échoué.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 64 KB</source>
+        <translation>%1 dépasse 64 Ko</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation>%1:%2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no JSON object</source>
+        <translation>%1 ne contient aucun objet JSON</translation>
+    </message>
+    <message>
+        <source>%1 damaged copies are already kept</source>
+        <translation>%1 copies endommagées sont déjà conservées</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Algol planner %1&lt;/h3&gt;&lt;p&gt;Plans the nights to watch the minima of Algol (β Persei) from your site.&lt;/p&gt;&lt;p&gt;Licence: MIT.&lt;/p&gt;&lt;p&gt;Data: the comparison stars from the Yale Bright Star Catalogue, 5th revised edition (Hoffleit and Warren); the elements of Algol&apos;s minima from the O−C gateway&apos;s linear elements for Algol, and the 1972 elements of the Algol window; the eclipse model&apos;s radii and inclination from Baron et al. (2012, ApJ 752, 20); the site of a first start from tzdata&apos;s zone tables.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Planificateur Algol %1&lt;/h3&gt;&lt;p&gt;Prépare les nuits d&apos;observation des minima d&apos;Algol (β Persée) depuis votre site.&lt;/p&gt;&lt;p&gt;Licence : MIT.&lt;/p&gt;&lt;p&gt;Données : les étoiles de comparaison, du Yale Bright Star Catalogue, 5e édition révisée (Hoffleit et Warren) ; les éléments des minima d&apos;Algol, des éléments linéaires de la passerelle O−C pour Algol, et des éléments de 1972 de la fenêtre Algol ; les rayons et l&apos;inclinaison du modèle d&apos;éclipse, de Baron et al. (2012, ApJ 752, 20) ; le site d&apos;un premier démarrage, des tables de fuseaux horaires de tzdata.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Terms used in this window&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Minimum.&lt;/b&gt; Algol fades from magnitude 2.1 to 3.4 for about ten hours every 2.867 days, when its fainter companion passes in front of it; the minimum is the faintest moment, the middle of the eclipse.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Night of 19/20 Dec.&lt;/b&gt; A night runs from noon to noon and is named by its evening and its morning: a minimum at 04:35 on the 20th belongs to the night of 19/20, the night you go out on the 19th.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Elements.&lt;/b&gt; Two numbers that predict every minimum: an epoch (the instant of one minimum, as a Julian Day) and a period (the days between two minima); minimum number E falls at epoch + E × period. &lt;b&gt;Current (O−C gateway)&lt;/b&gt;: the linear elements for Algol that the O−C gateway, the database of observed times of minimum of eclipsing binaries, gives from recent timings. &lt;b&gt;Classic (1972)&lt;/b&gt;: the elements of the Algol window, older. &lt;b&gt;Custom&lt;/b&gt;: numbers of your own. &lt;b&gt;Fitted to my timings&lt;/b&gt;: the elements file that &lt;tt&gt;algol-minima fit&lt;/tt&gt; writes from your own times of minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;HJD and JD.&lt;/b&gt; A Julian Day counts days without months or years. The light of Algol reaches the Earth up to about 8 minutes before or after it reaches the Sun, depending on where the Earth is on its orbit; heliocentric Julian Days (HJD) count the instant as seen from the Sun, so that minima fall at regular intervals. The list and the chart give the times as seen from the Earth, in your time zone.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Watchable hours.&lt;/b&gt; A timing needs the fading and the brightening on both sides of the minimum: the list counts how many of the 6 hours centred on the minimum have Algol at least as high as “Algol at least” and the Sun no higher than “Sun at most”. The chart shows these 6 hours as a grey strip along its bottom, and their watchable part in green.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Uncertainty.&lt;/b&gt; How far the real minimum may be from the predicted one: 15 minutes for the current elements between 2015 and 2030, more outside those years; for fitted elements, the error of the fit carried to each minimum. &lt;b&gt;Scatter&lt;/b&gt;: how far your timings stray from the fitted line, typically; one timing of yours may be off by that much.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Why the classic window&apos;s minima differ.&lt;/b&gt; The Algol window uses its 1972 elements as they are, in geocentric days and without the light-time correction. Algol&apos;s period changes slowly and the 1972 period is a little short, so that its minima now come more than two hours before those of the current elements; with the classic set, the Uncertainty column says how far for each one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Twilights.&lt;/b&gt; Civil, nautical and astronomical twilight end when the Sun is 6, 12 and 18 degrees below the horizon; the chart shows them as bands, from day (light) to night (dark).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Termes employés dans cette fenêtre&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Minimum.&lt;/b&gt; Algol faiblit de la magnitude 2,1 à 3,4 pendant une dizaine d&apos;heures tous les 2,867 jours, quand sa compagne moins brillante passe devant elle ; le minimum est l&apos;instant le plus faible, le milieu de l&apos;éclipse.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Nuit du 19 au 20 déc.&lt;/b&gt; Une nuit va de midi à midi et porte le nom de son soir et de son matin : un minimum à 04:35 le 20 appartient à la nuit du 19 au 20, celle où vous sortez le 19.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Éléments.&lt;/b&gt; Deux nombres qui prédisent chaque minimum : une époque (l&apos;instant d&apos;un minimum, en jour julien) et une période (les jours entre deux minima) ; le minimum numéro E tombe à époque + E × période. &lt;b&gt;Actuels (passerelle O−C)&lt;/b&gt; : les éléments linéaires d&apos;Algol que donne la passerelle O−C, la base des instants de minimum observés des binaires à éclipses, d&apos;après des mesures récentes. &lt;b&gt;Classiques (1972)&lt;/b&gt; : les éléments de la fenêtre Algol, plus anciens. &lt;b&gt;Personnels&lt;/b&gt; : des nombres à vous. &lt;b&gt;Ajustés sur mes instants&lt;/b&gt; : le fichier d&apos;éléments qu&apos;écrit &lt;tt&gt;algol-minima fit&lt;/tt&gt; à partir de vos propres instants de minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;HJD et JD.&lt;/b&gt; Le jour julien compte les jours sans mois ni années. La lumière d&apos;Algol atteint la Terre jusqu&apos;à 8 minutes environ avant ou après le Soleil, selon la place de la Terre sur son orbite ; les jours juliens héliocentriques (HJD) comptent l&apos;instant vu du Soleil, pour que les minima tombent à intervalles réguliers. La liste et le graphique donnent les heures vues de la Terre, dans votre fuseau horaire.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Heures observables.&lt;/b&gt; Une mesure demande la baisse et la remontée de part et d&apos;autre du minimum : la liste compte combien des 6 heures centrées sur le minimum ont Algol au moins aussi haute que « Algol au moins à » et le Soleil pas plus haut que « Soleil au plus à ». Le graphique montre ces 6 heures par une bande grise en bas, et leur part observable en vert.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Incertitude.&lt;/b&gt; L&apos;écart possible entre le vrai minimum et le minimum prévu : 15 minutes pour les éléments actuels entre 2015 et 2030, davantage hors de ces années ; pour des éléments ajustés, l&apos;erreur de l&apos;ajustement reportée sur chaque minimum. &lt;b&gt;Dispersion&lt;/b&gt; : l&apos;écart typique de vos instants à la droite ajustée ; une de vos mesures peut s&apos;en écarter d&apos;autant.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Pourquoi les minima de la fenêtre classique diffèrent.&lt;/b&gt; La fenêtre Algol emploie ses éléments de 1972 tels quels, en jours géocentriques et sans la correction du temps de lumière. La période d&apos;Algol change lentement et celle de 1972 est un peu courte : ses minima tombent maintenant plus de deux heures avant ceux des éléments actuels ; avec le jeu classique, la colonne Incertitude dit de combien pour chacun.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Crépuscules.&lt;/b&gt; Les crépuscules civil, nautique et astronomique finissent quand le Soleil est à 6, 12 et 18 degrés sous l&apos;horizon ; le graphique les montre en bandes, du jour (clair) à la nuit (sombre).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The night of the minimum, from noon to noon: a minimum after midnight belongs to the night before</source>
+        <translation>La nuit du minimum, de midi à midi : un minimum après minuit appartient à la nuit d&apos;avant</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,79 @@
+#include "plannerhelp.h"
+
+#include "plannertexts.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace planner {
+
+QString aboutText()
+{
+    return AlgolPlanner::tr(
+        "<h3>Algol planner %1</h3>"
+        "<p>Plans the nights to watch the minima of Algol (β Persei) from your site.</p>"
+        "<p>Licence: MIT.</p>"
+        "<p>Data: the comparison stars from the Yale Bright Star Catalogue, 5th revised edition "
+        "(Hoffleit and Warren); the elements of Algol's minima from the O−C gateway's linear "
+        "elements for Algol, and the 1972 elements of the Algol window; the eclipse model's radii "
+        "and inclination from Baron et al. (2012, ApJ 752, 20); the site of a first start from "
+        "tzdata's zone tables.</p>")
+        .arg(QStringLiteral(ALGOL_VERSION));
+}
+
+QWidget *termsWindow(QWidget *parent)
+{
+    auto *window = new QDialog(parent);
+    window->setWindowTitle(AlgolPlanner::tr("Terms used in this window"));
+    auto *layout = new QVBoxLayout(window);
+    auto *page = new QTextBrowser(window);
+    page->setAccessibleName(AlgolPlanner::tr("Terms used in this window"));
+    page->setOpenExternalLinks(false);
+    page->setHtml(AlgolPlanner::tr(
+        "<h3>Terms used in this window</h3>"
+        "<p><b>Minimum.</b> Algol fades from magnitude 2.1 to 3.4 for about ten hours every 2.867 "
+        "days, when its fainter companion passes in front of it; the minimum is the faintest "
+        "moment, the middle of the eclipse.</p>"
+        "<p><b>Night of 19/20 Dec.</b> A night runs from noon to noon and is named by its evening "
+        "and its morning: a minimum at 04:35 on the 20th belongs to the night of 19/20, the night "
+        "you go out on the 19th.</p>"
+        "<p><b>Elements.</b> Two numbers that predict every minimum: an epoch (the instant of one "
+        "minimum, as a Julian Day) and a period (the days between two minima); minimum number E "
+        "falls at epoch + E × period. <b>Current (O−C gateway)</b>: the linear elements for Algol "
+        "that the O−C gateway, the database of observed times of minimum of eclipsing binaries, "
+        "gives from recent timings. <b>Classic (1972)</b>: the elements of the Algol window, "
+        "older. <b>Custom</b>: numbers of your own. <b>Fitted to my timings</b>: the elements file "
+        "that <tt>algol-minima fit</tt> writes from your own times of minimum.</p>"
+        "<p><b>HJD and JD.</b> A Julian Day counts days without months or years. The light of Algol "
+        "reaches the Earth up to about 8 minutes before or after it reaches the Sun, depending on "
+        "where the Earth is on its orbit; heliocentric Julian Days (HJD) count the instant as seen "
+        "from the Sun, so that minima fall at regular intervals. The list and the chart give the "
+        "times as seen from the Earth, in your time zone.</p>"
+        "<p><b>Watchable hours.</b> A timing needs the fading and the brightening on both sides of "
+        "the minimum: the list counts how many of the 6 hours centred on the minimum have Algol at "
+        "least as high as “Algol at least” and the Sun no higher than “Sun at most”. The chart shows "
+        "these 6 hours as a grey strip along its bottom, and their watchable part in green.</p>"
+        "<p><b>Uncertainty.</b> How far the real minimum may be from the predicted one: 15 minutes "
+        "for the current elements between 2015 and 2030, more outside those years; for fitted "
+        "elements, the error of the fit carried to each minimum. <b>Scatter</b>: how far your "
+        "timings stray from the fitted line, typically; one timing of yours may be off by that "
+        "much.</p>"
+        "<p><b>Why the classic window's minima differ.</b> The Algol window uses its 1972 elements "
+        "as they are, in geocentric days and without the light-time correction. Algol's period "
+        "changes slowly and the 1972 period is a little short, so that its minima now come more "
+        "than two hours before those of the current elements; with the classic set, the "
+        "Uncertainty column says how far for each one.</p>"
+        "<p><b>Twilights.</b> Civil, nautical and astronomical twilight end when the Sun is 6, 12 "
+        "and 18 degrees below the horizon; the chart shows them as bands, from day (light) to "
+        "night (dark).</p>"));
+    layout->addWidget(page);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    layout->addWidget(buttons);
+    window->resize(620, 560);
+    return window;
+}
+
+} // namespace planner
