@@ -127,12 +127,16 @@ QString elementsNote(const sky::ElementSet &set)
         return AlgolPlanner::tr("The 1972 elements of the Algol window, in geocentric Julian Days "
                                 "and without the light-time correction, as that window uses them.");
     case sky::ElementSetKind::Fitted:
-        if (set.fit.timings > 0 && set.fit.firstTiming > 0)
+        if (set.fit.timings > 0 && set.fit.firstTiming > 0) {
+            const QString from = QLocale().toString(listing::utcOfJulianDay(set.fit.firstTiming).date(), QLocale::ShortFormat);
+            const QString to = QLocale().toString(listing::utcOfJulianDay(set.fit.lastTiming).date(), QLocale::ShortFormat);
+            if (!set.fit.rmsDays)
+                return AlgolPlanner::tr("Resting on only %n of your timings, from %1 to %2: too few to know their scatter.", nullptr, set.fit.timings)
+                    .arg(from, to);
             return AlgolPlanner::tr("Fitted to %1 of your timings, from %2 to %3; their scatter ±%4 min.")
-                .arg(QString::number(set.fit.timings),
-                     QLocale().toString(listing::utcOfJulianDay(set.fit.firstTiming).date(), QLocale::ShortFormat),
-                     QLocale().toString(listing::utcOfJulianDay(set.fit.lastTiming).date(), QLocale::ShortFormat),
-                     QLocale().toString(set.fit.rmsDays * 1440, 'f', 1));
+                .arg(QString::number(set.fit.timings), from, to,
+                     QLocale().toString(*set.fit.rmsDays * 1440, 'f', 1));
+        }
         return AlgolPlanner::tr("Fitted to your timings.");
     case sky::ElementSetKind::Custom:
         break;

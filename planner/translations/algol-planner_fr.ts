@@ -173,19 +173,19 @@
     </message>
     <message>
         <source>&amp;Place:</source>
-        <translation>&amp;Lieu :</translation>
+        <translation>Lie&amp;u :</translation>
     </message>
     <message>
         <source>&amp;Latitude (°N):</source>
-        <translation>L&amp;atitude (°N) :</translation>
+        <translation>&amp;Latitude (°N) :</translation>
     </message>
     <message>
         <source>L&amp;ongitude (°E):</source>
-        <translation>L&amp;ongitude (°E) :</translation>
+        <translation>Lon&amp;gitude (°E) :</translation>
     </message>
     <message>
         <source>Time &amp;zone:</source>
-        <translation>&amp;Fuseau horaire :</translation>
+        <translation>Fuseau &amp;horaire :</translation>
     </message>
     <message>
         <source>Elements</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Only &amp;watchable minima</source>
-        <translation>Seulement les minima &amp;observables</translation>
+        <translation>Seulement les minima o&amp;bservables</translation>
     </message>
     <message>
         <source>Only watchable minima</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation>&amp;Parcourir…</translation>
+        <translation>Parc&amp;ourir…</translation>
     </message>
     <message>
         <source>Choose the elements file</source>
@@ -1118,6 +1118,13 @@
     <message>
         <source>The night of the minimum, from noon to noon: a minimum after midnight belongs to the night before</source>
         <translation>La nuit du minimum, de midi à midi : un minimum après minuit appartient à la nuit d&apos;avant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resting on only %n of your timings, from %1 to %2: too few to know their scatter.</source>
+        <translation>
+            <numerusform>Reposent sur %n seul de vos instants, du %1 au %2 : trop peu pour connaître leur dispersion.</numerusform>
+            <numerusform>Reposent sur seulement %n de vos instants, du %1 au %2 : trop peu pour connaître leur dispersion.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
