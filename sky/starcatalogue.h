@@ -34,6 +34,10 @@ struct Star
     double maximumMagnitude = 0;
     double primaryMinimumMagnitude = 0;
     std::optional<double> secondaryMinimumMagnitude;
+    // Where the secondary minimum falls, as a fraction of the period after the primary: 0.5 for a
+    // circular orbit; none where there is no secondary or its phase changes (an eccentric orbit
+    // that turns).
+    std::optional<double> secondaryPhase;
     // D: the primary eclipse from first to last contact; none for a star without a flat maximum.
     std::optional<double> primaryEclipseHours;
     ephemeris::Elements elements;
