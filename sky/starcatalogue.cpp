@@ -312,6 +312,35 @@ const Star *findStar(std::string_view name)
     return nullptr;
 }
 
+const Star &algolStar()
+{
+    static const Star &algol = *findStar("HR 936");
+    return algol;
+}
+
+std::optional<double> listedSecondaryPhase(const Star &star)
+{
+    if (!star.secondaryMinimumMagnitude
+        || !(*star.secondaryMinimumMagnitude - star.maximumMagnitude > kShallowestListedSecondary))
+        return std::nullopt;
+    return star.secondaryPhase;
+}
+
+std::optional<int> elementsYear(const Star &star)
+{
+    const std::string &source = star.elementsSource;
+    const auto isDigit = [&](std::size_t i) { return source[i] >= '0' && source[i] <= '9'; };
+    for (std::size_t i = 0; i + 4 <= source.size(); ++i) {
+        if (!(isDigit(i) && isDigit(i + 1) && isDigit(i + 2) && isDigit(i + 3))
+            || (i > 0 && isDigit(i - 1)) || (i + 4 < source.size() && isDigit(i + 4)))
+            continue;
+        const int year = std::stoi(source.substr(i, 4));
+        if (year >= 1800 && year <= 2100)
+            return year;
+    }
+    return std::nullopt;
+}
+
 std::vector<const Star *> nearestStars(std::string_view name, std::size_t count)
 {
     const IndexedCatalogue &catalogue = indexedCatalogue();

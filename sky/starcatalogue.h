@@ -66,6 +66,15 @@ std::string starNameKey(std::string_view name);
 // "HIP 14576"), in any spelling starNameKey equates; none when no star has it.
 const Star *findStar(std::string_view name);
 
+// The phase of the star's secondary minimum when it is worth listing: deeper than
+// kShallowestListedSecondary below the maximum and at a known phase; empty otherwise.
+inline constexpr double kShallowestListedSecondary = 0.1; // magnitudes
+std::optional<double> listedSecondaryPhase(const Star &star);
+
+// The year of the star's elements as their source names it ("valid to 2018-07", "Samus et al.
+// 2017"): the first four digits in it that make a year from 1800 to 2100; empty when none do.
+std::optional<int> elementsYear(const Star &star);
+
 // Up to count stars whose names are nearest to an unknown name (edit distance on the keys, at most
 // a third of the name's length, and at least 1), nearest first: for "did you mean β Per?".
 std::vector<const Star *> nearestStars(std::string_view name, std::size_t count = 3);

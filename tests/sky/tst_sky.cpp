@@ -236,7 +236,7 @@ void TestSky::horizontal()
         QVERIFY2(h.azimuthDeg >= 0 && h.azimuthDeg < 360, where);
 
     // One quantity at a time gives the same numbers.
-    QCOMPARE(algolHorizontal(row.site, row.jdUtc).azimuthDeg, sky.algol.azimuthDeg);
+    QCOMPARE(starHorizontal(row.site, row.jdUtc).azimuthDeg, sky.algol.azimuthDeg);
     QCOMPARE(sunAltitudeDeg(row.site, row.jdUtc), sky.sun.altitudeDeg);
     QCOMPARE(moonHorizontal(row.site, row.jdUtc).altitudeDeg, sky.moon.altitudeDeg);
     QCOMPARE(sky::moonIlluminatedFraction(row.jdUtc), sky.moonIlluminatedFraction);
@@ -300,14 +300,14 @@ void TestSky::algolHighestAltitude()
     QFETCH(double, latitudeDeg);
     QFETCH(double, highestDeg);
     const Site site{latitudeDeg, 2.35, 0};
-    const double highest = algolHighestAltitudeDeg(site);
+    const double highest = highestAltitudeDeg(site);
     QVERIFY2(std::fabs(highest - highestDeg) < 1e-6, QByteArray::number(highest, 'f', 6));
     // The altitudes of 18 September 2022, every 2 minutes, culminate there too (precession has
     // moved the declination by less than 0.1 degree since 2000).
     double culmination = -90;
     for (int step = 0; step < 720; ++step)
         culmination = std::max(culmination,
-                               algolHorizontal(site, 2459840.5 + step / 720.0).altitudeDeg);
+                               starHorizontal(site, 2459840.5 + step / 720.0).altitudeDeg);
     QVERIFY2(std::fabs(culmination - highestDeg) < 0.15, QByteArray::number(culmination));
 }
 
@@ -594,10 +594,10 @@ void TestSky::unusualInputs()
     for (const Site &site : {Site{kNaN, 0, 0}, Site{91, 0, 0}, Site{-90.5, 0, 0},
                              Site{48.85, kInfinity, 0}, Site{48.85, 2.35, kNaN}}) {
         QVERIFY(std::isnan(sunAltitudeDeg(site, 2459840.5)));
-        QVERIFY(std::isnan(algolHorizontal(site, 2459840.5).altitudeDeg));
+        QVERIFY(std::isnan(starHorizontal(site, 2459840.5).altitudeDeg));
         QVERIFY(predictMinima(currentElements(), 2459840.5, 2459870.5, site, {}).empty());
     }
-    QVERIFY(std::isnan(algolHighestAltitudeDeg(Site{kNaN, 0, 0})));
+    QVERIFY(std::isnan(highestAltitudeDeg(Site{kNaN, 0, 0})));
     // At the poles Algol's altitude is its declination, + or -.
     for (const double pole : {90.0, -90.0}) {
         const SkyAtInstant sky = skyAt(Site{pole, 0, 0}, 2459840.5);
