@@ -17,7 +17,7 @@ namespace {
 constexpr double kLowestEpoch = 2000000;
 constexpr double kHighestEpoch = 2600000;
 constexpr double kShortestPeriod = 0.5;
-constexpr double kLongestPeriod = 10;
+constexpr double kLongestPeriod = 20; // beta Lyr's 12.9 days with room
 
 // The uncertainty of the current elements: 15 minutes within 2015-2030, and one minute more for
 // every year (of 365.25 days) outside that window. A plain, stated model, not a propagation of the

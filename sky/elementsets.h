@@ -70,7 +70,7 @@ long long referenceCycleOf(double epoch, TimeReference reference, const Star &st
 
 // "current" (the star's catalogue elements), "classic" (Algol's only) or "EPOCH:PERIOD[:hjd|jd]"
 // (decimal numbers with "."; heliocentric when the suffix is left out), of the star. The epoch
-// must lie between JD 2000000 and 2600000 and the period between 0.5 and 10 days. Empty on
+// must lie between JD 2000000 and 2600000 and the period between 0.5 and 20 days. Empty on
 // anything else.
 std::optional<ElementSet> parseElementSet(std::string_view text, const Star &star = algolStar());
 

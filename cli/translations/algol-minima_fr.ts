@@ -276,8 +276,8 @@
         <translation>format inconnu « %1 » (table, csv ou json)</translation>
     </message>
     <message>
-        <source>"%1" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 10 days) or an elements file</source>
-        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 10 jours), ni un fichier d'éléments</translation>
+        <source>"%1" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 20 days) or an elements file</source>
+        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 20 jours), ni un fichier d'éléments</translation>
     </message>
     <message>
         <source>%1 is also read (as %2): it would be written over</source>

@@ -386,8 +386,8 @@
         <translation>pas entre JD 2000000 et 2600000</translation>
     </message>
     <message>
-        <source>not between 0.5 and 10 days</source>
-        <translation>pas entre 0.5 et 10 jours</translation>
+        <source>not between 0.5 and 20 days</source>
+        <translation>pas entre 0.5 et 20 jours</translation>
     </message>
     <message>
         <source>negative</source>
@@ -408,6 +408,18 @@
     <message>
         <source>not a whole number from -1200000 to 1200000</source>
         <translation>pas un nombre entier de -1200000 à 1200000</translation>
+    </message>
+    <message>
+        <source>the star is not one of the catalogue's (algol-minima --stars)</source>
+        <translation>l'étoile n'est pas l'une de celles du catalogue (algol-minima --stars)</translation>
+    </message>
+    <message>
+        <source>the star has no eclipse template to fit</source>
+        <translation>l'étoile n'a pas de modèle d'éclipse à ajuster</translation>
+    </message>
+    <message>
+        <source>not a star of the catalogue (algol-minima --stars)</source>
+        <translation>pas une étoile du catalogue (algol-minima --stars)</translation>
     </message>
 </context>
 </TS>

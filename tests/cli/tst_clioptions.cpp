@@ -448,11 +448,11 @@ private slots:
     void timingReasonsInFrench()
     {
         listing::installTranslations(QLocale(QLocale::French, QLocale::France), QStringLiteral("algol-minima"));
-        for (int e = 0; e <= int(timing::LineError::MissingColumns); ++e)
+        for (int e = 0; e <= int(timing::LineError::UnknownStar); ++e)
             QVERIFY2(listing::lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
-        for (int e = 0; e <= int(timing::Untimed::NoDip); ++e)
+        for (int e = 0; e <= int(timing::Untimed::NoTemplate); ++e)
             QVERIFY2(listing::untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
-        for (int e = 0; e <= int(timing::ElementsError::NotACycle); ++e)
+        for (int e = 0; e <= int(timing::ElementsError::UnknownStar); ++e)
             QVERIFY2(listing::elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
         QCOMPARE(listing::untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
     }

@@ -368,8 +368,8 @@ void TestElementsFit::refusedElementsFiles_data()
     QTest::newRow("no period") << QByteArray("period = 2.8673289198\n") << QByteArray()
                                << "period: missing";
     QTest::newRow("no scale") << QByteArray("scale = HJD_UTC") << QByteArray() << "scale: missing";
-    QTest::newRow("period of 12 days") << QByteArray("= 2.867") << QByteArray("= 12.867")
-                                       << "line 4: period: not between 0.5 and 10 days";
+    QTest::newRow("period of 22 days") << QByteArray("= 2.867") << QByteArray("= 22.867")
+                                       << "line 4: period: not between 0.5 and 20 days";
     QTest::newRow("epoch of JD 1458728") << QByteArray("epoch = 2458728") << QByteArray("epoch = 1458728")
                                          << "line 2: epoch: not between JD 2000000 and 2600000";
     QTest::newRow("barycentric") << QByteArray("scale = HJD_UTC") << QByteArray("scale = BJD_TDB")
