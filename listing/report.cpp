@@ -20,12 +20,13 @@ Report makeReport(const Request &request, const QDateTime &generated)
     report.generated = generated.toUTC();
     const double from = julianDayOf(request.from);
     const double to = julianDayOf(request.to);
-    const bool secondaries = !request.primaryOnly;
+    // The Moon only where the minimum is listed.
+    const sky::PredictionOptions options{!request.primaryOnly, request.all};
     std::vector<sky::PredictedMinimum> minima;
     if (request.everyStar) {
         for (const sky::Star &star : sky::starCatalogue()) {
             const std::vector<sky::PredictedMinimum> ofStar = sky::predictMinima(
-                sky::catalogueElements(star), from, to, request.site, request.conditions, secondaries);
+                sky::catalogueElements(star), from, to, request.site, request.conditions, options);
             minima.insert(minima.end(), ofStar.begin(), ofStar.end());
         }
         // The catalogue's order among minima at the same instant.
@@ -35,13 +36,14 @@ Report makeReport(const Request &request, const QDateTime &generated)
                          });
     } else {
         minima = sky::predictMinima(request.elements, from, to, request.site, request.conditions,
-                                    secondaries);
+                                    options);
     }
     report.minimaInPeriod = int(minima.size());
     report.none = sky::whyNoneObservable(minima, request.site, request.conditions);
     // The span where the elements hold is one stretch of years: the period leaves it if an end does.
     const sky::ElementSet algol = elementsOf(request, sky::algolStar());
     report.extrapolated = sky::isExtrapolated(algol, from) || sky::isExtrapolated(algol, to);
+    report.rows.reserve(request.all ? qsizetype(minima.size()) : 0);
     for (const sky::PredictedMinimum &minimum : minima) {
         if (minimum.observable())
             ++report.observableCount;

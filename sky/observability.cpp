@@ -24,7 +24,7 @@ constexpr double kMostMinima = 100000;
 // The minimum of the set's own cycle, numbered as cycleReference() numbers it.
 PredictedMinimum predicted(const ElementSet &set, long long cycle, bool secondary, double jdUtc,
                            const std::optional<Site> &site, const Conditions &conditions,
-                           const EarthState &earth)
+                           const EarthState &earth, const MoonWhen &moonWhen)
 {
     PredictedMinimum minimum;
     minimum.cycle = cycle + set.epochCycle;
@@ -35,7 +35,7 @@ PredictedMinimum predicted(const ElementSet &set, long long cycle, bool secondar
     if (set.kind == ElementSetKind::Fitted && set.fit.rmsDays)
         minimum.scatterMinutes = *set.fit.rmsDays * ephemeris::kMinutesPerDay;
     if (site) {
-        minimum.sky = skyAt(*site, jdUtc, earth, *set.star);
+        minimum.sky = skyAt(*site, jdUtc, earth, *set.star, moonWhen);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;
         minimum.skyDarkEnough = minimum.sky->sun.altitudeDeg <= conditions.maxSunAltitudeDeg;
     }
@@ -59,7 +59,8 @@ double sunLowestAltitudeDeg(const Site &site, const Horizontal &sun)
 
 std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJdUtc,
                                             double toJdUtc, const std::optional<Site> &site,
-                                            const Conditions &conditions, bool secondaries)
+                                            const Conditions &conditions,
+                                            const PredictionOptions &options)
 {
     if (!std::isfinite(fromJdUtc) || !std::isfinite(toJdUtc) || !(fromJdUtc < toJdUtc)
         || toJdUtc - fromJdUtc > kLongestPredictionDays || (site && !isValidSite(*site)))
@@ -79,7 +80,10 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
         return {};
 
     const std::optional<double> secondaryPhase =
-        secondaries && !stepped ? listedSecondaryPhase(*set.star) : std::nullopt;
+        options.secondaries && !stepped ? listedSecondaryPhase(*set.star) : std::nullopt;
+    const MoonWhen moonWhen = options.moonOfEveryMinimum
+        ? MoonWhen{}
+        : MoonWhen{conditions.minAlgolAltitudeDeg, conditions.maxSunAltitudeDeg};
 
     std::vector<PredictedMinimum> minima;
     // The minimum at the instant of the elements, when it is seen inside the period.
@@ -97,7 +101,7 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
             earth = movedOn(earth, lightTimeDays);
         }
         if (jdUtc > fromJdUtc && jdUtc <= toJdUtc)
-            minima.push_back(predicted(set, cycle, secondary, jdUtc, site, conditions, earth));
+            minima.push_back(predicted(set, cycle, secondary, jdUtc, site, conditions, earth, moonWhen));
     };
     // The secondary of the cycle before the first primary may lie inside the period too.
     for (long long k = secondaryPhase ? -1 : 0;; ++k) {

@@ -34,16 +34,27 @@ struct PredictedMinimum
 // The longest period predictMinima covers: 100 years of the calendar (with 25 leap days).
 inline constexpr double kLongestPredictionDays = 36525;
 
+// What predictMinima works out besides the primary minima.
+struct PredictionOptions
+{
+    // Also the secondary minima of a star that has one worth listing (listedSecondaryPhase), at
+    // epoch + (E + phase) * period.
+    bool secondaries = false;
+    // The Moon at every minimum, or only at those that are observable (NaN at the others): all
+    // that a list of the observable minima shows.
+    bool moonOfEveryMinimum = true;
+};
+
 // Every minimum whose geocentric instant lies in (fromJdUtc, toJdUtc], in time order, with the
-// observing columns when a site is given; with secondaries, also the secondary minima of a star
-// that has one worth listing (listedSecondaryPhase), at epoch + (E + phase) * period. The classic
+// observing columns when a site is given, and what the options add. The classic
 // elements' minima come from the main window's stepping, the others from epoch + E * period
 // itself; heliocentric elements are turned into geocentric instants. Empty when the period is not
 // finite, reversed or longer than kLongestPredictionDays, or when the site is not a place on the
 // Earth (a coordinate that is not finite, a latitude beyond +-90).
 std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJdUtc,
                                             double toJdUtc, const std::optional<Site> &site,
-                                            const Conditions &conditions, bool secondaries = false);
+                                            const Conditions &conditions,
+                                            const PredictionOptions &options = {});
 
 // Why a site sees none of the minima of a period, when it sees none.
 enum class NoneObservable {

@@ -167,27 +167,33 @@ Horizontal undefinedHorizontal()
 
 namespace {
 
-SkyAtInstant skyWith(const Site &site, double jdUtc, const EarthState *earth, const Star &star)
+SkyAtInstant skyWith(const Site &site, double jdUtc, const EarthState *earth, const Star &star,
+                     const MoonWhen &moonWhen)
 {
     std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, earth);
     if (!observer)
         return {undefinedHorizontal(), undefinedHorizontal(), undefinedHorizontal(), kNaN};
-    const Vector moon = moonGeocentric(observer->tt);
-    return {starIn(*observer, star), horizontalOfGeocentric(observer->sunGeocentric, *observer),
-            horizontalOfGeocentric(moon, *observer),
-            illuminatedFraction(observer->sunGeocentric, moon)};
+    SkyAtInstant sky{starIn(*observer, star), horizontalOfGeocentric(observer->sunGeocentric, *observer),
+                     undefinedHorizontal(), kNaN};
+    if (sky.algol.altitudeDeg >= moonWhen.starAtLeastDeg && sky.sun.altitudeDeg <= moonWhen.sunAtMostDeg) {
+        const Vector moon = moonGeocentric(observer->tt);
+        sky.moon = horizontalOfGeocentric(moon, *observer);
+        sky.moonIlluminatedFraction = illuminatedFraction(observer->sunGeocentric, moon);
+    }
+    return sky;
 }
 
 } // namespace
 
 SkyAtInstant skyAt(const Site &site, double jdUtc, const Star &star)
 {
-    return skyWith(site, jdUtc, nullptr, star);
+    return skyWith(site, jdUtc, nullptr, star, {});
 }
 
-SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth, const Star &star)
+SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth, const Star &star,
+                   const MoonWhen &moonWhen)
 {
-    return skyWith(site, jdUtc, &earth, star);
+    return skyWith(site, jdUtc, &earth, star, moonWhen);
 }
 
 Horizontal starHorizontal(const Site &site, double jdUtc, const Star &star)

@@ -24,9 +24,19 @@ struct SkyAtInstant
 };
 
 SkyAtInstant skyAt(const Site &site, double jdUtc, const Star &star = algolStar());
+
+// When skyAt works out the Moon, which costs as much as the rest: always by default, or only where
+// the star stands at least starAtLeastDeg high and the Sun at most sunAtMostDeg (the Moon's fields
+// are NaN elsewhere), for a list of the minima that can be seen.
+struct MoonWhen
+{
+    double starAtLeastDeg = -90;
+    double sunAtMostDeg = 90;
+};
+
 // The same with the Earth's state at that instant already known.
 SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth,
-                   const Star &star = algolStar());
+                   const Star &star = algolStar(), const MoonWhen &moonWhen = {});
 
 // One quantity at a time, for callers that need only that.
 Horizontal starHorizontal(const Site &site, double jdUtc, const Star &star = algolStar());
