@@ -104,7 +104,7 @@ bool elementsForStar(const sky::Star &star, const QString &file, sky::ElementSet
     case sky::ElementSetKind::Fitted:
         break;
     }
-    printMessage(AlgolMinima::tr("--elements: the classic elements are Algol's, not %1's").arg(nameOf(star)));
+    printMessage(QStringLiteral("--elements: ") + AlgolMinima::tr("the classic elements are Algol's, not %1's").arg(nameOf(star)));
     return false;
 }
 
