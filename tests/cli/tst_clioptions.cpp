@@ -245,13 +245,10 @@ private slots:
     {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("described");
-        QTest::newRow("none: Algol") << "" << "star -, every 0, primaries only 0, elements of β Per 2455528.105 E 0";
-        QTest::newRow("a Flamsteed number") << "--star 35Tau" << "star λ Tau, every 0, primaries only 0, elements of λ Tau 2455178.081 E 0";
         QTest::newRow("its own elements") << "--star lambdaTauri --elements 2461376.3:3.95295"
                                           << "star λ Tau, every 0, primaries only 0, elements of λ Tau 2461376.3 E 1568";
         QTest::newRow("every star, primaries only") << "--star all --primary-only"
                                                     << "star -, every 1, primaries only 1, elements of β Per 2455528.105 E 0";
-        QTest::newRow("time") << "time a.txt --star LAM_TAU" << "star λ Tau, elements of λ Tau 2455178.081 E 0";
         QTest::newRow("fit") << "fit t.csv --star rzcas" << "star RZ Cas, elements of RZ Cas 2456529.766 E 0";
     }
     void starChosen()
