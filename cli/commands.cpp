@@ -82,7 +82,6 @@ bool loadElements(const QString &file, sky::ElementSet *elements)
     return true;
 }
 
-
 bool elementsForStar(const sky::Star &star, const QString &file, sky::ElementSet *elements)
 {
     if (elements->star == &star)
@@ -110,8 +109,9 @@ bool elementsForStar(const sky::Star &star, const QString &file, sky::ElementSet
 
 namespace {
 
-// The files of observations of one star: --star's, the elements file's, or the first that the
-// files name (Algol when none does). Empty when one cannot be read or holds nothing of the star.
+// The files of observations of one star, in their order: --star's, the elements file's, or the
+// first that the files name (Algol when none does). Empty when one cannot be read or holds nothing
+// of the star.
 std::optional<std::vector<timing::ObservationFile>> readObservationFiles(const TimeOptions &options,
                                                                          const sky::Star **star)
 {
@@ -174,10 +174,12 @@ int runTime(TimeOptions options, const QLocale &locale)
     if (!options.windowGiven)
         options.timing.windowHours = timing::defaultWindowHours(*star);
     TimingRun run{options.elements, options.timing, {}};
-    for (const timing::ObservationFile &file : *files)
-        run.files.push_back({QString::fromStdString(file.source), file.format,
-                             qsizetype(file.observations.size()), file.fainterThan, file.otherStars,
+    for (std::size_t i = 0; i < files->size(); ++i) {
+        const timing::ObservationFile &file = (*files)[i];
+        run.files.push_back({options.files[qsizetype(i)], file.format, qsizetype(file.observations.size()),
+                             file.fainterThan, file.otherStars,
                              timing::timeObservations(file, options.elements, options.timing)});
+    }
     if (!options.append.isEmpty() && !appendTimings(options, run))
         return 1;
     switch (options.format) {
