@@ -71,7 +71,7 @@ struct CalendarTexts
     QString geo;      // the GEO property, empty without a site
     bool fitted = false; // elements fitted to timings
     bool naming = false; // the events name their star (namesStars)
-    std::map<const sky::Star *, StarTexts> stars;
+    std::map<const sky::Star *, StarTexts> stars; // worked out at each star's first event
 };
 
 StarTexts starTexts(const Request &request, const sky::Star &star)
@@ -98,12 +98,6 @@ CalendarTexts calendarTexts(const Report &report)
     }
     texts.fitted = !request.everyStar && request.elements.kind == sky::ElementSetKind::Fitted;
     texts.naming = namesStars(request);
-    if (request.everyStar) {
-        for (const sky::Star &star : sky::starCatalogue())
-            texts.stars.emplace(&star, starTexts(request, star));
-    } else {
-        texts.stars.emplace(request.elements.star, starTexts(request, *request.elements.star));
-    }
     return texts;
 }
 
@@ -148,10 +142,13 @@ QString description(const ReportRow &row, const CalendarTexts &texts, const Star
     return text + star.elements;
 }
 
-QByteArray event(const ReportRow &row, const CalendarTexts &texts)
+QByteArray event(const ReportRow &row, CalendarTexts &texts, const Request &request)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    const StarTexts &star = texts.stars.at(minimum.star);
+    auto known = texts.stars.find(minimum.star);
+    if (known == texts.stars.end())
+        known = texts.stars.emplace(minimum.star, starTexts(request, *minimum.star)).first;
+    const StarTexts &star = known->second;
     const QString time = clockText(row.local.local.time(), false);
     QString summary = !texts.naming ? Listing::tr("Algol minimum at %1 %2").arg(time, row.local.abbreviation)
         : minimum.secondary
@@ -191,10 +188,10 @@ QByteArray icsText(const Report &report)
                            + icsEscaped(namesStars(report.request)
                                             ? Listing::tr("Minima of %1").arg(listedStars(report.request))
                                             : Listing::tr("Minima of Algol")));
-    const CalendarTexts texts = calendarTexts(report);
+    CalendarTexts texts = calendarTexts(report);
     text.reserve(text.size() + report.rows.size() * 600);
     for (const ReportRow &row : report.rows)
-        text += event(row, texts);
+        text += event(row, texts, report.request);
     text += icsContentLine(QStringLiteral("END:VCALENDAR"));
     return text;
 }
