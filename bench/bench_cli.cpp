@@ -1,5 +1,5 @@
 // algol-minima's work between the options and the bytes: the report of a period (minima, times in
-// the zone, the sky at each minimum) and its iCalendar text.
+// the zone, the sky at each minimum), for Algol and for every star, and its iCalendar text.
 
 #include "formats.h"
 #include "report.h"
@@ -50,6 +50,34 @@ void BM_TenYearsIcs(benchmark::State &state)
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(BM_TenYearsIcs)->Unit(benchmark::kMillisecond);
+
+// The night's plan across stars: every star's minima of a year, primaries and secondaries, merged
+// by time (algol-minima --star all --days 365), the table of those that can be seen; the counter
+// minima is how many the report holds.
+void BM_YearOfEveryStar(benchmark::State &state)
+{
+    listing::Request options = parisRequest(365);
+    options.everyStar = true;
+    options.all = false;
+    std::size_t minima = 0;
+    for (auto _ : state) {
+        const listing::Report report = listing::makeReport(options, kGenerated);
+        minima = std::size_t(report.minimaInPeriod);
+        benchmark::DoNotOptimize(listing::tableText(report, QLocale::c()));
+    }
+    state.counters["minima"] = double(minima);
+}
+BENCHMARK(BM_YearOfEveryStar)->Unit(benchmark::kMillisecond);
+
+// The same, every minimum listed (--all): the watchable hours of each.
+void BM_YearOfEveryStarAll(benchmark::State &state)
+{
+    listing::Request options = parisRequest(365);
+    options.everyStar = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(listing::tableText(listing::makeReport(options, kGenerated), QLocale::c()));
+}
+BENCHMARK(BM_YearOfEveryStarAll)->Unit(benchmark::kMillisecond);
 
 // The text alone, from a report made once.
 void BM_TenYearsIcsFormatting(benchmark::State &state)

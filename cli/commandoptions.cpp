@@ -3,6 +3,7 @@
 #include "datafolder.h"
 #include "inputfiles.h"
 #include "optionreaders.h"
+#include "starcatalogue.h"
 #include "texts.h"
 
 #include <QCoreApplication>
@@ -38,9 +39,10 @@ struct CommandParser
 
 struct TimeParser : CommandParser
 {
+    QCommandLineOption star{"star", AlgolMinima::tr("The star observed, by any of its names (default: the first of the catalogue that the files name, else Algol)."), "NAME"};
     QCommandLineOption elements{"elements", AlgolMinima::tr("Elements that predict the minima and give the O-C: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file written by fit."), "SET"};
-    QCommandLineOption window{"window", AlgolMinima::tr("Time the points within this many hours of a predicted minimum (default: 5)."), "HOURS"};
-    QCommandLineOption method{"method", AlgolMinima::tr("kvw (Kwee and van Woerden), template (Algol's eclipse fitted) or auto (default: kvw for evenly sampled photometry, template otherwise)."), "METHOD"};
+    QCommandLineOption window{"window", AlgolMinima::tr("Time the points within this many hours of a predicted minimum (default: half the star's eclipse, rounded up: 5 for Algol)."), "HOURS"};
+    QCommandLineOption method{"method", AlgolMinima::tr("kvw (Kwee and van Woerden), template (the star's eclipse fitted) or auto (default: kvw for evenly sampled photometry, template otherwise)."), "METHOD"};
     QCommandLineOption folds{"folds", AlgolMinima::tr("Kwee and van Woerden's trial times: 3, 5 (default) or 7."), "N"};
     QCommandLineOption noise{"noise", AlgolMinima::tr("One point's noise in the values' unit, for Kwee and van Woerden (default: estimated)."), "VALUE"};
     QCommandLineOption timeScale{"time-scale", AlgolMinima::tr("Times of plain columns: jd (default, on UTC), hjd (on UTC) or bjd (on TDB)."), "SCALE"};
@@ -50,12 +52,14 @@ struct TimeParser : CommandParser
 
     TimeParser()
         : CommandParser(AlgolMinima::tr(
-            "Times the minima of Algol observed in files of observations (AAVSO Extended or Visual "
-            "files, the AAVSO data download, or plain columns of time, value and error): the points "
-            "of each predicted minimum are timed by Kwee and van Woerden's method or by fitting "
-            "Algol's eclipse, with the error, and compared with the elements (O-C)."))
+            "Times the minima of Algol, or of another star of the catalogue, observed in files of "
+            "observations (AAVSO Extended or Visual files, the AAVSO data download, or plain columns "
+            "of time, value and error): the points of each predicted minimum are timed by Kwee and "
+            "van Woerden's method or by fitting the star's eclipse, with the error, and compared with "
+            "the elements (O-C)."))
     {
-        parser.addOptions({elements, window, method, folds, noise, timeScale, flux, format, append, output});
+        parser.addOptions({star, elements, window, method, folds, noise, timeScale, flux, format, append,
+                           output});
         parser.addPositionalArgument(QStringLiteral("FILE"), AlgolMinima::tr("Files of observations."),
                                      QStringLiteral("FILE..."));
     }
@@ -63,6 +67,7 @@ struct TimeParser : CommandParser
 
 struct FitParser : CommandParser
 {
+    QCommandLineOption star{"star", AlgolMinima::tr("Fit this star's timings, leaving out the others' (default: the one star of the timings)."), "NAME"};
     QCommandLineOption elements{"elements", AlgolMinima::tr("Elements to start from, which count the cycles: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file."), "SET"};
     QCommandLineOption reject{"reject", AlgolMinima::tr("Leave out the timings beyond 3 sigma, and name them.")};
     QCommandLineOption output{{"o", "output"}, AlgolMinima::tr("Write the fitted elements to this elements file."), "FILE"};
@@ -73,7 +78,7 @@ struct FitParser : CommandParser
             "file by weighted least squares, shows their errors and the residuals, and writes them "
             "to an elements file that --elements then uses."))
     {
-        parser.addOptions({elements, reject, format, output});
+        parser.addOptions({star, elements, reject, format, output});
         parser.addPositionalArgument(QStringLiteral("TIMINGS.csv"),
                                      AlgolMinima::tr("The timings file, as time --append writes it, or any CSV file of times of minimum (default: %1).")
                                          .arg(listing::defaultTimingsPath()),
@@ -124,8 +129,12 @@ TimeOptions readTimeOptions(const TimeParser &p)
         if (file.isEmpty())
             throw Refusal{AlgolMinima::tr("time: a file name is empty")};
     }
-    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
-    if (parser.isSet(p.window))
+    if (parser.isSet(p.star))
+        options.star = readStar(parser, QStringLiteral("star"), false);
+    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile,
+                 options.star ? *options.star : sky::algolStar());
+    options.windowGiven = parser.isSet(p.window);
+    if (options.windowGiven)
         options.timing.windowHours = readNumber(parser, QStringLiteral("window"), 0.5, 24,
             QT_TRANSLATE_NOOP("AlgolMinima", "the window is a number of hours from %1 to %2, not \"%3\""));
     if (parser.isSet(p.method))
@@ -172,7 +181,10 @@ FitOptions readFitOptions(const FitParser &p)
     if (!files.isEmpty() && files.first().isEmpty())
         throw Refusal{AlgolMinima::tr("fit: the timings file's name is empty")};
     options.timings = files.isEmpty() ? listing::defaultTimingsPath() : files.first();
-    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
+    if (parser.isSet(p.star))
+        options.star = readStar(parser, QStringLiteral("star"), false);
+    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile,
+                 options.star ? *options.star : sky::algolStar());
     options.reject = parser.isSet(p.reject);
     if (parser.isSet(p.format))
         options.format = readFormat(parser, QStringLiteral("format"), false);

@@ -12,6 +12,11 @@ namespace cli {
 // The elements of --elements FILE in place of the set: false, with a message, when the file
 // cannot be read.
 bool loadElements(const QString &file, sky::ElementSet *elements);
+// The elements for the star: those given when they are its own; the catalogue's for current
+// elements of another star; the same epoch and period, their cycles counted from the star's
+// epoch, for custom ones. Otherwise (the classic elements, an elements file of another star)
+// false, with a message: a usage error.
+bool elementsForStar(const sky::Star &star, const QString &file, sky::ElementSet *elements);
 
 int runTime(TimeOptions options, const QLocale &locale);
 int runFit(FitOptions options, const QLocale &locale);

@@ -3,6 +3,7 @@
 #include "inputfiles.h"
 #include "machinefields.h"
 #include "options.h"
+#include "starcatalogue.h"
 #include "textcolumns.h"
 #include "texts.h"
 #include "timingsfile.h"
@@ -64,6 +65,14 @@ QString dateOf(double julianDay)
     return listing::isoDateText(listing::utcOfJulianDay(julianDay).date());
 }
 
+// Another star than Algol, named in a first field.
+QList<MachineField> starField(const FitRun &run)
+{
+    if (run.start.star == &sky::algolStar())
+        return {};
+    return {{QStringLiteral("star"), listing::starLabel(*run.start.star), Kind::Text}};
+}
+
 QList<MachineField> residualFields(const FitRun &run, std::size_t i)
 {
     const timing::Residual &residual = run.fit.residuals[i];
@@ -73,7 +82,7 @@ QList<MachineField> residualFields(const FitRun &run, std::size_t i)
     const auto minutes = [](const QString &name, double value) {
         return listing::numberField(name, value * ephemeris::kMinutesPerDay, 2);
     };
-    return {
+    return starField(run) << QList<MachineField>{
         {QStringLiteral("cycle"), QString::number(residual.cycle)},
         days(QStringLiteral("minimum"), run.points[i].minimum),
         {QStringLiteral("scale"), scaleOf(run.start), Kind::Text},
@@ -97,7 +106,11 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
     const auto number = [&](double value, int decimals) { return listing::fixedNumber(value, decimals, locale); };
     const auto minutes = [&](double days) { return number(days * ephemeris::kMinutesPerDay, 1); };
 
-    QString text = AlgolMinima::tr("Elements fitted to the timings of %1, in %2 on UTC").arg(listing::visible(run.source), scale) + QLatin1Char('\n');
+    QString text = (run.start.star == &sky::algolStar()
+                        ? AlgolMinima::tr("Elements fitted to the timings of %1, in %2 on UTC")
+                        : AlgolMinima::tr("Elements of %1 fitted to the timings of %2, in %3 on UTC")
+                              .arg(listing::starLabel(*run.start.star)))
+                       .arg(listing::visible(run.source), scale) + QLatin1Char('\n');
     text += AlgolMinima::tr("Start: %1").arg(listing::elementsDescription(run.start)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Min I = %1 %2 + %3 %4").arg(scale, number(elements.epoch, 6), number(elements.period, 8), listing::cycleTerm(fit.fitted)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Epoch: ± %1 d (%2 min); period: ± %3 d; correlation: %4")
@@ -177,7 +190,7 @@ QByteArray fitJson(const FitRun &run)
     const auto boolean = [](const QString &name, bool value) {
         return MachineField{name, value ? QStringLiteral("true") : QStringLiteral("false"), Kind::Boolean};
     };
-    QList<MachineField> fields{
+    QList<MachineField> fields = starField(run) << QList<MachineField>{
         days(QStringLiteral("epoch"), fit.fitted.elements.epoch, kDecimals),
         {QStringLiteral("epoch_cycle"), QString::number(fit.fitted.epochCycle)},
         days(QStringLiteral("epoch_error_days"), statistics.epochErrorDays, kDecimals),

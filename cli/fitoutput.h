@@ -23,6 +23,8 @@ struct FitRun
     timing::ElementsFit fit;
 };
 
+// For another star than Algol, the header names it and the CSV and JSON start with its
+// designation (star).
 QByteArray fitTable(const FitRun &run, const QLocale &locale);
 // One row per timing: cycle (as the lists number it), minimum, scale, oc_days, oc_minutes, error_days, error_minutes,
 // flag (kept, flagged or rejected), source.

@@ -1,8 +1,9 @@
-// algol-minima: lists the minima of Algol that an observer can see, times the minima observed and
-// fits elements to their timings. main() reads the world (the clock, the zone, the locale, where
+// algol-minima: lists the minima of Algol (or of another bright eclipsing binary) that an observer
+// can see, times the minima observed and fits elements to their timings. main() reads the world (the clock, the zone, the locale, where
 // the planner keeps its site and tzdata its tables), parses, calls and prints; everything else is
 // in the libraries.
 
+#include "catalogueoutput.h"
 #include "commands.h"
 #include "formats.h"
 #include "listingtexts.h"
@@ -83,6 +84,8 @@ int main(int argc, char *argv[])
         return cli::write({}, cli::helpText(help->command).toUtf8());
     if (std::holds_alternative<cli::ShowVersion>(parsed))
         return cli::write({}, QByteArrayLiteral("algol-minima " ALGOL_VERSION "\n"));
+    if (std::holds_alternative<cli::ShowStars>(parsed))
+        return cli::write({}, cli::catalogueTable(locale));
     if (const auto *options = std::get_if<cli::TimeOptions>(&parsed))
         return cli::runTime(*options, locale);
     if (const auto *options = std::get_if<cli::FitOptions>(&parsed))
@@ -91,6 +94,9 @@ int main(int argc, char *argv[])
     cli::MinimaOptions options = std::get<cli::MinimaOptions>(parsed);
     if (!cli::loadElements(options.elementsFile, &options.elements))
         return 1;
+    // An elements file names its star: --star, when typed, must be the same.
+    if (options.star && !cli::elementsForStar(*options.star, options.elementsFile, &options.elements))
+        return 2;
     const cli::GenerationTime generated = cli::generationTime(qgetenv("SOURCE_DATE_EPOCH"), now);
     // Only the calendar carries a time stamp.
     if (options.format == cli::OutputFormat::Ics && !generated.warning.isEmpty())

@@ -1,7 +1,9 @@
 #include "optionreaders.h"
 
 #include "inputfiles.h"
+#include "starcatalogue.h"
 #include "texts.h"
+#include "wording.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,23 +111,44 @@ OutputFormat readFormat(const QCommandLineParser &parser, const QString &option,
 }
 
 void readElements(const QCommandLineParser &parser, const QString &option, sky::ElementSet *set,
-                  QString *file)
+                  QString *file, const sky::Star &star)
 {
-    *set = sky::currentElements();
+    *set = sky::catalogueElements(star);
     if (!parser.isSet(option))
         return;
     const QString text = parser.value(option).trimmed();
-    if (const auto named = sky::parseElementSet(text.toStdString())) {
+    if (const auto named = sky::parseElementSet(text.toStdString(), star)) {
         *set = *named;
         return;
     }
+    if (text == QLatin1String("classic") && !QFileInfo(parser.value(option)).isFile())
+        refuse(option, AlgolMinima::tr("the classic elements are Algol's, not %1's")
+                           .arg(listing::starLabel(star)));
     if (!text.isEmpty() && QFileInfo(parser.value(option)).isFile()) {
         *file = parser.value(option);
         return;
     }
     refuse(option, AlgolMinima::tr("\"%1\" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between "
-                                   "JD 2000000 and 2600000, a period between 0.5 and 10 days) or an elements file")
+                                   "JD 2000000 and 2600000, a period between 0.5 and 20 days) or an elements file")
                        .arg(listing::visible(text)));
+}
+
+const sky::Star *readStar(const QCommandLineParser &parser, const QString &option, bool all)
+{
+    const QString text = parser.value(option).trimmed();
+    if (all && text == QLatin1String("all"))
+        return nullptr;
+    if (const sky::Star *star = sky::findStar(text.toStdString()))
+        return star;
+    QStringList nearest;
+    for (const sky::Star *star : sky::nearestStars(text.toStdString()))
+        nearest << listing::starLabel(*star);
+    const QString unknown = listing::visible(parser.value(option));
+    if (nearest.isEmpty())
+        refuse(option, AlgolMinima::tr("unknown star \"%1\" (algol-minima --stars lists the stars)").arg(unknown));
+    const QString last = nearest.takeLast();
+    const QString named = nearest.isEmpty() ? last : AlgolMinima::tr("%1 or %2").arg(nearest.join(QStringLiteral(", ")), last);
+    refuse(option, AlgolMinima::tr("unknown star \"%1\": did you mean %2?").arg(unknown, named));
 }
 
 QString readFileName(const QCommandLineParser &parser, const QString &option)

@@ -37,10 +37,14 @@ double readNumber(const QCommandLineParser &parser, const QString &option, doubl
                   double highest, const char *what, const QLocale &locale = QLocale::c());
 // table, csv, json, and ics when a calendar is offered.
 OutputFormat readFormat(const QCommandLineParser &parser, const QString &option, bool calendar);
-// current, classic, EPOCH:PERIOD[:hjd|jd], or the name of a file (read later: the set stays as
-// it was). Without the option, the current elements.
+// current, classic (Algol's only), EPOCH:PERIOD[:hjd|jd], or the name of a file (read later: the
+// set stays as it was), of the star. Without the option, the star's catalogue elements.
 void readElements(const QCommandLineParser &parser, const QString &option, sky::ElementSet *set,
-                  QString *file);
+                  QString *file, const sky::Star &star = sky::algolStar());
+// A star of the catalogue by any of its names (sky::findStar), or "all" where every star may be
+// listed (then none). An unknown name is refused with the nearest known ones: unknown star
+// "bet Perx": did you mean β Per?
+const sky::Star *readStar(const QCommandLineParser &parser, const QString &option, bool all);
 // The name of a file to write: not empty.
 QString readFileName(const QCommandLineParser &parser, const QString &option);
 // Refuses the option when its file is one of the others on the disk (written over, they would

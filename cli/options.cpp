@@ -3,6 +3,7 @@
 #include "inputfiles.h"
 #include "optionreaders.h"
 #include "savedsite.h"
+#include "starcatalogue.h"
 #include "texts.h"
 #include "zonecity.h"
 #include "zonetime.h"
@@ -31,8 +32,11 @@ struct Parser
     QCommandLineOption lon{"lon", AlgolMinima::tr("Longitude of the site in degrees, east positive."), "DEG"};
     QCommandLineOption height{"height", AlgolMinima::tr("Height of the site in metres (default: 0)."), "M"};
     QCommandLineOption tz{"tz", AlgolMinima::tr("Time zone, an IANA name such as Europe/Paris (default: the system's)."), "ZONE"};
+    QCommandLineOption star{"star", AlgolMinima::tr("The star, by any of its names (default: Algol), or all: every star of the catalogue, merged by time."), "NAME"};
+    QCommandLineOption stars{"stars", AlgolMinima::tr("List the stars of the catalogue and exit.")};
+    QCommandLineOption primaryOnly{"primary-only", AlgolMinima::tr("Leave out the secondary minima.")};
     QCommandLineOption elements{"elements", AlgolMinima::tr("Elements: current (default), classic, EPOCH:PERIOD[:hjd|jd], or an elements file written by fit."), "SET"};
-    QCommandLineOption minAltitude{"min-altitude", AlgolMinima::tr("Lowest altitude of Algol in degrees (default: 20)."), "DEG"};
+    QCommandLineOption minAltitude{"min-altitude", AlgolMinima::tr("Lowest altitude of the star in degrees (default: 20)."), "DEG"};
     QCommandLineOption sunAltitude{"sun-altitude", AlgolMinima::tr("Highest altitude of the Sun in degrees (default: -12)."), "DEG"};
     QCommandLineOption all{"all", AlgolMinima::tr("List also the minima that cannot be seen.")};
     QCommandLineOption format{"format", AlgolMinima::tr("Output format: table (default), csv, json or ics."), "FORMAT"};
@@ -41,14 +45,15 @@ struct Parser
     Parser()
     {
         parser.setApplicationDescription(wrapped(
-            AlgolMinima::tr("Lists the primary minima of Algol (beta Persei) that can be seen from a site: "
-               "Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 "
+            AlgolMinima::tr("Lists the minima of Algol (beta Persei), or of another bright eclipsing "
+               "binary (--star, --stars), that can be seen from a site: the star high enough and the "
+               "sky dark, in the observer's time zone. Dates are ISO 8601 "
                "(2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z "
                "or carry an offset (+01:00). The commands time FILE... and fit TIMINGS.csv time minima "
                "from observations and fit elements to the timings: algol-minima time --help, "
                "algol-minima fit --help."), 79));
-        parser.addOptions({help, version, from, to, days, lat, lon, height, tz, elements, minAltitude,
-                           sunAltitude, all, format, output});
+        parser.addOptions({help, version, star, stars, from, to, days, lat, lon, height, tz, elements,
+                           minAltitude, sunAltitude, all, primaryOnly, format, output});
     }
 };
 
@@ -152,7 +157,15 @@ MinimaOptions readOptions(const Parser &p, const Environment &environment)
                    : savedZone        ? *savedZone
                                       : systemZone(environment.systemZoneId);
 
-    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile);
+    if (parser.isSet(p.star)) {
+        options.star = readStar(parser, QStringLiteral("star"), true);
+        options.everyStar = !options.star;
+    }
+    if (options.everyStar && parser.isSet(p.elements))
+        refuse(QStringLiteral("elements"), AlgolMinima::tr("with --star all, each star has its catalogue's elements"));
+    readElements(parser, QStringLiteral("elements"), &options.elements, &options.elementsFile,
+                 options.star ? *options.star : sky::algolStar());
+    options.primaryOnly = parser.isSet(p.primaryOnly);
 
     if (parser.isSet(p.lat) != parser.isSet(p.lon))
         refuse(parser.isSet(p.lat) ? QStringLiteral("lat") : QStringLiteral("lon"),
@@ -241,6 +254,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const Environme
         return ShowHelp{};
     if (p.parser.isSet(p.version))
         return ShowVersion{};
+    if (p.parser.isSet(p.stars))
+        return ShowStars{};
     try {
         return readOptions(p, environment);
     } catch (const Refusal &refusal) {

@@ -20,21 +20,27 @@ namespace cli {
 
 using listing::OutputFormat;
 
-// What to list, and how and where to write it.
+// What to list, and how and where to write it. The star is the elements' (--star, or the elements
+// file's, Algol otherwise); --star all lists every star (everyStar).
 struct MinimaOptions : listing::Request
 {
     OutputFormat format = OutputFormat::Table;
     QString output;       // empty or "-": standard output
     QString elementsFile; // --elements FILE: the file to read into elements before listing
+    const sky::Star *star = nullptr; // --star NAME; none when not typed (or all)
 };
 
 // algol-minima time FILE...: the observations to time, and how.
 struct TimeOptions
 {
     QStringList files;
-    sky::ElementSet elements = sky::currentElements();
+    // --star NAME; none when not typed: the elements file's star, or else the first catalogue star
+    // that the observations name, or Algol.
+    const sky::Star *star = nullptr;
+    sky::ElementSet elements = sky::currentElements(); // of star, or Algol's when there is none
     QString elementsFile; // as for the listing
     timing::TimingOptions timing;
+    bool windowGiven = false; // --window; otherwise the star's timing::defaultWindowHours
     timing::PlainColumns plain; // --time-scale, --flux
     OutputFormat format = OutputFormat::Table;
     QString output;
@@ -45,6 +51,9 @@ struct TimeOptions
 struct FitOptions
 {
     QString timings;
+    // --star NAME: the star whose timings are fitted; none when not typed: the elements file's,
+    // or else the one star of the timings.
+    const sky::Star *star = nullptr;
     sky::ElementSet elements = sky::currentElements();
     QString elementsFile;
     bool reject = false;
@@ -76,13 +85,14 @@ struct ShowHelp
     Command command = Command::List;
 };
 struct ShowVersion {};
+struct ShowStars {}; // --stars: the star catalogue
 struct UsageError
 {
     QString message; // one line, naming the option
 };
 
-using ParsedCommandLine =
-    std::variant<MinimaOptions, TimeOptions, FitOptions, ShowHelp, ShowVersion, UsageError>;
+using ParsedCommandLine = std::variant<MinimaOptions, TimeOptions, FitOptions, ShowHelp, ShowVersion,
+                                       ShowStars, UsageError>;
 
 // arguments[0] is the program's name, as in QCoreApplication::arguments(); a command, when there
 // is one, comes next.

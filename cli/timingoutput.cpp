@@ -3,6 +3,7 @@
 #include "inputfiles.h"
 #include "machinefields.h"
 #include "options.h"
+#include "starcatalogue.h"
 #include "textcolumns.h"
 #include "texts.h"
 #include "timingsfile.h"
@@ -39,6 +40,8 @@ QString untimedCode(timing::Untimed reason)
         return QStringLiteral("too_few_points");
     case timing::Untimed::GapAcrossMinimum:
         return QStringLiteral("gap_across_minimum");
+    case timing::Untimed::NoTemplate:
+        return QStringLiteral("no_template");
     case timing::Untimed::NoDip:
         break;
     }
@@ -74,10 +77,19 @@ QString signedNumber(double value, int decimals, const QLocale &locale)
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
 }
 
-QString fileLine(const TimedFile &file)
+bool isAlgol(const sky::ElementSet &elements)
 {
-    QString line = AlgolMinima::tr("%1: %2, observations of Algol: %3")
-                       .arg(listing::visible(file.source), formatName(file.format), QString::number(file.observations));
+    return elements.star == &sky::algolStar();
+}
+
+QString fileLine(const TimedFile &file, const sky::ElementSet &elements)
+{
+    QString line = isAlgol(elements)
+        ? AlgolMinima::tr("%1: %2, observations of Algol: %3")
+              .arg(listing::visible(file.source), formatName(file.format), QString::number(file.observations))
+        : AlgolMinima::tr("%1: %2, observations of %3: %4")
+              .arg(listing::visible(file.source), formatName(file.format),
+                   listing::starLabel(*elements.star), QString::number(file.observations));
     if (file.fainterThan > 0)
         line += AlgolMinima::tr("; fainter-than estimates skipped: %1").arg(file.fainterThan);
     if (file.otherStars > 0)
@@ -104,8 +116,9 @@ QString notesOf(const timing::EclipseTiming &timing, const QLocale &locale)
     return notes.join(AlgolMinima::tr("; "));
 }
 
+// Another star than Algol is named in a first field.
 QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming &timing,
-                             bool automatic)
+                             bool automatic, const sky::ElementSet &elements)
 {
     const bool timed = !timing.untimed;
     const bool kvw = timing.method == timing::Method::KweeVanWoerden;
@@ -126,7 +139,10 @@ QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming 
         const QDateTime at = listing::utcOfJulianDay(timing.minimumJdUtc);
         return MachineField{QStringLiteral("utc"), listing::isoDateText(at.date()) + QLatin1Char('T') + listing::clockText(at.time()) + QLatin1Char('Z'), Kind::Text};
     };
-    return {
+    QList<MachineField> fields;
+    if (!isAlgol(elements))
+        fields << MachineField{QStringLiteral("star"), listing::starLabel(*elements.star), Kind::Text};
+    return fields << QList<MachineField>{
         {QStringLiteral("source"), file.source, Kind::Text},
         {QStringLiteral("cycle"), QString::number(timing.cycle)},
         days(QStringLiteral("minimum"), timing.minimum, timed),
@@ -158,11 +174,13 @@ QList<MachineField> fieldsOf(const TimedFile &file, const timing::EclipseTiming 
 QByteArray timingTable(const TimingRun &run, const QLocale &locale)
 {
     const sky::DateScale scale = sky::dateScaleOf(run.elements.reference);
-    QString text = AlgolMinima::tr("Times of minimum of Algol, in %1 on UTC (%2)")
+    QString text = (isAlgol(run.elements)
+                        ? AlgolMinima::tr("Times of minimum of Algol, in %1 on UTC (%2)")
+                        : AlgolMinima::tr("Times of minimum of %1, in %2 on UTC (%3)").arg(listing::starLabel(*run.elements.star)))
                        .arg(shortScaleText(scale), scaleText(scale)) + QLatin1Char('\n');
     text += AlgolMinima::tr("Elements: %1").arg(listing::elementsDescription(run.elements)) + QLatin1Char('\n');
     for (const TimedFile &file : run.files)
-        text += fileLine(file);
+        text += fileLine(file, run.elements);
 
     const bool several = run.files.size() > 1;
     const bool automatic = run.options.method == timing::Method::Auto;
@@ -225,10 +243,10 @@ QByteArray timingTable(const TimingRun &run, const QLocale &locale)
 QByteArray timingCsv(const TimingRun &run)
 {
     const bool automatic = run.options.method == timing::Method::Auto;
-    QString text = listing::csvHeader(fieldsOf({}, {}, automatic));
+    QString text = listing::csvHeader(fieldsOf({}, {}, automatic, run.elements));
     for (const TimedFile &file : run.files) {
         for (const timing::EclipseTiming &timing : file.report.eclipses)
-            text += listing::csvLine(fieldsOf(file, timing, automatic));
+            text += listing::csvLine(fieldsOf(file, timing, automatic, run.elements));
     }
     return text.toUtf8();
 }
@@ -239,7 +257,7 @@ QByteArray timingJson(const TimingRun &run)
     QStringList objects;
     for (const TimedFile &file : run.files) {
         for (const timing::EclipseTiming &timing : file.report.eclipses)
-            objects << listing::jsonObject(fieldsOf(file, timing, automatic));
+            objects << listing::jsonObject(fieldsOf(file, timing, automatic, run.elements));
     }
     return listing::jsonArray(objects).toUtf8();
 }

@@ -35,7 +35,8 @@ struct TimingRun
 // Header lines that say what was read and against which elements, then a row per eclipse (the
 // file's name only with several files); numbers in the locale's format.
 QByteArray timingTable(const TimingRun &run, const QLocale &locale);
-// The fields, in this order: source, cycle, minimum, scale, utc, error_days, error_minutes,
+// The fields, in this order (after star, the star's designation, for another star than Algol):
+// source, cycle, minimum, scale, utc, error_days, error_minutes,
 // method, auto, points, pairs, oc_days, oc_minutes, observers, band, kvw_error_days, noise,
 // noise_estimated, resampled, untimed (the reason's code, or empty when timed).
 QByteArray timingCsv(const TimingRun &run);

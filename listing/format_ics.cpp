@@ -2,9 +2,11 @@
 
 #include "listingtexts.h"
 #include "nightsky.h"
+#include "starcatalogue.h"
 #include "wording.h"
 
 #include <algorithm>
+#include <map>
 
 namespace listing {
 
@@ -52,35 +54,61 @@ namespace {
 // How long before and after the minimum an event lasts: the eclipse's deep part.
 constexpr qint64 kHalfEventSeconds = 2 * 3600;
 
+// What the events of one star share.
+struct StarTexts
+{
+    QString elements;  // the description's last line
+    QString uidSuffix;
+    QString uidStar;   // the star's part of the UID: "algol", "lam-tau"
+    bool unpublished = false; // no published uncertainty: its catalogue elements
+};
+
 // What every event of a calendar shares, worked out once.
 struct CalendarTexts
 {
     QString stamp;    // DTSTAMP
-    QString elements; // the description's last line
     QString site;     // empty without a site
     QString geo;      // the GEO property, empty without a site
-    QString uidSuffix;
     bool fitted = false; // elements fitted to timings
+    bool naming = false; // the events name their star (namesStars)
+    std::map<const sky::Star *, StarTexts> stars; // worked out at each star's first event
 };
 
-CalendarTexts calendarTexts(const Report &report)
+StarTexts starTexts(const Request &request, const sky::Star &star)
 {
-    CalendarTexts texts;
-    texts.stamp = QStringLiteral("DTSTAMP:") + icsUtcText(report.generated);
-    texts.elements = Listing::tr("Elements: %1.").arg(elementsDescription(report.request.elements));
-    if (const auto &site = report.request.site) {
-        texts.site = siteDescription(*site, QLocale::c());
-        texts.geo = QStringLiteral("GEO:%1;%2").arg(shortest(site->latitudeDeg), shortest(site->longitudeDeg));
-    }
-    texts.uidSuffix = QLatin1Char('-') + elementsKey(report.request.elements) + QStringLiteral("@algol-minima");
-    texts.fitted = report.request.elements.kind == sky::ElementSetKind::Fitted;
+    const sky::ElementSet elements = elementsOf(request, star);
+    StarTexts texts;
+    texts.elements = Listing::tr("Elements: %1.").arg(elementsDescription(elements));
+    texts.uidSuffix = QLatin1Char('-') + elementsKey(elements) + QStringLiteral("@algol-minima");
+    texts.uidStar = &star == &sky::algolStar()
+        ? QStringLiteral("algol")
+        : QString::fromStdString(star.aavsoName).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    texts.unpublished = elements.kind == sky::ElementSetKind::Current && &star != &sky::algolStar();
     return texts;
 }
 
-QString description(const ReportRow &row, const CalendarTexts &texts)
+CalendarTexts calendarTexts(const Report &report)
+{
+    const Request &request = report.request;
+    CalendarTexts texts;
+    texts.stamp = QStringLiteral("DTSTAMP:") + icsUtcText(report.generated);
+    if (const auto &site = request.site) {
+        texts.site = siteDescription(*site, QLocale::c());
+        texts.geo = QStringLiteral("GEO:%1;%2").arg(shortest(site->latitudeDeg), shortest(site->longitudeDeg));
+    }
+    texts.fitted = !request.everyStar && request.elements.kind == sky::ElementSetKind::Fitted;
+    texts.naming = namesStars(request);
+    return texts;
+}
+
+QString description(const ReportRow &row, const CalendarTexts &texts, const StarTexts &star)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    QString text = Listing::tr("Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)")
+    const QString label = starLabel(*minimum.star);
+    QString text = (!texts.naming ? Listing::tr("Minimum of Algol (cycle %1) at %2 %3 (%4 UTC)")
+                    : minimum.secondary
+                        ? Listing::tr("Secondary minimum of %1 (cycle %2) at %3 %4 (%5 UTC)").arg(label)
+                        : Listing::tr("Minimum of %1 (cycle %2) at %3 %4 (%5 UTC)").arg(label))
                        .arg(QString::number(minimum.cycle), clockText(row.local.local.time()),
                             row.local.abbreviation, clockText(row.utc.time()));
     if (minimum.scatterMinutes && minimum.uncertaintyMinutes)
@@ -91,41 +119,54 @@ QString description(const ReportRow &row, const CalendarTexts &texts)
                     .arg(fixedNumber(*minimum.uncertaintyMinutes, 1));
     else if (minimum.uncertaintyMinutes)
         text += Listing::tr(", within ±%1 minutes").arg(fixedNumber(*minimum.uncertaintyMinutes, 0));
+    else if (star.unpublished)
+        text += Listing::tr(", %1 (no uncertainty published)").arg(unpublishedUncertainty(*minimum.star));
     text += QStringLiteral(".\n");
     if (minimum.sky) {
         const sky::SkyAtInstant &at = *minimum.sky;
-        text += Listing::tr("Algol %1° high, azimuth %2°. Sun %3°. Moon %4°, %5% lit.")
+        text += (texts.naming ? Listing::tr("%1 %2° high, azimuth %3°. Sun %4°. Moon %5°, %6% lit.").arg(label)
+                              : Listing::tr("Algol %1° high, azimuth %2°. Sun %3°. Moon %4°, %5% lit."))
                     .arg(fixedNumber(at.algol.altitudeDeg, 1), fixedNumber(azimuthForDisplay(at.algol.azimuthDeg), 1),
                          fixedNumber(at.sun.altitudeDeg, 1), fixedNumber(at.moon.altitudeDeg, 1),
                          fixedNumber(at.moonIlluminatedFraction * 100, 0))
             + QLatin1Char('\n');
         text += (minimum.observable()
                      ? Listing::tr("Observable from %1.").arg(texts.site)
-                     : Listing::tr("Not observable from %1: %2.").arg(texts.site, hindranceText(minimum)))
+                     : Listing::tr("Not observable from %1: %2.").arg(texts.site, hindranceText(minimum, texts.naming)))
             + QLatin1Char('\n');
     }
     if (row.watchableHours)
         text += Listing::tr("Watchable: %1 of the %2 hours around the minimum.")
-                    .arg(fixedNumber(*row.watchableHours, 1), fixedNumber(sky::kWatchWindowHours, 0))
+                    .arg(fixedNumber(*row.watchableHours, 1), watchWindowText(*minimum.star, QLocale::c()))
             + QLatin1Char('\n');
-    return text + texts.elements;
+    return text + star.elements;
 }
 
-QByteArray event(const ReportRow &row, const CalendarTexts &texts)
+QByteArray event(const ReportRow &row, CalendarTexts &texts, const Request &request)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    QString summary = Listing::tr("Algol minimum at %1 %2")
-                          .arg(clockText(row.local.local.time(), false), row.local.abbreviation);
+    auto known = texts.stars.find(minimum.star);
+    if (known == texts.stars.end())
+        known = texts.stars.emplace(minimum.star, starTexts(request, *minimum.star)).first;
+    const StarTexts &star = known->second;
+    const QString time = clockText(row.local.local.time(), false);
+    QString summary = !texts.naming ? Listing::tr("Algol minimum at %1 %2").arg(time, row.local.abbreviation)
+        : minimum.secondary
+        ? Listing::tr("%1 secondary minimum at %2 %3").arg(starLabel(*minimum.star), time, row.local.abbreviation)
+        : Listing::tr("%1 minimum at %2 %3").arg(starLabel(*minimum.star), time, row.local.abbreviation);
     if (!minimum.observable())
         summary += Listing::tr(" (not observable)");
     QByteArray text = icsContentLine(QStringLiteral("BEGIN:VEVENT"));
-    // The same minimum of the same elements keeps its identifier, so a new import updates it.
-    text += icsContentLine(QStringLiteral("UID:algol-minimum-") + QString::number(minimum.cycle) + texts.uidSuffix);
+    // The same minimum of the same star and elements keeps its identifier, so a new import updates
+    // it; the star's other minima have their own.
+    text += icsContentLine(QStringLiteral("UID:%1-%2-%3").arg(star.uidStar,
+                               minimum.secondary ? QStringLiteral("secondary") : QStringLiteral("minimum"),
+                               QString::number(minimum.cycle)) + star.uidSuffix);
     text += icsContentLine(texts.stamp);
     text += icsContentLine(QStringLiteral("DTSTART:") + icsUtcText(row.utc.addSecs(-kHalfEventSeconds)));
     text += icsContentLine(QStringLiteral("DTEND:") + icsUtcText(row.utc.addSecs(kHalfEventSeconds)));
     text += icsContentLine(QStringLiteral("SUMMARY:") + icsEscaped(summary));
-    text += icsContentLine(QStringLiteral("DESCRIPTION:") + icsEscaped(description(row, texts)));
+    text += icsContentLine(QStringLiteral("DESCRIPTION:") + icsEscaped(description(row, texts, star)));
     if (!texts.geo.isEmpty())
         text += icsContentLine(texts.geo);
     text += icsContentLine(QStringLiteral("TRANSP:TRANSPARENT"));
@@ -143,11 +184,14 @@ QByteArray icsText(const Report &report)
                                .arg(QStringLiteral(ALGOL_VERSION), Listing::tr("EN")));
     text += icsContentLine(QStringLiteral("CALSCALE:GREGORIAN"));
     text += icsContentLine(QStringLiteral("METHOD:PUBLISH"));
-    text += icsContentLine(QStringLiteral("X-WR-CALNAME:") + icsEscaped(Listing::tr("Minima of Algol")));
-    const CalendarTexts texts = calendarTexts(report);
+    text += icsContentLine(QStringLiteral("X-WR-CALNAME:")
+                           + icsEscaped(namesStars(report.request)
+                                            ? Listing::tr("Minima of %1").arg(listedStars(report.request))
+                                            : Listing::tr("Minima of Algol")));
+    CalendarTexts texts = calendarTexts(report);
     text.reserve(text.size() + report.rows.size() * 600);
     for (const ReportRow &row : report.rows)
-        text += event(row, texts);
+        text += event(row, texts, report.request);
     text += icsContentLine(QStringLiteral("END:VCALENDAR"));
     return text;
 }

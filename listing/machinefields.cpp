@@ -11,11 +11,11 @@ namespace {
 
 using Kind = MachineField::Kind;
 
-QString reasonCode(const sky::PredictedMinimum &minimum)
+QString reasonCode(const sky::PredictedMinimum &minimum, bool namingStars)
 {
     QStringList codes;
     if (!minimum.algolHighEnough)
-        codes << QStringLiteral("algol_low");
+        codes << (namingStars ? QStringLiteral("star_low") : QStringLiteral("algol_low"));
     if (!minimum.skyDarkEnough)
         codes << QStringLiteral("sky_bright");
     return codes.join(QLatin1Char(' '));
@@ -62,7 +62,15 @@ MachineField numberField(const QString &name, double value, int decimals)
 QList<MachineField> machineFields(const ReportRow &row, const Request &request)
 {
     const sky::PredictedMinimum &minimum = row.minimum;
-    QList<MachineField> fields{
+    const bool naming = namesStars(request);
+    QList<MachineField> fields;
+    if (naming)
+        fields << MachineField{QStringLiteral("star"), starLabel(*minimum.star), Kind::Text};
+    if (mayListSecondaries(request))
+        fields << MachineField{QStringLiteral("minimum"),
+                               minimum.secondary ? QStringLiteral("secondary") : QStringLiteral("primary"),
+                               Kind::Text};
+    fields << QList<MachineField>{
         {QStringLiteral("cycle"), QString::number(minimum.cycle)},
         {QStringLiteral("utc"), isoDateText(row.utc.date()) + QLatin1Char('T') + clockText(row.utc.time()) + QLatin1Char('Z'), Kind::Text},
         {QStringLiteral("local"),
@@ -73,9 +81,11 @@ QList<MachineField> machineFields(const ReportRow &row, const Request &request)
     };
     if (request.site) {
         const sky::SkyAtInstant &at = *minimum.sky;
-        const QString reason = reasonCode(minimum);
-        fields << MachineField{QStringLiteral("algol_altitude"), fixedNumber(at.algol.altitudeDeg, 1)}
-               << MachineField{QStringLiteral("algol_azimuth"), fixedNumber(azimuthForDisplay(at.algol.azimuthDeg), 1)}
+        const QString reason = reasonCode(minimum, naming);
+        fields << MachineField{naming ? QStringLiteral("star_altitude") : QStringLiteral("algol_altitude"),
+                               fixedNumber(at.algol.altitudeDeg, 1)}
+               << MachineField{naming ? QStringLiteral("star_azimuth") : QStringLiteral("algol_azimuth"),
+                               fixedNumber(azimuthForDisplay(at.algol.azimuthDeg), 1)}
                << MachineField{QStringLiteral("sun_altitude"), fixedNumber(at.sun.altitudeDeg, 1)}
                << MachineField{QStringLiteral("moon_altitude"), fixedNumber(at.moon.altitudeDeg, 1)}
                << MachineField{QStringLiteral("moon_illumination"), fixedNumber(at.moonIlluminatedFraction, 2)}
@@ -85,7 +95,7 @@ QList<MachineField> machineFields(const ReportRow &row, const Request &request)
                << MachineField{QStringLiteral("reason"), reason,
                                reason.isEmpty() ? Kind::Missing : Kind::Text};
     }
-    const bool fitted = request.elements.kind == sky::ElementSetKind::Fitted;
+    const bool fitted = !request.everyStar && request.elements.kind == sky::ElementSetKind::Fitted;
     fields << optionalNumber(QStringLiteral("uncertainty_minutes"), minimum.uncertaintyMinutes, fitted ? 1 : 0);
     if (fitted)
         fields << optionalNumber(QStringLiteral("scatter_minutes"), minimum.scatterMinutes, 1);

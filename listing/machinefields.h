@@ -25,7 +25,10 @@ MachineField numberField(const QString &name, double value, int decimals);
 
 // Every field of a row: those of the site only with a site, the timings' scatter only for fitted
 // elements (whose uncertainty has a decimal), and last the watchable hours (missing without a
-// site).
+// site). A listing that names its stars (another star than Algol, or every star) starts with the
+// star (its designation) and, where secondaries may be listed, the minimum (primary or
+// secondary), and calls the star's altitude and azimuth star_altitude and star_azimuth and its
+// hindrance star_low; an uncertainty that no source publishes is missing.
 QList<MachineField> machineFields(const ReportRow &row, const Request &request);
 // The names of those fields, in the same order.
 QStringList machineFieldNames(const Request &request);

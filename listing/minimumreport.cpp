@@ -2,6 +2,7 @@
 
 #include "wording.h"
 
+#include "starcatalogue.h"
 #include "timetypes.h"
 
 #include <QStringList>
@@ -29,9 +30,17 @@ QString scaleText(sky::DateScale scale)
     return QStringLiteral("BJD_TDB");
 }
 
-QString elementsText(const std::string &name)
+// The source of a star's catalogue elements as cited: up to its first comma, "O−C gateway",
+// "Samus et al. 2017".
+QString sourceText(const sky::Star &star)
 {
-    const std::optional<sky::ElementSet> set = sky::parseElementSet(name);
+    const std::string &source = star.elementsSource;
+    return QString::fromStdString(source.substr(0, source.find(','))).replace(QStringLiteral("O-C"), QStringLiteral("O−C"));
+}
+
+QString elementsText(const std::string &name, const sky::Star &star)
+{
+    const std::optional<sky::ElementSet> set = sky::parseElementSet(name, star);
     if (!set)
         return QString::fromStdString(name);
     const QString formula = QStringLiteral("%1 %2 + %3 E")
@@ -40,7 +49,7 @@ QString elementsText(const std::string &name)
                                      shortest(set->elements.epoch), shortest(set->elements.period));
     switch (set->kind) {
     case sky::ElementSetKind::Current:
-        return formula + QStringLiteral(" (O−C gateway)");
+        return formula + QStringLiteral(" (%1)").arg(sourceText(star));
     case sky::ElementSetKind::Classic:
         return formula + QStringLiteral(" (classic)");
     case sky::ElementSetKind::Custom:
@@ -60,7 +69,17 @@ QString signedText(double value, int decimals)
 
 QString algolName()
 {
-    return QStringLiteral("Algol (β Per)");
+    return reportName(sky::algolStar());
+}
+
+QString reportName(const sky::Star &star)
+{
+    const QString designation = QString::fromStdString(star.designation);
+    for (const std::string &name : star.otherNames) {
+        if (std::none_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return QStringLiteral("%1 (%2)").arg(QString::fromStdString(name), designation);
+    }
+    return designation;
 }
 
 // Each field as the minima lists print it: the time with "±" its error, E, O−C in days, the
@@ -75,12 +94,12 @@ QString minimumReportLine(const timing::TimingRecord &record, const QString &ins
         ? std::clamp(1 - int(std::floor(std::log10(error))), kFewestDecimals, kMostDecimals)
         : kFewestDecimals;
     QString line = QStringLiteral("%1 Min I %2 %3 ± %4, E %5, O−C %6 d (%7 min)")
-                       .arg(algolName(), scaleText(record.scale), fixedNumber(record.minimum, decimals),
+                       .arg(reportName(*record.star), scaleText(record.scale), fixedNumber(record.minimum, decimals),
                             fixedNumber(error, decimals), QString::number(record.cycle),
                             signedText(record.ocDays, decimals),
                             signedText(record.ocDays * ephemeris::kMinutesPerDay, 1));
     if (!record.elements.empty())
-        line += QStringLiteral(" against ") + elementsText(record.elements);
+        line += QStringLiteral(" against ") + elementsText(record.elements, *record.star);
     QStringList remarks;
     for (const std::string &remark : {record.method == "kvw" ? std::string("KvW") : record.method, record.band})
         if (!remark.empty())

@@ -14,11 +14,11 @@ namespace listing {
 
 struct ReportRow
 {
-    sky::PredictedMinimum minimum;
+    sky::PredictedMinimum minimum; // with its star
     QDateTime utc; // rounded to the second
     LocalTime local;
-    // How many of the 6 hours centred on the minimum are watchable (sky::watchableHours); only
-    // with a site.
+    // How many of the hours of the star's watch window centred on the minimum (6 for Algol,
+    // sky::watchWindowHours) are watchable (sky::watchableHours); only with a site.
     std::optional<double> watchableHours;
 };
 
@@ -33,6 +33,12 @@ struct Report
     QDateTime generated;       // when the report was made (UTC), for the calendar's time stamps
 };
 
+// The minima of the request's star (or of every star, merged by time, the secondaries among them
+// unless left out).
 Report makeReport(const Request &request, const QDateTime &generated);
+
+// The elements a row of the report was predicted with: the request's, or for every star the row
+// star's catalogue elements.
+sky::ElementSet elementsOf(const Request &request, const sky::Star &star);
 
 } // namespace listing

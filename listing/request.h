@@ -27,9 +27,13 @@ struct Request
     SiteSource siteSource = SiteSource::Typed;
     QString placeName; // the planner's name of its site, or the zone's city; empty when typed
     QTimeZone zone;
-    sky::ElementSet elements;
+    sky::ElementSet elements; // they name the star listed
     sky::Conditions conditions;
     bool all = false; // also the minima that cannot be seen
+    // Every star of the catalogue, each with its catalogue elements, merged in time order (the
+    // elements above are then not used).
+    bool everyStar = false;
+    bool primaryOnly = false; // leave out the secondary minima (sky::listedSecondaryPhase)
 };
 
 enum class OutputFormat { Table, Csv, Json, Ics };

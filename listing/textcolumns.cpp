@@ -14,7 +14,11 @@ QString alignedColumns(const QList<Column> &columns)
         widths << width;
     }
     const qsizetype rows = columns.isEmpty() ? 0 : columns.first().cells.size();
+    qsizetype lineWidth = 1;
+    for (const qsizetype width : widths)
+        lineWidth += width + 2;
     QString text;
+    text.reserve(lineWidth * (rows + 1));
     for (qsizetype row = -1; row < rows; ++row) {
         QString line;
         for (qsizetype c = 0; c < columns.size(); ++c) {

@@ -83,8 +83,22 @@ StoredTimings storeTimings(const QString &path, const std::vector<timing::Timing
 
     if (!text.empty() && text.back() != '\n' && text.back() != '\r')
         text += '\n';
-    text += timing::headerRowOf(text) == timing::HeaderRow::Own ? timing::timingRows(fresh.records)
-                                                               : timing::timingsFileText(fresh.records);
+    // Another star's timings give Algol's file the star column: its rows stay Algol's.
+    const timing::HeaderRow header = timing::headerRowOf(text);
+    if (header == timing::HeaderRow::Own && timing::needStarColumn(fresh.records))
+        text = timing::withStarColumn(text);
+    switch (timing::headerRowOf(text)) {
+    case timing::HeaderRow::Own:
+        text += timing::timingRows(fresh.records);
+        break;
+    case timing::HeaderRow::OwnWithStar:
+        text += timing::timingRows(fresh.records, true);
+        break;
+    case timing::HeaderRow::None:
+    case timing::HeaderRow::Other:
+        text += timing::timingsFileText(fresh.records);
+        break;
+    }
     const QByteArray bytes = QByteArray::fromStdString(text);
     if (!saveWhole(path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, &reason)) {
         stored.error = cannotWrite(path, reason);

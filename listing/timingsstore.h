@@ -25,7 +25,8 @@ struct StoredTimings
 // must be a timings file of this program's making with every line readable, or it is left as it
 // was. The new records (timing::newTimings: the same timing of a night is not added twice) go
 // after the file's own text, its comment lines kept, and the whole is written by saveWhole; a file
-// that gains nothing is not written.
+// that gains nothing is not written. A file of Algol's timings that gains another star's gets the
+// star column in its header row (timing::withStarColumn).
 StoredTimings storeTimings(const QString &path, const std::vector<timing::TimingRecord> &records,
                            double periodDays);
 

@@ -1,7 +1,10 @@
 #include "wording.h"
 
 #include "listingtexts.h"
+#include "nightsky.h"
+#include "starcatalogue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace listing {
@@ -61,6 +64,9 @@ QString elementsDescription(const sky::ElementSet &set)
     const bool dated = fit.firstTiming > 0 && fit.lastTiming > 0;
     switch (set.kind) {
     case sky::ElementSetKind::Current:
+        if (set.star != &sky::algolStar())
+            return Listing::tr("catalogue (%1), %2")
+                .arg(QString::fromStdString(set.star->elementsSource), formula);
         return Listing::tr("current (O-C gateway), %1").arg(formula);
     case sky::ElementSetKind::Classic:
         return Listing::tr("classic (the Algol window's), %1, no light-time correction").arg(formula);
@@ -94,11 +100,54 @@ QString siteDescription(const sky::Site &site, const QLocale &locale)
              fixedNumber(site.heightM, 0, locale));
 }
 
-QString hindranceText(const sky::PredictedMinimum &minimum)
+bool namesStars(const Request &request)
+{
+    return request.everyStar || request.elements.star != &sky::algolStar();
+}
+
+bool mayListSecondaries(const Request &request)
+{
+    if (request.primaryOnly)
+        return false;
+    if (!request.everyStar)
+        return sky::listedSecondaryPhase(*request.elements.star).has_value();
+    const std::vector<sky::Star> &stars = sky::starCatalogue();
+    return std::any_of(stars.begin(), stars.end(), [](const sky::Star &star) {
+        return sky::listedSecondaryPhase(star).has_value();
+    });
+}
+
+QString starLabel(const sky::Star &star)
+{
+    return QString::fromStdString(star.designation);
+}
+
+QString listedStars(const Request &request)
+{
+    if (!request.everyStar)
+        return starLabel(*request.elements.star);
+    return Listing::tr("%n eclipsing binaries", nullptr, int(sky::starCatalogue().size()));
+}
+
+QString unpublishedUncertainty(const sky::Star &star)
+{
+    if (const std::optional<int> year = sky::elementsYear(star))
+        return Listing::tr("elements of %1").arg(*year);
+    return Listing::tr("unknown");
+}
+
+QString watchWindowText(const sky::Star &star, const QLocale &locale)
+{
+    const double hours = sky::watchWindowHours(star);
+    return fixedNumber(hours, hours == std::round(hours) ? 0 : 1, locale);
+}
+
+QString hindranceText(const sky::PredictedMinimum &minimum, bool namingStars)
 {
     QStringList reasons;
     if (!minimum.algolHighEnough)
-        reasons << Listing::tr("Algol too low");
+        reasons << (namingStars ? Listing::tr("%1 too low").arg(starLabel(*minimum.star))
+                                : Listing::tr("Algol too low"));
     if (!minimum.skyDarkEnough)
         reasons << Listing::tr("sky too bright");
     return reasons.join(QStringLiteral(", "));
@@ -106,17 +155,27 @@ QString hindranceText(const sky::PredictedMinimum &minimum)
 
 QString emptyListSentence(const Report &report, const QLocale &locale)
 {
-    const sky::Conditions &conditions = report.request.conditions;
+    const Request &request = report.request;
+    const sky::Conditions &conditions = request.conditions;
+    const bool naming = namesStars(request);
     switch (report.none) {
     case sky::NoneObservable::NotNone:
         return {};
     case sky::NoneObservable::NoMinimum:
-        return Listing::tr("There is no minimum of Algol in this period.");
+        return naming ? Listing::tr("There is no minimum of %1 in this period.").arg(listedStars(request))
+                      : Listing::tr("There is no minimum of Algol in this period.");
     case sky::NoneObservable::AlgolNeverHighEnough:
-        return Listing::tr("Algol never climbs %1° above the horizon at latitude %2°: "
-                               "no minimum can be seen from this site.")
+        if (request.everyStar)
+            return Listing::tr("No star of the catalogue climbs %1° above the horizon at latitude "
+                                   "%2°: no minimum can be seen from this site.")
+                .arg(fixedNumber(conditions.minAlgolAltitudeDeg, 1, locale),
+                     fixedNumber(request.site->latitudeDeg, 2, locale));
+        return (naming ? Listing::tr("%1 never climbs %2° above the horizon at latitude %3°: "
+                                         "no minimum can be seen from this site.").arg(listedStars(request))
+                       : Listing::tr("Algol never climbs %1° above the horizon at latitude %2°: "
+                                         "no minimum can be seen from this site."))
             .arg(fixedNumber(conditions.minAlgolAltitudeDeg, 1, locale),
-                 fixedNumber(report.request.site->latitudeDeg, 2, locale));
+                 fixedNumber(request.site->latitudeDeg, 2, locale));
     case sky::NoneObservable::SkyNeverDarkEnough:
         return Listing::tr("The Sun never goes below %1° on the days of these minima: "
                                "the sky is never dark enough here.")
@@ -124,6 +183,10 @@ QString emptyListSentence(const Report &report, const QLocale &locale)
     case sky::NoneObservable::NoneThisTime:
         break;
     }
+    if (naming)
+        return Listing::tr("None of the %n minima of this period can be seen: at each of them %1 "
+                               "is too low or the sky too bright.", nullptr, report.minimaInPeriod)
+            .arg(request.everyStar ? Listing::tr("its star") : listedStars(request));
     return Listing::tr("None of the %n minima of this period can be seen: at each of them Algol "
                            "is too low or the sky too bright.", nullptr, report.minimaInPeriod);
 }

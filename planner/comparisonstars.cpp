@@ -1,6 +1,6 @@
 #include "comparisonstars.h"
 
-#include "algolplace.h"
+#include "starcatalogue.h"
 
 #include <QFile>
 #include <QHash>
@@ -14,16 +14,15 @@ namespace planner {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr int kAlgolHr = 936;
 constexpr int kRhoPerseiHr = 921;
-// In tenths of a magnitude, as the catalogue rounds.
-constexpr int kBrightestTenths = 18;
-constexpr int kFaintestTenths = 39;
+// How far the comparison stars reach beyond the variable's range, magnitudes.
+constexpr double kBrighterThanMaximum = 0.3;
+constexpr double kFainterThanMinimum = 0.5;
 
-double distanceFromAlgolDeg(double raHours, double decDeg)
+double distanceDeg(const sky::Star &variable, double raHours, double decDeg)
 {
-    const double ra0 = sky::algol::kRightAscensionDeg * kRadiansPerDegree;
-    const double dec0 = sky::algol::kDeclinationDeg * kRadiansPerDegree;
+    const double ra0 = variable.rightAscensionDeg * kRadiansPerDegree;
+    const double dec0 = variable.declinationDeg * kRadiansPerDegree;
     const double ra = raHours * 15 * kRadiansPerDegree;
     const double dec = decDeg * kRadiansPerDegree;
     const double cosine = std::sin(dec) * std::sin(dec0)
@@ -50,10 +49,23 @@ QString greekLetter(const QString &bayer)
     return letter == letters.constEnd() ? QString() : *letter + index;
 }
 
+// The variables that no comparison can be: the catalogue's eclipsing binaries and rho Persei.
+bool isVariable(int hr)
+{
+    if (hr == kRhoPerseiHr)
+        return true;
+    const std::vector<sky::Star> &binaries = sky::starCatalogue();
+    return std::any_of(binaries.begin(), binaries.end(),
+                       [&](const sky::Star &binary) { return binary.hr == hr; });
+}
+
 } // namespace
 
-QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
+QList<ComparisonStar> comparisonStars(const QByteArray &catalogue, const sky::Star &variable)
 {
+    // In tenths of a magnitude, as the catalogue rounds.
+    const int brightestTenths = int(std::lround((variable.maximumMagnitude - kBrighterThanMaximum) * 10));
+    const int faintestTenths = int(std::lround((variable.primaryMinimumMagnitude + kFainterThanMinimum) * 10));
     // Read as bytes, the labels made only for the stars kept: this runs at start-up.
     QHash<int, ComparisonStar> nearestOfEachTenth;
     for (const QByteArray &bytes : catalogue.split('\n')) {
@@ -69,13 +81,12 @@ QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
         const double raHours = fields.at(1).toDouble(&ok[1]);
         const double decDeg = fields.at(2).toDouble(&ok[2]);
         star.magnitude = fields.at(3).toDouble(&ok[3]);
-        if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; })
-            || star.hr == kAlgolHr || star.hr == kRhoPerseiHr)
+        if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
             continue;
         const int tenths = int(std::lround(star.magnitude * 10));
-        star.distanceDeg = distanceFromAlgolDeg(raHours, decDeg);
-        if (tenths < kBrightestTenths || tenths > kFaintestTenths
-            || !(star.distanceDeg <= kComparisonRadiusDeg))
+        star.distanceDeg = distanceDeg(variable, raHours, decDeg);
+        if (tenths < brightestTenths || tenths > faintestTenths
+            || !(star.distanceDeg <= kComparisonRadiusDeg) || isVariable(star.hr))
             continue;
         const auto kept = nearestOfEachTenth.constFind(tenths);
         if (kept != nearestOfEachTenth.constEnd() && !(star.distanceDeg < kept->distanceDeg))
@@ -93,10 +104,16 @@ QList<ComparisonStar> comparisonStars(const QByteArray &catalogue)
     return stars;
 }
 
-QList<ComparisonStar> comparisonStars()
+QList<ComparisonStar> comparisonStars(const sky::Star &variable)
 {
     QFile file(QStringLiteral(":/data/bright-stars.txt"));
-    return file.open(QIODevice::ReadOnly) ? comparisonStars(file.readAll()) : QList<ComparisonStar>{};
+    return file.open(QIODevice::ReadOnly) ? comparisonStars(file.readAll(), variable)
+                                          : QList<ComparisonStar>{};
+}
+
+QList<ComparisonStar> comparisonStars()
+{
+    return comparisonStars(sky::algolStar());
 }
 
 } // namespace planner

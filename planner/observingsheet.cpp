@@ -84,7 +84,7 @@ ObservingSheet observingSheet(const listing::Request &request, const listing::Re
         prediction.magnitude = eclipses::algolMagnitudeFast((jd - minimumJd) / period);
         prediction.altitudeDeg = std::numeric_limits<double>::quiet_NaN();
         if (request.site) {
-            prediction.altitudeDeg = sky::algolHorizontal(*request.site, jd).altitudeDeg;
+            prediction.altitudeDeg = sky::starHorizontal(*request.site, jd).altitudeDeg;
             prediction.watchable = prediction.altitudeDeg >= request.conditions.minAlgolAltitudeDeg
                 && sky::sunAltitudeDeg(*request.site, jd) <= request.conditions.maxSunAltitudeDeg;
         }

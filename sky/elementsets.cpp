@@ -1,6 +1,7 @@
 #include "elementsets.h"
 
 #include "heliocentric.h"
+#include "starcatalogue.h"
 
 #include <erfa.h>
 
@@ -16,7 +17,7 @@ namespace {
 constexpr double kLowestEpoch = 2000000;
 constexpr double kHighestEpoch = 2600000;
 constexpr double kShortestPeriod = 0.5;
-constexpr double kLongestPeriod = 10;
+constexpr double kLongestPeriod = 20; // beta Lyr's 12.9 days with room
 
 // The uncertainty of the current elements: 15 minutes within 2015-2030, and one minute more for
 // every year (of 365.25 days) outside that window. A plain, stated model, not a propagation of the
@@ -78,11 +79,43 @@ double nearestCurrentMinimumJd(double jdUtc)
     return geocentricFromHeliocentric(current.epoch + cycles * current.period);
 }
 
+bool isAlgol(const Star &star)
+{
+    return &star == &algolStar();
+}
+
+// Half a unit of the last decimal of a number as its shortest text writes it.
+double halfLastDecimal(double value)
+{
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    const std::string_view written(text, error == std::errc() ? std::size_t(end - text) : 0);
+    const std::size_t point = written.find('.');
+    const int decimals = point == std::string_view::npos ? 0 : int(written.size() - point - 1);
+    return 0.5 * std::pow(10.0, -decimals);
+}
+
+// What the period of the star's catalogue elements is worth, days (statedPeriodErrorDays).
+double cataloguePeriodErrorDays(const Star &star)
+{
+    if (!isAlgol(star))
+        return halfLastDecimal(star.elements.period);
+    const ElementSet current = currentElements();
+    const double currentCycles =
+        (startOfYearJd(kLastCheckedYear + 1) - current.elements.epoch) / current.elements.period;
+    return kCheckedUncertaintyMinutes / ephemeris::kMinutesPerDay / currentCycles;
+}
+
 } // namespace
+
+ElementSet catalogueElements(const Star &star)
+{
+    return {ElementSetKind::Current, star.elements, star.reference, {}, 0, &star};
+}
 
 ElementSet currentElements()
 {
-    return {ElementSetKind::Current, {2455528.105, 2.867326}, TimeReference::Heliocentric, {}, 0};
+    return catalogueElements(algolStar());
 }
 
 ElementSet classicElements()
@@ -93,25 +126,25 @@ ElementSet classicElements()
             epochCycle};
 }
 
-ElementSet cycleReference()
+ElementSet cycleReference(const Star &star)
 {
-    return currentElements();
+    return catalogueElements(star);
 }
 
-long long referenceCycleOf(double epoch, TimeReference reference)
+long long referenceCycleOf(double epoch, TimeReference reference, const Star &star)
 {
-    const ElementSet numbering = cycleReference();
+    const ElementSet numbering = cycleReference(star);
     const double heliocentric =
-        reference == TimeReference::Heliocentric ? epoch : heliocentricFromGeocentric(epoch);
+        reference == TimeReference::Heliocentric ? epoch : heliocentricFromGeocentric(epoch, star);
     return std::llround((heliocentric - numbering.elements.epoch) / numbering.elements.period);
 }
 
-std::optional<ElementSet> parseElementSet(std::string_view text)
+std::optional<ElementSet> parseElementSet(std::string_view text, const Star &star)
 {
     if (text == "current")
-        return currentElements();
+        return catalogueElements(star);
     if (text == "classic")
-        return classicElements();
+        return isAlgol(star) ? std::optional(classicElements()) : std::nullopt;
 
     const std::vector<std::string_view> parts = splitAtColons(text);
     if (parts.size() < 2 || parts.size() > 3)
@@ -130,7 +163,7 @@ std::optional<ElementSet> parseElementSet(std::string_view text)
             return std::nullopt;
     }
     return ElementSet{ElementSetKind::Custom, {*epoch, *period}, reference, {},
-                      referenceCycleOf(*epoch, reference)};
+                      referenceCycleOf(*epoch, reference, star), &star};
 }
 
 double propagatedErrorDays(const FitStatistics &fit, double cycle)
@@ -143,21 +176,17 @@ double propagatedErrorDays(const FitStatistics &fit, double cycle)
 
 double statedPeriodErrorDays(const ElementSet &set)
 {
-    const ElementSet current = currentElements();
-    const double currentCycles =
-        (startOfYearJd(kLastCheckedYear + 1) - current.elements.epoch) / current.elements.period;
-    const double currentError =
-        kCheckedUncertaintyMinutes / ephemeris::kMinutesPerDay / currentCycles;
+    const double catalogueError = cataloguePeriodErrorDays(*set.star);
     switch (set.kind) {
     case ElementSetKind::Current:
-        return currentError;
+        return catalogueError;
     case ElementSetKind::Fitted:
-        return set.fit.periodErrorDays > 0 ? set.fit.periodErrorDays : currentError;
+        return set.fit.periodErrorDays > 0 ? set.fit.periodErrorDays : catalogueError;
     case ElementSetKind::Classic:
     case ElementSetKind::Custom:
         break;
     }
-    return std::fabs(set.elements.period - current.elements.period) + currentError;
+    return std::fabs(set.elements.period - set.star->elements.period) + catalogueError;
 }
 
 std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
@@ -167,6 +196,8 @@ std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
     double minutes = 0;
     switch (set.kind) {
     case ElementSetKind::Current:
+        if (!isAlgol(*set.star))
+            return std::nullopt;
         minutes = currentUncertaintyMinutes(jdUtc);
         break;
     case ElementSetKind::Classic:
@@ -186,7 +217,7 @@ std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc)
 
 bool isExtrapolated(const ElementSet &set, double jdUtc)
 {
-    return set.kind == ElementSetKind::Current
+    return set.kind == ElementSetKind::Current && isAlgol(*set.star)
         && (jdUtc < startOfYearJd(kFirstSupportedYear)
             || jdUtc >= startOfYearJd(kLastSupportedYear + 1));
 }

@@ -8,6 +8,12 @@
 
 namespace sky {
 
+struct Star;
+
+// Algol's row of the star catalogue (starcatalogue.h): the star of every function that is given
+// none.
+const Star &algolStar();
+
 // What the epoch and the predicted minima of an element set are counted in: Julian Days of the
 // instant seen at the Earth's centre, or heliocentric Julian Days (the instant the light would
 // reach the Sun). Both on UTC.
@@ -38,28 +44,35 @@ struct ElementSet
     ephemeris::Elements elements;
     TimeReference reference = TimeReference::Heliocentric;
     FitStatistics fit; // of Fitted elements only
-    // The cycle of the epoch in the numbering of cycleReference(): a minimum's E is its own count
-    // of periods from the epoch plus this, so that one eclipse has one E whatever the elements.
+    // The cycle of the epoch in the numbering of cycleReference(*star): a minimum's E is its own
+    // count of periods from the epoch plus this, so that one eclipse has one E whatever the
+    // elements.
     long long epochCycle = 0;
+    // The star whose minima they predict, a row of the catalogue.
+    const Star *star = &algolStar();
 };
 
-// Min I = HJD 2455528.105 + 2.867326 E (the O-C gateway's linear elements for beta Persei).
+// The star's elements in the catalogue, of the kind Current: for Algol, Min I = HJD 2455528.105 +
+// 2.867326 E (the O-C gateway's linear elements for beta Persei).
+ElementSet catalogueElements(const Star &star);
+// Algol's catalogue elements.
 ElementSet currentElements();
-// The main window's elements, JD 2441598.608 + 2.867315 E, used as they are (no correction);
-// their epoch is E = -4858.
+// The main window's elements of Algol, JD 2441598.608 + 2.867315 E, used as they are (no
+// correction); their epoch is E = -4858.
 ElementSet classicElements();
 
-// The elements whose epoch is E = 0 for every set: the current elements.
-ElementSet cycleReference();
-// The cycle of cycleReference()'s minimum nearest an epoch given in the reference (HJD or JD on
-// UTC): the epochCycle of elements that count their own cycles from it. The epoch must lie
+// The elements whose epoch is E = 0 for every set of the star: its catalogue elements.
+ElementSet cycleReference(const Star &star = algolStar());
+// The cycle of the star's cycleReference() minimum nearest an epoch given in the reference (HJD or
+// JD on UTC): the epochCycle of elements that count their own cycles from it. The epoch must lie
 // between JD 2000000 and 2600000.
-long long referenceCycleOf(double epoch, TimeReference reference);
+long long referenceCycleOf(double epoch, TimeReference reference, const Star &star = algolStar());
 
-// "current", "classic" or "EPOCH:PERIOD[:hjd|jd]" (decimal numbers with "."; heliocentric when the
-// suffix is left out). The epoch must lie between JD 2000000 and 2600000 and the period between
-// 0.5 and 10 days. Empty on anything else.
-std::optional<ElementSet> parseElementSet(std::string_view text);
+// "current" (the star's catalogue elements), "classic" (Algol's only) or "EPOCH:PERIOD[:hjd|jd]"
+// (decimal numbers with "."; heliocentric when the suffix is left out), of the star. The epoch
+// must lie between JD 2000000 and 2600000 and the period between 0.5 and 20 days. Empty on
+// anything else.
+std::optional<ElementSet> parseElementSet(std::string_view text, const Star &star = algolStar());
 
 // The standard error of the minimum of cycle E that fitted elements predict, propagated from the
 // fit, days: sigma(E)^2 = sigma_epoch^2 + 2 E cov(epoch, period) + E^2 sigma_period^2, E counted
@@ -67,20 +80,23 @@ std::optional<ElementSet> parseElementSet(std::string_view text);
 double propagatedErrorDays(const FitStatistics &fit, double cycle);
 
 // What the period of a set is worth when a fit keeps it (timings of less than a season), days:
-// - current: their 15 minutes of 2015-2030 spread over the cycles from their epoch to the end of
-//   2030 (4.07e-6 day);
-// - fitted: their own period error (the current elements' figure when that is 0);
-// - classic and custom: how far their period is from the current one, plus that figure.
+// - Algol's current elements: their 15 minutes of 2015-2030 spread over the cycles from their
+//   epoch to the end of 2030 (4.07e-6 day);
+// - another star's catalogue elements, for which no uncertainty is published: half the last
+//   decimal of the period as the catalogue gives it (5e-8 day for 3.9529478), all it states;
+// - fitted: their own period error (the star's catalogue figure when that is 0);
+// - classic and custom: how far their period is from the catalogue's, plus that figure.
 double statedPeriodErrorDays(const ElementSet &set);
 
-// How far a predicted minimum at jdUtc may be from the real one, in minutes: 15 for the current
-// elements within 2015-2030, growing outside; for the classic elements their distance from the
-// current prediction plus that; for fitted elements the propagated error of the nearest minimum
-// (beside which the scatter of Algol's own timings, fit.rmsDays, also counts). Empty for custom
-// elements (unknown) and when it is not a finite number.
+// How far a predicted minimum at jdUtc may be from the real one, in minutes: 15 for Algol's
+// current elements within 2015-2030, growing outside; for the classic elements their distance from
+// the current prediction plus that; for fitted elements the propagated error of the nearest
+// minimum (beside which the scatter of the star's own timings, fit.rmsDays, also counts). Empty
+// for another star's catalogue elements (no source publishes one: elementsYear says whose they
+// are), for custom elements (unknown) and when it is not a finite number.
 std::optional<double> uncertaintyMinutes(const ElementSet &set, double jdUtc);
 
-// Whether the current elements are used outside 2000-2040, where they are extrapolated.
+// Whether Algol's current elements are used outside 2000-2040, where they are extrapolated.
 bool isExtrapolated(const ElementSet &set, double jdUtc);
 
 } // namespace sky

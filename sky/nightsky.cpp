@@ -2,6 +2,7 @@
 
 #include "eclipsemodel.h"
 #include "positions.h"
+#include "starcatalogue.h"
 
 #include <erfam.h>
 
@@ -9,6 +10,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace sky {
 
@@ -47,6 +50,101 @@ double sinAltitude(double phi, double declination, double hourAngle)
 {
     return std::sin(phi) * std::sin(declination)
         + std::cos(phi) * std::cos(declination) * std::cos(hourAngle);
+}
+
+// How far from an instant where a body crosses its altitude, in minutes, the minutes are tested one
+// by one: far more than the error of that instant (under a millionth of a minute), so that the
+// test changes nowhere else.
+constexpr int kCrossingReachMinutes = 2;
+// Closer than this to the meridian's altitude, a crossing is taken as the meridian itself: the
+// arc cosine is then ill-conditioned.
+constexpr double kTangentCosine = 1e-6;
+// Nearer the pole than this (cos(latitude) cos(declination)), the altitude hardly turns and
+// rounding may change the test anywhere: every minute is tested.
+constexpr double kSmallestTurn = 1e-9;
+
+// The days from a minimum to the middle of minute i of a window of that many minutes.
+double minuteDays(int i, int minutes)
+{
+    return (i + 0.5 - minutes / 2.0) / kMinutesPerDay;
+}
+
+// One body's condition over a window: the sine of its altitude at least (or at most) a bound, its
+// hour angle turning at a rate from its place at the minimum.
+struct AltitudeTest
+{
+    double phi;
+    Equatorial place;
+    double turnPerDay;
+    double bound;
+    bool atLeast;
+
+    bool holds(int i, int minutes) const
+    {
+        const double sine =
+            sinAltitude(phi, place.declination, place.hourAngle + turnPerDay * minuteDays(i, minutes));
+        return atLeast ? sine >= bound : sine <= bound;
+    }
+
+    // The minutes within kCrossingReachMinutes of an instant where the altitude crosses the bound
+    // (the hour angles +-acos of c below, or the meridian when c is near +-1); false when the
+    // crossings cannot be trusted.
+    bool markCrossings(int minutes, std::vector<int> *marks) const
+    {
+        const double turn = std::cos(phi) * std::cos(place.declination);
+        const double c = (bound - std::sin(phi) * std::sin(place.declination)) / turn;
+        if (!(std::fabs(turn) >= kSmallestTurn) || std::isnan(c))
+            return false;
+        std::array<double, 2> angles{};
+        std::size_t count = 0;
+        if (std::fabs(c) < 1 - kTangentCosine) {
+            angles = {std::acos(c), -std::acos(c)};
+            count = 2;
+        } else if (std::fabs(c) <= 1 + kTangentCosine) {
+            angles[0] = c > 0 ? 0 : ERFA_DPI;
+            count = 1;
+        }
+        const double reach = turnPerDay * kCrossingReachMinutes / kMinutesPerDay;
+        const double first = place.hourAngle + turnPerDay * minuteDays(0, minutes) - reach;
+        const double last = place.hourAngle + turnPerDay * minuteDays(minutes - 1, minutes) + reach;
+        for (std::size_t n = 0; n < count; ++n) {
+            for (double k = std::ceil((first - angles[n]) / (2 * ERFA_DPI));
+                 angles[n] + 2 * ERFA_DPI * k <= last; ++k) {
+                const double at = (angles[n] + 2 * ERFA_DPI * k - place.hourAngle) / turnPerDay
+                        * kMinutesPerDay + minutes / 2.0 - 0.5;
+                const int from = std::max(0, int(std::floor(at)) - kCrossingReachMinutes);
+                const int to = std::min(minutes - 1, int(std::ceil(at)) + kCrossingReachMinutes);
+                for (int i = from; i <= to; ++i)
+                    marks->push_back(i);
+            }
+        }
+        return true;
+    }
+};
+
+// The tests of the star and the Sun over a window, from the sky at its middle.
+struct WindowTests
+{
+    AltitudeTest star;
+    AltitudeTest sun;
+    int minutes;
+
+    bool bothHold(int i) const { return star.holds(i, minutes) && sun.holds(i, minutes); }
+};
+
+std::optional<WindowTests> windowTests(const Site &site, const SkyAtInstant &atMinimum,
+                                       const Conditions &conditions, double windowHours)
+{
+    if (!isValidSite(site) || std::isnan(atMinimum.algol.altitudeDeg)
+        || std::isnan(atMinimum.sun.altitudeDeg) || !(windowHours >= 0 && windowHours <= 24))
+        return std::nullopt;
+    const double phi = site.latitudeDeg * ERFA_DD2R;
+    return WindowTests{
+        {phi, equatorialOf(atMinimum.algol, phi), kSiderealTurnPerDay,
+         std::sin(conditions.minAlgolAltitudeDeg * ERFA_DD2R), true},
+        {phi, equatorialOf(atMinimum.sun, phi), kSolarTurnPerDay,
+         std::sin(conditions.maxSunAltitudeDeg * ERFA_DD2R), false},
+        int(std::lround(windowHours * 60))};
 }
 
 double magnitudeAt(double jdUtc, double minimumJdUtc, double periodDays)
@@ -95,27 +193,46 @@ std::pair<double, double> magnitudeRange(double jdUtc, double minimumJdUtc, doub
 
 } // namespace
 
-double watchableHours(const Site &site, const SkyAtInstant &atMinimum,
-                      const Conditions &conditions)
+double watchWindowHours(const Star &star)
 {
-    if (!isValidSite(site) || std::isnan(atMinimum.algol.altitudeDeg)
-        || std::isnan(atMinimum.sun.altitudeDeg))
+    return star.primaryEclipseHours ? *star.primaryEclipseHours * 5 / 8
+                                    : kWatchWindowWithoutDurationHours;
+}
+
+double watchableHoursByMinute(const Site &site, const SkyAtInstant &atMinimum,
+                              const Conditions &conditions, double windowHours)
+{
+    const std::optional<WindowTests> tests = windowTests(site, atMinimum, conditions, windowHours);
+    if (!tests)
         return std::numeric_limits<double>::quiet_NaN();
-    const double phi = site.latitudeDeg * ERFA_DD2R;
-    const Equatorial algol = equatorialOf(atMinimum.algol, phi);
-    const Equatorial sun = equatorialOf(atMinimum.sun, phi);
-    const double lowestAlgol = std::sin(conditions.minAlgolAltitudeDeg * ERFA_DD2R);
-    const double highestSun = std::sin(conditions.maxSunAltitudeDeg * ERFA_DD2R);
-    // The middle of each minute of the window.
-    const int minutes = int(kWatchWindowHours * 60);
     int watchable = 0;
-    for (int i = 0; i < minutes; ++i) {
-        const double days = (i + 0.5 - minutes / 2.0) / kMinutesPerDay;
-        if (sinAltitude(phi, algol.declination, algol.hourAngle + kSiderealTurnPerDay * days)
-                >= lowestAlgol
-            && sinAltitude(phi, sun.declination, sun.hourAngle + kSolarTurnPerDay * days)
-                <= highestSun)
+    for (int i = 0; i < tests->minutes; ++i)
+        watchable += tests->bothHold(i);
+    return watchable / 60.0;
+}
+
+double watchableHours(const Site &site, const SkyAtInstant &atMinimum,
+                      const Conditions &conditions, double windowHours)
+{
+    const std::optional<WindowTests> tests = windowTests(site, atMinimum, conditions, windowHours);
+    if (!tests)
+        return std::numeric_limits<double>::quiet_NaN();
+    const int minutes = tests->minutes;
+    std::vector<int> marks;
+    if (!tests->star.markCrossings(minutes, &marks) || !tests->sun.markCrossings(minutes, &marks))
+        return watchableHoursByMinute(site, atMinimum, conditions, windowHours);
+    std::sort(marks.begin(), marks.end());
+    marks.erase(std::unique(marks.begin(), marks.end()), marks.end());
+    marks.push_back(minutes); // the end of the last stretch
+    // Between the marked minutes neither test changes: one minute tells the whole stretch.
+    int watchable = 0;
+    int next = 0;
+    for (const int mark : marks) {
+        if (mark > next && tests->bothHold(next))
+            watchable += mark - next;
+        if (mark < minutes && tests->bothHold(mark))
             ++watchable;
+        next = mark + 1;
     }
     return watchable / 60.0;
 }

@@ -11,17 +11,30 @@
 
 namespace sky {
 
-// A timing needs the light curve on both sides of the minimum: the hours from three before to
-// three after it are those that count.
+// A timing needs the light curve on both sides of the minimum, where it changes fastest: the
+// central five eighths of the eclipse, from 5/16 D before the minimum to 5/16 D after it, where
+// the star is fainter than a fifth of the eclipse's depth below its maximum (0.21 in the shape of
+// timing/eclipseprofile.h). For Algol's 9.6-hour eclipse, 6 hours.
 inline constexpr double kWatchWindowHours = 6;
+// A star without D (beta Lyr, whose light never stops changing) has no eclipse to centre on: its
+// minimum is so broad that a night around it is what counts.
+inline constexpr double kWatchWindowWithoutDurationHours = 12;
+// The hours around the star's minima that count: 5/8 D, or the above without D.
+double watchWindowHours(const Star &star);
 
-// How many of the kWatchWindowHours centred on a minimum are watchable at the site, in hours, to
-// the minute: Algol at least minAlgolAltitudeDeg high and the Sun at most maxSunAltitudeDeg.
-// From the sky at the minimum alone: Algol's and the Sun's declinations are taken as fixed over
-// these hours (the Sun's moves by 0.05 degree at most) and their hour angles as turning at the
-// sidereal and the solar rate. NaN when the sky is not a real place (NaN altitudes).
+// How many of the windowHours centred on a minimum are watchable at the site, in hours, to the
+// minute: the star at least minAlgolAltitudeDeg high and the Sun at most maxSunAltitudeDeg, at
+// the middle of each minute. From the sky at the minimum alone: the star's and the Sun's
+// declinations are taken as fixed over these hours (the Sun's moves by 0.05 degree at most) and
+// their hour angles as turning at the sidereal and the solar rate. NaN when the sky is not a real
+// place (NaN altitudes) or the window is not from 0 to 24 hours. The minutes are tested one by one
+// only near the instants where the star or the Sun crosses its altitude, found from the hour angle
+// of that altitude; the result is watchableHoursByMinute's to the bit.
 double watchableHours(const Site &site, const SkyAtInstant &atMinimum,
-                      const Conditions &conditions);
+                      const Conditions &conditions, double windowHours = kWatchWindowHours);
+// The same, every minute of the window tested: the slow, obvious reference.
+double watchableHoursByMinute(const Site &site, const SkyAtInstant &atMinimum,
+                              const Conditions &conditions, double windowHours = kWatchWindowHours);
 
 // The state of the sky from the Sun's geometric altitude: day down to -0.833 degree (sunset for
 // the Sun's upper limb with the usual refraction), then civil, nautical and astronomical twilight

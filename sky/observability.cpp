@@ -2,6 +2,7 @@
 
 #include "heliocentric.h"
 #include "minima.h"
+#include "starcatalogue.h"
 #include "timetypes.h"
 
 #include <erfam.h>
@@ -13,7 +14,7 @@ namespace sky {
 
 namespace {
 
-// Wider than the light-time (at most 0.0054 day for Algol), so that every heliocentric minimum
+// Wider than the light-time (at most 0.0058 day for any star), so that every heliocentric minimum
 // seen inside the period is searched.
 constexpr double kHeliocentricMarginDays = 0.01;
 
@@ -21,18 +22,20 @@ constexpr double kHeliocentricMarginDays = 0.01;
 constexpr double kMostMinima = 100000;
 
 // The minimum of the set's own cycle, numbered as cycleReference() numbers it.
-PredictedMinimum predicted(const ElementSet &set, long long cycle, double jdUtc,
+PredictedMinimum predicted(const ElementSet &set, long long cycle, bool secondary, double jdUtc,
                            const std::optional<Site> &site, const Conditions &conditions,
-                           const EarthState &earth)
+                           const EarthState &earth, const MoonWhen &moonWhen)
 {
     PredictedMinimum minimum;
     minimum.cycle = cycle + set.epochCycle;
     minimum.jdUtc = jdUtc;
+    minimum.star = set.star;
+    minimum.secondary = secondary;
     minimum.uncertaintyMinutes = uncertaintyMinutes(set, jdUtc);
     if (set.kind == ElementSetKind::Fitted && set.fit.rmsDays)
         minimum.scatterMinutes = *set.fit.rmsDays * ephemeris::kMinutesPerDay;
     if (site) {
-        minimum.sky = skyAt(*site, jdUtc, earth);
+        minimum.sky = skyAt(*site, jdUtc, earth, *set.star, moonWhen);
         minimum.algolHighEnough = minimum.sky->algol.altitudeDeg >= conditions.minAlgolAltitudeDeg;
         minimum.skyDarkEnough = minimum.sky->sun.altitudeDeg <= conditions.maxSunAltitudeDeg;
     }
@@ -56,7 +59,8 @@ double sunLowestAltitudeDeg(const Site &site, const Horizontal &sun)
 
 std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJdUtc,
                                             double toJdUtc, const std::optional<Site> &site,
-                                            const Conditions &conditions)
+                                            const Conditions &conditions,
+                                            const PredictionOptions &options)
 {
     if (!std::isfinite(fromJdUtc) || !std::isfinite(toJdUtc) || !(fromJdUtc < toJdUtc)
         || toJdUtc - fromJdUtc > kLongestPredictionDays || (site && !isValidSite(*site)))
@@ -75,27 +79,42 @@ std::vector<PredictedMinimum> predictMinima(const ElementSet &set, double fromJd
     if (!first)
         return {};
 
+    const std::optional<double> secondaryPhase =
+        options.secondaries && !stepped ? listedSecondaryPhase(*set.star) : std::nullopt;
+    const MoonWhen moonWhen = options.moonOfEveryMinimum
+        ? MoonWhen{}
+        : MoonWhen{conditions.minAlgolAltitudeDeg, conditions.maxSunAltitudeDeg};
+
     std::vector<PredictedMinimum> minima;
-    for (long long k = 0;; ++k) {
-        // Each minimum from the first one, never from an accumulated sum.
-        const double instant = stepped ? first->instant + static_cast<double>(k) * period
-                                       : ephemeris::linearMinimum(first->cycle + k, set.elements);
-        if (!(instant <= toJdUtc + margin))
-            break;
+    // The minimum at the instant of the elements, when it is seen inside the period.
+    const auto add = [&](double instant, long long cycle, bool secondary) {
         // One Earth for the minimum, at the instant of the elements, moved on to the geocentric
         // instant for the positions.
         const TwoPartDate tt = terrestrialTimeFromUtc(instant);
         if (std::isnan(tt.whole))
-            continue;
+            return;
         EarthState earth = approximateEarthAt(tt);
         double jdUtc = instant;
         if (heliocentric) {
-            const double lightTimeDays = geocentricMinusHeliocentricDays(earth);
+            const double lightTimeDays = geocentricMinusHeliocentricDays(earth, *set.star);
             jdUtc += lightTimeDays;
             earth = movedOn(earth, lightTimeDays);
         }
         if (jdUtc > fromJdUtc && jdUtc <= toJdUtc)
-            minima.push_back(predicted(set, first->cycle + k, jdUtc, site, conditions, earth));
+            minima.push_back(predicted(set, cycle, secondary, jdUtc, site, conditions, earth, moonWhen));
+    };
+    // The secondary of the cycle before the first primary may lie inside the period too.
+    for (long long k = secondaryPhase ? -1 : 0;; ++k) {
+        // Each minimum from the first one, never from an accumulated sum.
+        const double instant = stepped ? first->instant + static_cast<double>(k) * period
+                                       : ephemeris::linearMinimum(first->cycle + k, set.elements);
+        const double secondaryInstant = secondaryPhase ? instant + *secondaryPhase * period : 0;
+        if (!(instant <= toJdUtc + margin) && !(secondaryPhase && secondaryInstant <= toJdUtc + margin))
+            break;
+        if (k >= 0 && instant <= toJdUtc + margin)
+            add(instant, first->cycle + k, false);
+        if (secondaryPhase && secondaryInstant <= toJdUtc + margin)
+            add(secondaryInstant, first->cycle + k, true);
     }
     return minima;
 }
@@ -108,7 +127,10 @@ NoneObservable whyNoneObservable(const std::vector<PredictedMinimum> &minima,
         return NoneObservable::NotNone;
     if (minima.empty())
         return NoneObservable::NoMinimum;
-    if (site && algolHighestAltitudeDeg(*site) < conditions.minAlgolAltitudeDeg)
+    const auto neverHighEnough = [&](const PredictedMinimum &minimum) {
+        return highestAltitudeDeg(*site, *minimum.star) < conditions.minAlgolAltitudeDeg;
+    };
+    if (site && std::all_of(minima.begin(), minima.end(), neverHighEnough))
         return NoneObservable::AlgolNeverHighEnough;
     const auto neverDark = [&](const PredictedMinimum &minimum) {
         return minimum.sky

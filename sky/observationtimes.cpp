@@ -17,7 +17,7 @@ namespace {
 constexpr int kIterations = 2;
 
 // What is added to a geocentric JD on UTC to reach the scale.
-double correctionDays(double jdUtc, DateScale to)
+double correctionDays(double jdUtc, DateScale to, const Star &star)
 {
     if (to == DateScale::JulianDayUtc)
         return 0;
@@ -28,19 +28,19 @@ double correctionDays(double jdUtc, DateScale to)
     // second.
     const EarthState earth = earthAt(tt);
     if (to == DateScale::HeliocentricUtc)
-        return lightDaysTowardsAlgol(earth.heliocentric[0]);
+        return lightDaysTowards(earth.heliocentric[0], star);
     const double ttMinusUtc = (tt.whole - jdUtc) + tt.fraction;
     const double ut = std::fmod(jdUtc + 0.5, 1.0); // fraction of the UT day, UT1 taken as UTC
     const double tdbMinusTt = eraDtdb(tt.whole, tt.fraction, ut, 0, 0, 0) / ERFA_DAYSEC;
-    return ttMinusUtc + tdbMinusTt + lightDaysTowardsAlgol(earth.barycentric[0]);
+    return ttMinusUtc + tdbMinusTt + lightDaysTowards(earth.barycentric[0], star);
 }
 
-double geocentricUtcOf(double date, DateScale from)
+double geocentricUtcOf(double date, DateScale from, const Star &star)
 {
     double jdUtc = date;
     if (from != DateScale::JulianDayUtc) {
         for (int i = 0; i < kIterations; ++i)
-            jdUtc = date - correctionDays(jdUtc, from);
+            jdUtc = date - correctionDays(jdUtc, from, star);
     }
     return jdUtc;
 }
@@ -53,12 +53,12 @@ DateScale dateScaleOf(TimeReference reference)
                                                     : DateScale::JulianDayUtc;
 }
 
-double convertDate(double date, DateScale from, DateScale to)
+double convertDate(double date, DateScale from, DateScale to, const Star &star)
 {
     if (from == to)
         return date;
-    const double jdUtc = geocentricUtcOf(date, from);
-    return jdUtc + correctionDays(jdUtc, to);
+    const double jdUtc = geocentricUtcOf(date, from, star);
+    return jdUtc + correctionDays(jdUtc, to, star);
 }
 
 } // namespace sky

@@ -1,6 +1,6 @@
 #include "positions.h"
 
-#include "algolplace.h"
+#include "starcatalogue.h"
 #include "timescales.h"
 
 #include <erfa.h>
@@ -121,17 +121,19 @@ Horizontal horizontalOfGeocentric(Vector geocentric, ObserverAtInstant &observer
     return horizontalOfTrueOfDate(ri, di, observer);
 }
 
-Horizontal algolIn(ObserverAtInstant &observer)
+// The star from its catalogue place, moved by its proper motion (and its parallax and radial
+// velocity, where the catalogue gives them) to the instant.
+Horizontal starIn(ObserverAtInstant &observer, const Star &star)
 {
-    const double declination = algol::kDeclinationDeg * ERFA_DD2R;
+    const double declination = star.declinationDeg * ERFA_DD2R;
     // eraAtciq wants the proper motion in right ascension itself, not times cos(delta).
     const double properMotionRa =
-        algol::kProperMotionRaCosDecMasPerYear * ERFA_DMAS2R / std::cos(declination);
+        star.properMotionRaCosDecMasPerYear * ERFA_DMAS2R / std::cos(declination);
     double ri = 0;
     double di = 0;
-    eraAtciq(algol::kRightAscensionDeg * ERFA_DD2R, declination, properMotionRa,
-             algol::kProperMotionDecMasPerYear * ERFA_DMAS2R, algol::kParallaxMas / 1000.0,
-             algol::kRadialVelocityKmPerS, &observer.astrom, &ri, &di);
+    eraAtciq(star.rightAscensionDeg * ERFA_DD2R, declination, properMotionRa,
+             star.properMotionDecMasPerYear * ERFA_DMAS2R, star.parallaxMas.value_or(0) / 1000.0,
+             star.radialVelocityKmPerS.value_or(0), &observer.astrom, &ri, &di);
     return horizontalOfTrueOfDate(ri, di, observer);
 }
 
@@ -165,33 +167,39 @@ Horizontal undefinedHorizontal()
 
 namespace {
 
-SkyAtInstant skyWith(const Site &site, double jdUtc, const EarthState *earth)
+SkyAtInstant skyWith(const Site &site, double jdUtc, const EarthState *earth, const Star &star,
+                     const MoonWhen &moonWhen)
 {
     std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, earth);
     if (!observer)
         return {undefinedHorizontal(), undefinedHorizontal(), undefinedHorizontal(), kNaN};
-    const Vector moon = moonGeocentric(observer->tt);
-    return {algolIn(*observer), horizontalOfGeocentric(observer->sunGeocentric, *observer),
-            horizontalOfGeocentric(moon, *observer),
-            illuminatedFraction(observer->sunGeocentric, moon)};
+    SkyAtInstant sky{starIn(*observer, star), horizontalOfGeocentric(observer->sunGeocentric, *observer),
+                     undefinedHorizontal(), kNaN};
+    if (sky.algol.altitudeDeg >= moonWhen.starAtLeastDeg && sky.sun.altitudeDeg <= moonWhen.sunAtMostDeg) {
+        const Vector moon = moonGeocentric(observer->tt);
+        sky.moon = horizontalOfGeocentric(moon, *observer);
+        sky.moonIlluminatedFraction = illuminatedFraction(observer->sunGeocentric, moon);
+    }
+    return sky;
 }
 
 } // namespace
 
-SkyAtInstant skyAt(const Site &site, double jdUtc)
+SkyAtInstant skyAt(const Site &site, double jdUtc, const Star &star)
 {
-    return skyWith(site, jdUtc, nullptr);
+    return skyWith(site, jdUtc, nullptr, star, {});
 }
 
-SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth)
+SkyAtInstant skyAt(const Site &site, double jdUtc, const EarthState &earth, const Star &star,
+                   const MoonWhen &moonWhen)
 {
-    return skyWith(site, jdUtc, &earth);
+    return skyWith(site, jdUtc, &earth, star, moonWhen);
 }
 
-Horizontal algolHorizontal(const Site &site, double jdUtc)
+Horizontal starHorizontal(const Site &site, double jdUtc, const Star &star)
 {
     std::optional<ObserverAtInstant> observer = observerAt(site, jdUtc, nullptr);
-    return observer ? algolIn(*observer) : undefinedHorizontal();
+    return observer ? starIn(*observer, star) : undefinedHorizontal();
 }
 
 double sunAltitudeDeg(const Site &site, double jdUtc)
@@ -219,13 +227,13 @@ double moonIlluminatedFraction(double jdUtc)
     return illuminatedFraction(sun, moonGeocentric(tt));
 }
 
-// 90 - |latitude - declination|, with Algol's J2000 declination: precession moves it by about
-// 0.1 degree in 30 years, nothing against the altitudes an observer asks for.
-double algolHighestAltitudeDeg(const Site &site)
+// 90 - |latitude - declination|, with the star's J2000 declination: precession moves it by at
+// most about 0.2 degree in 30 years, nothing against the altitudes an observer asks for.
+double highestAltitudeDeg(const Site &site, const Star &star)
 {
     if (!std::isfinite(site.latitudeDeg) || std::fabs(site.latitudeDeg) > 90)
         return kNaN;
-    return 90 - std::fabs(site.latitudeDeg - algol::kDeclinationDeg);
+    return 90 - std::fabs(site.latitudeDeg - star.declinationDeg);
 }
 
 } // namespace sky

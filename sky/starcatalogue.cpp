@@ -13,7 +13,7 @@ extern const std::string_view kStarCatalogueText;
 
 namespace {
 
-constexpr std::size_t kFields = 21;
+constexpr std::size_t kFields = 22;
 constexpr std::string_view kNone = "-";
 
 // Greek letters by their place in the alphabet from alpha, final sigma counted as sigma.
@@ -141,26 +141,29 @@ std::string starFromFields(const std::vector<std::string_view> &f, Star *star)
         return "the magnitudes are not a maximum and fainter minima";
     star->maximumMagnitude = maximum;
     star->primaryMinimumMagnitude = minimum;
-    if (!parseOptional(f[15], &star->primaryEclipseHours)
+    if (!parseOptional(f[15], &star->secondaryPhase)
+        || (star->secondaryPhase && !(*star->secondaryPhase > 0 && *star->secondaryPhase < 1)))
+        return "the phase of the secondary minimum is not a number between 0 and 1";
+    if (!parseOptional(f[16], &star->primaryEclipseHours)
         || (star->primaryEclipseHours && !(*star->primaryEclipseHours > 0)))
         return "the eclipse duration is not a positive number of hours";
-    if (!parse(f[16], &star->elements.epoch) || !parse(f[17], &star->elements.period)
+    if (!parse(f[17], &star->elements.epoch) || !parse(f[18], &star->elements.period)
         || !(star->elements.epoch > ephemeris::kMinimumValidJulianDay)
         || !(star->elements.period > 0))
         return "the elements are not an epoch and a positive period";
     if (star->primaryEclipseHours && !(*star->primaryEclipseHours / 24 < star->elements.period / 2))
         return "the eclipse lasts half the period or more";
-    if (f[18] == "HJD")
+    if (f[19] == "HJD")
         star->reference = TimeReference::Heliocentric;
-    else if (f[18] == "JD")
+    else if (f[19] == "JD")
         star->reference = TimeReference::Geocentric;
     else
         return "the time scale is neither HJD nor JD";
-    if (f[19].empty())
+    if (f[20].empty())
         return "no source of the elements";
-    star->elementsSource = f[19];
+    star->elementsSource = f[20];
     star->uncertaintyPublished = false;
-    star->note = f[20] == kNone ? std::string() : std::string(f[20]);
+    star->note = f[21] == kNone ? std::string() : std::string(f[21]);
     return {};
 }
 
@@ -307,6 +310,35 @@ const Star *findStar(std::string_view name)
             return &catalogue.stars[i];
     }
     return nullptr;
+}
+
+const Star &algolStar()
+{
+    static const Star &algol = *findStar("HR 936");
+    return algol;
+}
+
+std::optional<double> listedSecondaryPhase(const Star &star)
+{
+    if (!star.secondaryMinimumMagnitude
+        || !(*star.secondaryMinimumMagnitude - star.maximumMagnitude > kShallowestListedSecondary))
+        return std::nullopt;
+    return star.secondaryPhase;
+}
+
+std::optional<int> elementsYear(const Star &star)
+{
+    const std::string &source = star.elementsSource;
+    const auto isDigit = [&](std::size_t i) { return source[i] >= '0' && source[i] <= '9'; };
+    for (std::size_t i = 0; i + 4 <= source.size(); ++i) {
+        if (!(isDigit(i) && isDigit(i + 1) && isDigit(i + 2) && isDigit(i + 3))
+            || (i > 0 && isDigit(i - 1)) || (i + 4 < source.size() && isDigit(i + 4)))
+            continue;
+        const int year = std::stoi(source.substr(i, 4));
+        if (year >= 1800 && year <= 2100)
+            return year;
+    }
+    return std::nullopt;
 }
 
 std::vector<const Star *> nearestStars(std::string_view name, std::size_t count)

@@ -34,6 +34,10 @@ struct Star
     double maximumMagnitude = 0;
     double primaryMinimumMagnitude = 0;
     std::optional<double> secondaryMinimumMagnitude;
+    // Where the secondary minimum falls, as a fraction of the period after the primary: 0.5 for a
+    // circular orbit; none where there is no secondary or its phase changes (an eccentric orbit
+    // that turns).
+    std::optional<double> secondaryPhase;
     // D: the primary eclipse from first to last contact; none for a star without a flat maximum.
     std::optional<double> primaryEclipseHours;
     ephemeris::Elements elements;
@@ -61,6 +65,15 @@ std::string starNameKey(std::string_view name);
 // The catalogue's star of that name (designation, AAVSO name, other name, "HR 936", "HD 19356",
 // "HIP 14576"), in any spelling starNameKey equates; none when no star has it.
 const Star *findStar(std::string_view name);
+
+// The phase of the star's secondary minimum when it is worth listing: deeper than
+// kShallowestListedSecondary below the maximum and at a known phase; empty otherwise.
+inline constexpr double kShallowestListedSecondary = 0.1; // magnitudes
+std::optional<double> listedSecondaryPhase(const Star &star);
+
+// The year of the star's elements as their source names it ("valid to 2018-07", "Samus et al.
+// 2017"): the first four digits in it that make a year from 1800 to 2100; empty when none do.
+std::optional<int> elementsYear(const Star &star);
 
 // Up to count stars whose names are nearest to an unknown name (edit distance on the keys, at most
 // a third of the name's length, and at least 1), nearest first: for "did you mean β Per?".

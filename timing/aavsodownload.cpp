@@ -39,7 +39,7 @@ std::optional<DownloadColumns> downloadColumns(std::string_view header)
     return columns;
 }
 
-void readAavsoDownload(std::string_view text, ObservationFile &file)
+void readAavsoDownload(std::string_view text, ObservationFile &file, StarRows &stars)
 {
     Lines lines(text);
     std::string_view line;
@@ -64,7 +64,7 @@ void readAavsoDownload(std::string_view text, ObservationFile &file)
         }
         const std::optional<std::string_view> name =
             columns->star ? std::optional(field(columns->star)) : std::nullopt;
-        addRow(file, number,
+        addRow(file, stars, number,
                {name, field(columns->jd), field(columns->magnitude), field(columns->uncertainty),
                 sky::DateScale::JulianDayUtc, false, field(columns->observer),
                 field(columns->band)});

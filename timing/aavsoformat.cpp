@@ -85,7 +85,7 @@ std::optional<char> delimiterNamed(std::string_view name)
 
 } // namespace
 
-void readAavsoFormat(std::string_view text, ObservationFile &file)
+void readAavsoFormat(std::string_view text, ObservationFile &file, StarRows &stars)
 {
     const bool visual = file.format == FileFormat::AavsoVisual;
     Columns columns = fixedColumns(file.format);
@@ -135,7 +135,7 @@ void readAavsoFormat(std::string_view text, ObservationFile &file)
             file.problems.push_back({number, LineError::TooFewFields});
             continue;
         }
-        addRow(file, number,
+        addRow(file, stars, number,
                {fields[columns.name], fields[columns.date], fields[columns.magnitude],
                 field(columns.error), dateType.scale, dateType.excel, observer,
                 visual ? std::string_view("Vis.") : field(columns.filter)});

@@ -1,10 +1,12 @@
 #include "elementsfile.h"
 
 #include "observations.h"
+#include "starcatalogue.h"
 #include "textfields.h"
 #include "timingsfile.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -22,12 +24,46 @@ constexpr std::string_view kComment =
     "# the scatter of their residuals, which no linear elements remove (left out below three\n"
     "# timings: unknown).\n";
 
+// Another star's: its name in the first line, its catalogue elements in the fourth.
+constexpr std::string_view kStarComment =
+    "# Elements of the primary minima of %1, fitted by algol-minima fit:\n"
+    "# Min I = epoch + period * (E - epoch_cycle).\n"
+    "# epoch, period: days, with their standard errors and their correlation; epoch_cycle: E of the\n"
+    "# epoch, counted from the epoch of the star's elements in the program's catalogue (HJD %2,\n"
+    "# period %3) as every list counts it; scale: JD_UTC (seen from the Earth's centre) or HJD_UTC\n"
+    "# (heliocentric); timings: how many were fitted, first and last: the earliest and latest of\n"
+    "# them; rms_days: the scatter of their residuals, which no linear elements remove (left out\n"
+    "# below three timings: unknown); star: its AAVSO name.\n";
+
 enum Key { Epoch, EpochCycle, EpochError, Period, PeriodError, Correlation, Scale, Timings, First,
-           Last, Rms, kKeys };
+           Last, Rms, StarName, kKeys };
 constexpr std::array<std::string_view, kKeys> kNames{
     "epoch", "epoch_cycle", "epoch_error", "period", "period_error", "correlation", "scale",
-    "timings", "first", "last", "rms_days",
+    "timings", "first", "last", "rms_days", "star",
 };
+
+// The text with %1, %2 and %3 replaced.
+std::string filledIn(std::string_view text, const std::array<std::string, 3> &values)
+{
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
+            filled += values[std::size_t(text[i + 1] - '1')];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+// The shortest text of a number that reads back as itself.
+std::string shortestText(double value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
 
 struct Given
 {
@@ -64,7 +100,14 @@ std::string elementsFileText(const sky::ElementSet &fitted)
     };
     if (fit.rmsDays)
         values.emplace_back(Rms, fixedDecimals(*fit.rmsDays, 7));
-    std::string text(kComment);
+    const sky::Star &star = *fitted.star;
+    const bool algol = &star == &sky::algolStar();
+    if (!algol)
+        values.emplace_back(StarName, star.aavsoName);
+    std::string text = algol ? std::string(kComment)
+                             : filledIn(kStarComment, {star.designation + " (" + star.aavsoName + ")",
+                                                       shortestText(star.elements.epoch),
+                                                       shortestText(star.elements.period)});
     for (const auto &[key, value] : values)
         text += std::string(kNames[key]) + " = " + value + '\n';
     return text;
@@ -86,7 +129,7 @@ std::string_view elementsErrorText(ElementsError error)
     case ElementsError::DateOutOfRange:
         return "not between JD 2000000 and 2600000";
     case ElementsError::PeriodOutOfRange:
-        return "not between 0.5 and 10 days";
+        return "not between 0.5 and 20 days";
     case ElementsError::Negative:
         return "negative";
     case ElementsError::CorrelationOutOfRange:
@@ -97,6 +140,8 @@ std::string_view elementsErrorText(ElementsError error)
         return "a quarter of the period or more, which no longer tells one cycle from the next";
     case ElementsError::NotACycle:
         return "not a whole number from -1200000 to 1200000";
+    case ElementsError::UnknownStar:
+        return "not a star of the catalogue (algol-minima --stars)";
     }
     return {};
 }
@@ -138,7 +183,7 @@ std::optional<ElementsRefusal> refusalOf(const sky::ElementSet &fitted)
         return refusal(ElementsError::NotACycle, EpochCycle);
     if (!std::isfinite(period))
         return refusal(ElementsError::NotANumber, Period);
-    if (!(period >= 0.5 && period <= 10))
+    if (!(period >= 0.5 && period <= 20))
         return refusal(ElementsError::PeriodOutOfRange, Period);
     for (const auto &refused : {error(fit.epochErrorDays, EpochError),
                                 error(fit.periodErrorDays, PeriodError),
@@ -196,7 +241,7 @@ ElementsFile readElementsFile(std::string_view text)
                 return refused(refusal(ElementsError::Missing, Key(key)));
             continue;
         }
-        if (key == Scale)
+        if (key == Scale || key == StarName)
             continue;
         const std::optional<double> value = parseNumber(given[key]->value);
         if (!value)
@@ -213,6 +258,11 @@ ElementsFile readElementsFile(std::string_view text)
         return refused(refusal(ElementsError::NotACount, Timings));
 
     sky::ElementSet fitted;
+    if (given[StarName]) {
+        fitted.star = sky::findStar(given[StarName]->value);
+        if (!fitted.star)
+            return refused(refusal(ElementsError::UnknownStar, StarName));
+    }
     fitted.kind = sky::ElementSetKind::Fitted;
     fitted.reference = heliocentric ? sky::TimeReference::Heliocentric
                                     : sky::TimeReference::Geocentric;
@@ -230,7 +280,7 @@ ElementsFile readElementsFile(std::string_view text)
     if (given[EpochCycle])
         fitted.epochCycle = (long long)cycle;
     else if (isDate(fitted.elements.epoch))
-        fitted.epochCycle = sky::referenceCycleOf(fitted.elements.epoch, fitted.reference);
+        fitted.epochCycle = sky::referenceCycleOf(fitted.elements.epoch, fitted.reference, *fitted.star);
     if (const std::optional<ElementsRefusal> refusal = refusalOf(fitted))
         return refused(*refusal);
     return {fitted, {}};

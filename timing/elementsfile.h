@@ -2,8 +2,9 @@
 
 // The elements file that the fit writes and the predictions read: "key = value" lines, "#"
 // comments. epoch, period, epoch_error, period_error (days) and scale (JD_UTC or HJD_UTC) are
-// needed; epoch_cycle, correlation, timings, first, last and rms_days are read when present
-// (epoch_cycle otherwise from the epoch, rms_days unknown, the others 0).
+// needed; epoch_cycle, correlation, timings, first, last, rms_days and star are read when present
+// (epoch_cycle otherwise from the epoch, rms_days unknown, the others 0, the star Algol: a file of
+// Algol's elements has no star key).
 
 #include "elementsets.h"
 
@@ -29,6 +30,7 @@ enum class ElementsError {
     NotACount,
     QuarterPeriodOrMore,
     NotACycle,
+    UnknownStar,
 };
 
 // The reason as a short English text without a full stop, said of the key.
@@ -52,7 +54,7 @@ inline constexpr long long kLargestEpochCycle = 1200000;
 
 // Why fitted elements cannot be written and read back as an elements file, or nothing: a number
 // that is not finite, an epoch (or a first or last timing, unless 0) outside JD 2000000 to
-// 2600000, a period outside 0.5 to 10 days (as for any elements), a negative error or rms, or one
+// 2600000, a period outside 0.5 to 20 days (as for any elements), a negative error or rms, or one
 // of a quarter period or more, a correlation beyond -1 to 1, a negative count of timings, an
 // epoch cycle beyond kLargestEpochCycle. The refusal names the key; its line is 0.
 std::optional<ElementsRefusal> refusalOf(const sky::ElementSet &fitted);
@@ -66,7 +68,8 @@ struct ElementsFile
 // Keys in any case, blanks anywhere around them; unknown keys are left alone. Refused: a line
 // that is not a comment or "key = value", a key given twice, a value that is not a number, a
 // needed key missing, a scale other than JD_UTC or HJD_UTC, an epoch_cycle that is not a whole
-// number, a timings count that is not one, and whatever refusalOf refuses. Below three timings the
+// number, a timings count that is not one, a star that is none of the catalogue's
+// (sky::findStar), and whatever refusalOf refuses. Below three timings the
 // scatter is unknown, whatever rms_days says.
 ElementsFile readElementsFile(std::string_view text);
 

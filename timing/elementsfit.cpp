@@ -105,7 +105,8 @@ std::vector<TimingPoint> timingPointsOf(const std::vector<TimingRecord> &records
 {
     std::vector<TimingPoint> points;
     for (const TimingRecord &record : records)
-        points.push_back({sky::convertDate(record.minimum, record.scale, scale), record.errorDays});
+        points.push_back({sky::convertDate(record.minimum, record.scale, scale, *record.star),
+                          record.errorDays});
     return points;
 }
 
@@ -115,6 +116,7 @@ ElementsFit fitElements(std::span<const TimingPoint> timings, const sky::Element
     ElementsFit fit;
     fit.fitted.kind = sky::ElementSetKind::Fitted;
     fit.fitted.reference = start.reference;
+    fit.fitted.star = start.star;
     const std::size_t n = timings.size();
     std::vector<double> errors(n);
     std::vector<long long> cycles(n);

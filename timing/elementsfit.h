@@ -49,7 +49,7 @@ struct ElementsFit
 // A season: timings spanning less than this fit only the epoch.
 inline constexpr double kSeasonDays = 180;
 
-// Weighted least squares of T = epoch + period * E (weights 1 / sigma^2, each error at least
+// Timings of the start's star: weighted least squares of T = epoch + period * E (weights 1 / sigma^2, each error at least
 // kSmallestTimingErrorDays), E counted from the start's cycle nearest the weighted centre of the
 // timings; the errors of the elements are scaled by sqrt(reduced chi^2) when that is above 1.
 // Timings of less than a season (or one) fit the epoch alone: the period is the start's, its error

@@ -1,7 +1,9 @@
 #pragma once
 
 // The two ways of timing one eclipse from its points (times in days, in increasing order, and
-// their values): Kwee and van Woerden's folding, and a fit of Algol's eclipse template.
+// their values): Kwee and van Woerden's folding, and a fit of the star's eclipse template.
+
+#include "eclipseprofile.h"
 
 #include <optional>
 #include <span>
@@ -9,8 +11,34 @@
 
 namespace timing {
 
-// Why an eclipse could not be timed.
-enum class Untimed { OneSideMissing, TooFewPoints, GapAcrossMinimum, NoDip };
+// Why an eclipse could not be timed. NoTemplate: the template method was asked for a star whose
+// eclipses have no shape to fit (beta Lyr).
+enum class Untimed { OneSideMissing, TooFewPoints, GapAcrossMinimum, NoDip, NoTemplate };
+
+// The light curve that a star's eclipses are timed with: Algol's own model
+// (ephemeris/eclipsemodel.h), or another star's EclipseProfile.
+class EclipseCurve
+{
+public:
+    // Algol's model.
+    EclipseCurve() = default;
+    explicit EclipseCurve(const EclipseProfile &profile) : m_profile(profile) {}
+    // The star's: Algol's model for Algol, its profile for another; none for a star without one
+    // (beta Lyr, without D).
+    static std::optional<EclipseCurve> ofStar(const sky::Star &star);
+
+    // The magnitude at the given phase (fraction of the period since a primary minimum).
+    double magnitude(double phase) const;
+    // How far from the primary minimum the primary eclipse reaches, as a fraction of the period.
+    double primaryEclipseHalfWidth() const;
+
+private:
+    std::optional<EclipseProfile> m_profile; // none: Algol's model
+};
+
+// The half-width of the eclipses of a star without a curve, as a fraction of the period: its light
+// changes all the time, from the minimum to the maximum a quarter period later (beta Lyr).
+inline constexpr double kHalfWidthWithoutCurve = 0.25;
 
 struct KweeVanWoerdenSettings
 {
@@ -53,12 +81,12 @@ struct TemplateTiming
     double rms = 0;   // of the residuals, in the values' unit
 };
 
-// Least squares of y = offset + depth * shape((t - T0) / period), the shape being the eclipse of
-// ephemeris/eclipsemodel.h (in magnitudes, or turned into a flux dip), T0, offset and depth free;
-// the error from the covariance scaled by the residuals. The eclipse must be deeper than three
-// times its own error and hold two points on each side of T0 within the eclipse.
+// Least squares of y = offset + depth * shape((t - T0) / period), the shape being the curve's
+// eclipse (in magnitudes, or turned into a flux dip), T0, offset and depth free; the error from
+// the covariance scaled by the residuals. The eclipse must be deeper than three times its own
+// error and hold two points on each side of T0 within the eclipse.
 std::variant<TemplateTiming, Untimed> fitTemplate(std::span<const double> times,
                                                  std::span<const double> values, double period,
-                                                 bool flux);
+                                                 bool flux, const EclipseCurve &curve = {});
 
 } // namespace timing

@@ -1,6 +1,6 @@
 #include "minimumtiming.h"
 
-#include "eclipsemodel.h"
+#include "starcatalogue.h"
 #include "timetypes.h"
 
 #include <algorithm>
@@ -26,7 +26,7 @@ constexpr double kSideInHalfWidths = 0.1;
 constexpr double kFadeInNoises = 5;
 constexpr double kRiseInErrors = 3;
 constexpr int kFarPointsEachSide = 3;
-// More than any scale moves a time of Algol's: 8.4 minutes of light-time, 70 s of TT - UTC.
+// More than any scale moves a star's time: 8.4 minutes of light-time, 70 s of TT - UTC.
 constexpr double kLargestShiftDays = 15 / ephemeris::kMinutesPerDay;
 
 std::optional<long long> nearestCycle(double time, const ephemeris::Elements &elements)
@@ -84,7 +84,7 @@ double noiseOfSeries(const std::vector<double> &values)
 // must reach kFoldingSignal: on synthetic eclipses (tst_minimumtiming) Deeg's error is honest
 // from about that ratio, a quarter too small near 3 and ten times too small near 0.2.
 bool foldingSeesMinimum(const std::vector<double> &times, const std::vector<double> &values,
-                        double periodDays, std::optional<double> noise)
+                        double halfWidthDays, std::optional<double> noise)
 {
     std::vector<double> ordered = values;
     const auto percentile = [&](std::size_t twentieths) {
@@ -95,8 +95,7 @@ bool foldingSeesMinimum(const std::vector<double> &times, const std::vector<doub
     const double depth = percentile(19) - percentile(1);
     const double span = times.back() - times.front();
     const double step = span / double(times.size() - 1);
-    static const double halfWidth = eclipses::primaryEclipseHalfWidth();
-    const double branch = std::min(halfWidth * periodDays, span / 2);
+    const double branch = std::min(halfWidthDays, span / 2);
     const double change = depth * step / branch;
     const double pairs = double(times.size()) / 2;
     const double sigma = noise ? *noise : noiseOfSeries(values);
@@ -183,6 +182,8 @@ std::string_view untimedText(Untimed reason)
         return "a gap across the minimum";
     case Untimed::NoDip:
         return "no dip deeper than the noise";
+    case Untimed::NoTemplate:
+        return "the star has no eclipse template to fit";
     }
     return {};
 }
@@ -242,8 +243,13 @@ std::vector<Eclipse> splitIntoEclipses(const std::vector<Observation> &observati
     return eclipses;
 }
 
+double defaultWindowHours(const sky::Star &star)
+{
+    return star.primaryEclipseHours ? std::ceil(*star.primaryEclipseHours / 2) : 24;
+}
+
 EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &elements, bool flux,
-                          const TimingOptions &options)
+                          const TimingOptions &options, const std::optional<EclipseCurve> &curve)
 {
     EclipseTiming timing;
     timing.cycle = eclipse.cycle;
@@ -261,10 +267,13 @@ EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &ele
     timing.observers.erase(std::unique(timing.observers.begin(), timing.observers.end()),
                            timing.observers.end());
 
+    const double halfWidthDays =
+        (curve ? curve->primaryEclipseHalfWidth() : kHalfWidthWithoutCurve) * elements.period;
     timing.method = options.method;
     if (timing.method == Method::Auto)
-        timing.method = times.size() >= kFewestForKweeVanWoerden && !hasGap(times)
-                && foldingSeesMinimum(times, values, elements.period, options.noise)
+        timing.method = !curve
+                || (times.size() >= kFewestForKweeVanWoerden && !hasGap(times)
+                    && foldingSeesMinimum(times, values, halfWidthDays, options.noise))
             ? Method::KweeVanWoerden
             : Method::Template;
     double minimum = 0;
@@ -280,8 +289,11 @@ EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &ele
             minimum = kvw->minimum;
             error = kvw->error;
         }
+    } else if (!curve) {
+        timing.untimed = Untimed::NoTemplate;
+        return timing;
     } else {
-        const auto result = fitTemplate(times, values, elements.period, flux);
+        const auto result = fitTemplate(times, values, elements.period, flux, *curve);
         if (const auto *reason = std::get_if<Untimed>(&result)) {
             untimed = *reason;
         } else {
@@ -304,8 +316,6 @@ EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &ele
         timing.untimed = Untimed::GapAcrossMinimum;
         return timing;
     }
-    static const double halfWidth = eclipses::primaryEclipseHalfWidth();
-    const double halfWidthDays = halfWidth * elements.period;
     const double noise = options.noise ? *options.noise : noiseOfSeries(values);
     for (const int direction : {-1, +1}) {
         if (!sideSeen(times, values, flux, minimum, direction, halfWidthDays, noise)) {
@@ -332,6 +342,7 @@ TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet
 {
     TimingReport report;
     report.scale = sky::dateScaleOf(set.reference);
+    const std::optional<EclipseCurve> curve = EclipseCurve::ofStar(*set.star);
     const double windowDays = options.windowHours / ephemeris::kHoursPerDay;
     // Only the observations near a minimum are worth the conversion.
     std::vector<Observation> near;
@@ -339,16 +350,16 @@ TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet
         if (!cycleNear(o.time, set.elements, windowDays + kLargestShiftDays))
             continue;
         near.push_back(o);
-        near.back().time = sky::convertDate(o.time, o.scale, report.scale);
+        near.back().time = sky::convertDate(o.time, o.scale, report.scale, *set.star);
         near.back().scale = report.scale;
     }
     long long inEclipses = 0;
     for (const Eclipse &eclipse : splitIntoEclipses(near, set.elements, options.windowHours)) {
-        EclipseTiming timing = timeEclipse(eclipse, set.elements, file.flux, options);
+        EclipseTiming timing = timeEclipse(eclipse, set.elements, file.flux, options, curve);
         timing.cycle += set.epochCycle;
         if (!timing.untimed) {
             timing.minimumJdUtc = sky::convertDate(timing.minimum, report.scale,
-                                                   sky::DateScale::JulianDayUtc);
+                                                   sky::DateScale::JulianDayUtc, *set.star);
             if (!(timing.errorDays >= kSmallestTimingErrorDays))
                 timing.errorDays = kSmallestTimingErrorDays;
         }

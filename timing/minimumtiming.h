@@ -27,9 +27,14 @@ struct TimingOptions
 {
     Method method = Method::Auto;
     int folds = 5;                // Kwee and van Woerden's trial times: 3, 5 or 7
-    double windowHours = 5;       // about the predicted minimum; Algol's eclipse lasts 10 hours
+    double windowHours = 5;       // about the predicted minimum: Algol's defaultWindowHours
     std::optional<double> noise;  // one point's noise in the values' unit, for Kwee and van Woerden
 };
+
+// The window about a star's predicted minima in which its points are timed: half its eclipse D
+// rounded up to the hour (Algol: 5 of its 9.6 hours), or the longest, 24 hours, for a star without
+// D (beta Lyr, whose light changes all the time).
+double defaultWindowHours(const sky::Star &star);
 
 // The points of one eclipse in one band, in time order.
 struct Eclipse
@@ -68,14 +73,17 @@ struct EclipseTiming
 // the median step and over 30 minutes) whose foldings tell the minimum from the noise (given, or
 // estimated from the points' second differences): the light's change from one point to the next
 // g, over Z = N / 2 pairs, with sqrt(2 Z) g^2 eight times the noise's square at least; the
-// template otherwise. A minimum found in a gap of the points longer than an hour is not trusted.
-// Whatever the method, both sides of the minimum must be seen: each holds three points from half
-// an hour (a tenth of the eclipse's half-width) to the half-width from it, and the light of its
-// points within the eclipse rises away from the minimum by three times the error of that slope
-// at least; a series that only fades (or brightens) to one end, in which no minimum is found, has
-// one side missing too.
+// template otherwise, when there is a curve (else Kwee and van Woerden anyway). A minimum found in
+// a gap of the points longer than an hour is not trusted. Whatever the method, both sides of the
+// minimum must be seen: each holds three points from a tenth of the eclipse's half-width (half an
+// hour for Algol) to the half-width from it, and the light of its points within the eclipse rises
+// away from the minimum by three times the error of that slope at least; a series that only fades
+// (or brightens) to one end, in which no minimum is found, has one side missing too. The curve is
+// the star's (EclipseCurve::ofStar), Algol's by default; without one the half-width is
+// kHalfWidthWithoutCurve and the template cannot be fitted (NoTemplate).
 EclipseTiming timeEclipse(const Eclipse &eclipse, const ephemeris::Elements &elements, bool flux,
-                          const TimingOptions &options);
+                          const TimingOptions &options,
+                          const std::optional<EclipseCurve> &curve = EclipseCurve());
 
 struct TimingReport
 {
@@ -90,9 +98,10 @@ struct TimingReport
 // decimals of a day).
 inline constexpr double kSmallestTimingErrorDays = 1.0 / 86400;
 
-// The observations in the elements' scale, split and timed; minimumJdUtc filled in, each error at
-// least kSmallestTimingErrorDays, and the cycles numbered as the set numbers them (its own cycle
-// plus its epochCycle).
+// The observations in the elements' scale, split and timed with the curve of the set's star;
+// minimumJdUtc filled in, each error at least kSmallestTimingErrorDays, and the cycles numbered as
+// the set numbers them (its own cycle plus its epochCycle). The file's rows must be the set's
+// star's.
 TimingReport timeObservations(const ObservationFile &file, const sky::ElementSet &set,
                               const TimingOptions &options);
 

@@ -1,7 +1,7 @@
 #include "observations.h"
 
 #include "readerrows.h"
-#include "starnames.h"
+#include "starcatalogue.h"
 #include "textfields.h"
 #include "timetypes.h"
 
@@ -73,15 +73,29 @@ std::string_view lineErrorText(LineError error)
         return "the error is zero";
     case LineError::MissingColumns:
         return "no column for the time of minimum, its error or its scale";
+    case LineError::UnknownStar:
+        return "the star is not one of the catalogue's (algol-minima --stars)";
     }
     return {};
 }
 
 namespace detail {
 
-void addRow(ObservationFile &file, long long line, const RowFields &row)
+bool StarRows::keeps(std::string_view name)
 {
-    if (row.name && !isAlgolName(*row.name)) {
+    if (!m_looked || name != m_lastName) {
+        m_lastName = name;
+        m_lastStar = sky::findStar(name);
+        m_looked = true;
+    }
+    if (!m_chosen)
+        m_chosen = m_lastStar;
+    return m_lastStar && m_lastStar == m_chosen;
+}
+
+void addRow(ObservationFile &file, StarRows &stars, long long line, const RowFields &row)
+{
+    if (row.name && !stars.keeps(*row.name)) {
         ++file.otherStars;
         return;
     }
@@ -120,29 +134,31 @@ void addRow(ObservationFile &file, long long line, const RowFields &row)
 } // namespace detail
 
 ObservationFile readObservations(std::string_view text, std::string_view source,
-                                 const PlainColumns &plain)
+                                 const PlainColumns &plain, const sky::Star *star)
 {
     ObservationFile file;
     file.source = source;
+    detail::StarRows stars(star);
     switch (detect(text)) {
     case Detected::Extended:
         file.format = FileFormat::AavsoExtended;
-        detail::readAavsoFormat(text, file);
+        detail::readAavsoFormat(text, file, stars);
         break;
     case Detected::Visual:
         file.format = FileFormat::AavsoVisual;
-        detail::readAavsoFormat(text, file);
+        detail::readAavsoFormat(text, file, stars);
         break;
     case Detected::Download:
         file.format = FileFormat::AavsoDownload;
-        detail::readAavsoDownload(text, file);
+        detail::readAavsoDownload(text, file, stars);
         break;
     case Detected::Plain:
         file.format = FileFormat::PlainColumns;
         file.flux = plain.flux;
-        detail::readPlainColumns(text, plain, file);
+        detail::readPlainColumns(text, plain, file, stars);
         break;
     }
+    file.star = &stars.star();
     return file;
 }
 

@@ -18,7 +18,7 @@ inline constexpr double kLatestJd = 2600000;
 
 enum class FileFormat { AavsoExtended, AavsoVisual, AavsoDownload, PlainColumns };
 
-// One measurement of Algol. EXCEL dates are read as JD on UTC.
+// One measurement of a star. EXCEL dates are read as JD on UTC.
 struct Observation
 {
     double time = 0;
@@ -41,6 +41,7 @@ enum class LineError {
     UnknownScale,
     ZeroError,
     MissingColumns,
+    UnknownStar,
 };
 
 // The reason as a short English sentence without a full stop.
@@ -69,12 +70,16 @@ struct ObservationFile
     std::vector<LineProblem> problems;
     long long fainterThan = 0; // "<x" estimates, skipped: no measurement
     long long otherStars = 0;  // rows for another star, left out
+    const sky::Star *star = &sky::algolStar(); // the star whose rows were read
 };
 
 // The format is recognised from the text: a "#TYPE=EXTENDED" or "#TYPE=VISUAL" line before the
 // first row, a first row naming the JD and Magnitude columns (the download), plain columns
-// otherwise. Times must lie between kEarliestJd and kLatestJd.
+// otherwise. Times must lie between kEarliestJd and kLatestJd. The rows read are the star's; without
+// a star, those of the first star of the catalogue that a row names by any of its names
+// (sky::findStar: Algol, BET PER, LAM TAU, HD 25204...), Algol's when none does (and always in plain
+// columns, which name none). The rows of other stars are counted.
 ObservationFile readObservations(std::string_view text, std::string_view source,
-                                 const PlainColumns &plain = {});
+                                 const PlainColumns &plain = {}, const sky::Star *star = nullptr);
 
 } // namespace timing

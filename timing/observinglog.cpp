@@ -1,5 +1,7 @@
 #include "observinglog.h"
 
+#include "starcatalogue.h"
+
 #include "calendar.h"
 #include "textfields.h"
 #include "timetypes.h"
@@ -239,8 +241,10 @@ LogFile readLog(std::string_view text)
     return file;
 }
 
-std::string aavsoVisualText(const std::vector<LogEntry> &entries, const AavsoVisualHeader &header)
+std::string aavsoVisualText(const std::vector<LogEntry> &entries, const AavsoVisualHeader &header,
+                            const sky::Star &star)
 {
+    const std::string name = aavsoField(star.aavsoName);
     std::string text = "#TYPE=Visual\n#OBSCODE=" + aavsoField(header.observerCode) + "\n#SOFTWARE="
         + aavsoField(header.software) + "\n#DELIM=,\n#DATE=JD\n#OBSTYPE=Visual\n"
         + "#NAME,DATE,MAG,COMMENTCODE,COMP1,COMP2,CHART,NOTES\n";
@@ -251,7 +255,7 @@ std::string aavsoVisualText(const std::vector<LogEntry> &entries, const AavsoVis
         std::string notes = e.kind == EntryKind::Step ? e.estimate : std::string();
         if (!trimmed(e.note).empty())
             notes += (notes.empty() ? "" : "; ") + e.note;
-        text += "BET PER," + fixedDecimals(e.jdUtc, 4) + ','
+        text += name + ',' + fixedDecimals(e.jdUtc, 4) + ','
             + (e.kind == EntryKind::FainterThan ? "<" : "") + fixedDecimals(e.magnitude, 1) + ','
             + aavsoField(e.codes) + ',' + aavsoField(e.comp1) + ',' + aavsoField(e.comp2) + ',' + chart
             + ',' + aavsoField(notes, kLongestAavsoNote) + '\n';

@@ -64,12 +64,13 @@ struct AavsoVisualHeader
 };
 
 // The AAVSO Visual file of the observer's own estimates (imported points are not theirs to submit),
-// in the order given: Algol as BET PER, the JD to 4 decimals, the magnitude to 0.1 with "<" for
+// in the order given: the star by its AAVSO name (Algol as BET PER), the JD to 4 decimals, the magnitude to 0.1 with "<" for
 // fainter-than, "na" for an empty field. NOTES holds a step estimate as typed, then the note after
 // "; ". The delimiter is a comma, so a comma in a note is written as ";"; the format being ASCII,
 // Greek letters are written out ("del Per") and other characters beyond ASCII as "?", line ends and
 // tabs as blanks; NOTES is cut at the format's 100 characters.
-std::string aavsoVisualText(const std::vector<LogEntry> &entries, const AavsoVisualHeader &header);
+std::string aavsoVisualText(const std::vector<LogEntry> &entries, const AavsoVisualHeader &header,
+                            const sky::Star &star = sky::algolStar());
 
 // The points as observations of the timing: JD on UTC, fainter-than estimates left out; the
 // observer's estimates in the band "Vis." under the observer code given.

@@ -1,5 +1,5 @@
 // Plain columns: time, value and an optional error on each line, separated by blanks, tabs, ";"
-// or commas; "#" starts a comment. Further columns are left alone. Every row is Algol's.
+// or commas; "#" starts a comment. Further columns are left alone. Every row is the file's star's.
 // Where blanks, tabs or ";" separate the columns, a number with one comma between its digits has
 // a decimal comma, as a French spreadsheet writes "2461400,18231<TAB>2,088"; a line whose only
 // separators are commas has none.
@@ -56,7 +56,8 @@ std::vector<std::string> columnsOf(std::string_view line)
 
 } // namespace
 
-void readPlainColumns(std::string_view text, const PlainColumns &plain, ObservationFile &file)
+void readPlainColumns(std::string_view text, const PlainColumns &plain, ObservationFile &file,
+                      StarRows &stars)
 {
     Lines lines(text);
     std::string_view line;
@@ -69,7 +70,7 @@ void readPlainColumns(std::string_view text, const PlainColumns &plain, Observat
             file.problems.push_back({number, LineError::TooFewFields});
             continue;
         }
-        addRow(file, number,
+        addRow(file, stars, number,
                {std::nullopt, columns[0], columns[1], columns.size() > 2 ? columns[2] : "",
                 plain.scale, false, {}, {}});
     }

@@ -1,6 +1,7 @@
 #include "methods.h"
 
 #include "eclipsemodel.h"
+#include "starcatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -24,11 +25,14 @@ constexpr int kPointsEachSide = 2;
 class Shape
 {
 public:
-    Shape(double period, bool flux) : m_period(period), m_flux(flux) {}
+    Shape(double period, bool flux, const EclipseCurve &curve)
+        : m_period(period), m_flux(flux), m_curve(curve), m_maximum(curve.magnitude(0.25))
+    {
+    }
 
     double at(double t, double minimum) const
     {
-        const double fainter = eclipses::algolMagnitudeFast((t - minimum) / m_period) - m_maximum;
+        const double fainter = m_curve.magnitude((t - minimum) / m_period) - m_maximum;
         return m_flux ? 1 - std::pow(10.0, -0.4 * fainter) : fainter;
     }
     // d shape / d minimum.
@@ -41,7 +45,8 @@ public:
 private:
     double m_period;
     bool m_flux;
-    double m_maximum = eclipses::algolMagnitudeFast(0.25);
+    const EclipseCurve &m_curve;
+    double m_maximum;
 };
 
 struct LinearFit
@@ -88,15 +93,34 @@ std::optional<std::array<double, 2>> inverseDiagonal(const double m[3][3])
 
 } // namespace
 
+std::optional<EclipseCurve> EclipseCurve::ofStar(const sky::Star &star)
+{
+    if (&star == &sky::algolStar())
+        return EclipseCurve();
+    const std::optional<EclipseProfile> profile = EclipseProfile::ofStar(star);
+    return profile ? std::optional(EclipseCurve(*profile)) : std::nullopt;
+}
+
+double EclipseCurve::magnitude(double phase) const
+{
+    return m_profile ? m_profile->magnitude(phase) : eclipses::algolMagnitudeFast(phase);
+}
+
+double EclipseCurve::primaryEclipseHalfWidth() const
+{
+    static const double algol = eclipses::primaryEclipseHalfWidth();
+    return m_profile ? m_profile->primaryEclipseHalfWidth() : algol;
+}
+
 std::variant<TemplateTiming, Untimed> fitTemplate(std::span<const double> times,
                                                  std::span<const double> values, double period,
-                                                 bool flux)
+                                                 bool flux, const EclipseCurve &curve)
 {
     const std::size_t n = times.size();
     const double span = n > 0 ? times[n - 1] - times[0] : 0;
     if (n < kFewestPoints || !(span > 0))
         return Untimed::TooFewPoints;
-    const Shape shape(period, flux);
+    const Shape shape(period, flux, curve);
     const double sign = flux ? -1 : 1;
 
     double meanY = 0;
@@ -157,8 +181,7 @@ std::variant<TemplateTiming, Untimed> fitTemplate(std::span<const double> times,
         return Untimed::NoDip;
 
     int before = 0, after = 0;
-    static const double halfWidthInPhase = eclipses::primaryEclipseHalfWidth();
-    const double halfWidth = halfWidthInPhase * period;
+    const double halfWidth = curve.primaryEclipseHalfWidth() * period;
     for (const double t : times) {
         before += t < minimum && t > minimum - halfWidth;
         after += t > minimum && t < minimum + halfWidth;

@@ -1,5 +1,6 @@
 #include "timingsfile.h"
 
+#include "starcatalogue.h"
 #include "textfields.h"
 #include "timetypes.h"
 
@@ -22,8 +23,23 @@ constexpr std::string_view kComment =
     "# oc_days: O-C, the minimum less the elements' prediction\n"
     "# elements: current, classic or EPOCH:PERIOD:hjd|jd; observers: their codes, separated by\n"
     "#   spaces; band: the filter; source: the file of observations\n";
+// A file that holds another star's timings: each star counts its cycles from its own epoch.
+constexpr std::string_view kStarComment =
+    "# Times of minimum of eclipsing binaries, one a row, kept by algol-minima time --append.\n"
+    "# cycle: E, counted from the epoch of the star's elements in the program's catalogue\n"
+    "#   (algol-minima --stars) whatever the elements named in the elements column\n"
+    "# minimum: the time of minimum, a Julian Day in the scale: JD_UTC (seen from the Earth's\n"
+    "#   centre), HJD_UTC (heliocentric) or BJD_TDB (barycentric)\n"
+    "# error_days: its standard error; method: kvw (Kwee and van Woerden) or template\n"
+    "# points: N, the observations used; pairs: Z, the folded pairs of kvw (0 for template)\n"
+    "# oc_days: O-C, the minimum less the elements' prediction\n"
+    "# elements: current (the catalogue's), classic or EPOCH:PERIOD:hjd|jd; observers: their\n"
+    "#   codes, separated by spaces; band: the filter; source: the file of observations\n"
+    "# star: the star's AAVSO name; empty (or missing) for Algol (BET PER)\n";
 constexpr std::string_view kHeader =
     "cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source\n";
+constexpr std::string_view kStarHeader =
+    "cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source,star\n";
 constexpr int kDecimals = 7;
 constexpr double kSmallestError = 1e-7; // the last decimal, so that no error is written as 0
 
@@ -61,7 +77,8 @@ struct Columns
     double errorScale = 1; // to days
     std::optional<std::size_t> scale;
     std::optional<sky::DateScale> scaleOfTime; // from the time column's own name
-    std::optional<std::size_t> cycle, method, points, pairs, oc, elements, observers, band, source;
+    std::optional<std::size_t> cycle, method, points, pairs, oc, elements, observers, band, source,
+        star;
 };
 
 std::optional<Columns> columnsOf(const std::vector<std::string> &names)
@@ -89,6 +106,7 @@ std::optional<Columns> columnsOf(const std::vector<std::string> &names)
     columns.observers = columnNamed(names, {"observers"});
     columns.band = columnNamed(names, {"band"});
     columns.source = columnNamed(names, {"source"});
+    columns.star = columnNamed(names, {"star"});
     return columns;
 }
 
@@ -128,9 +146,10 @@ long long wholeNumber(std::string_view text)
 } // namespace
 
 TimingRecord recordOf(const EclipseTiming &timing, sky::DateScale scale,
-                      std::string_view elements, std::string_view source)
+                      std::string_view elements, std::string_view source, const sky::Star &star)
 {
     TimingRecord record;
+    record.star = &star;
     record.cycle = timing.cycle;
     record.minimum = timing.minimum;
     record.scale = scale;
@@ -160,12 +179,20 @@ std::string_view scaleName(sky::DateScale scale)
     return {};
 }
 
-std::string timingsFileText(const std::vector<TimingRecord> &records)
+bool needStarColumn(const std::vector<TimingRecord> &records)
 {
-    return std::string(kComment) + std::string(kHeader) + timingRows(records);
+    return std::any_of(records.begin(), records.end(),
+                       [](const TimingRecord &r) { return r.star != &sky::algolStar(); });
 }
 
-std::string timingRows(const std::vector<TimingRecord> &records)
+std::string timingsFileText(const std::vector<TimingRecord> &records)
+{
+    const bool starColumn = needStarColumn(records);
+    return std::string(starColumn ? kStarComment : kComment) + std::string(timingsHeader(starColumn))
+        + '\n' + timingRows(records, starColumn);
+}
+
+std::string timingRows(const std::vector<TimingRecord> &records, bool starColumn)
 {
     std::string text;
     for (const TimingRecord &r : records) {
@@ -173,23 +200,52 @@ std::string timingRows(const std::vector<TimingRecord> &records)
         text += std::string(scaleName(r.scale)) + ',' + fixed(std::max(r.errorDays, kSmallestError));
         text += ',' + field(r.method) + ',' + std::to_string(r.points) + ','
             + std::to_string(r.pairs) + ',' + fixed(r.ocDays) + ',' + field(r.elements) + ','
-            + field(r.observers) + ',' + field(r.band) + ',' + field(r.source) + '\n';
+            + field(r.observers) + ',' + field(r.band) + ',' + field(r.source);
+        if (starColumn)
+            text += ',' + field(r.star->aavsoName);
+        text += '\n';
     }
     return text;
 }
 
+std::string_view timingsHeader(bool starColumn)
+{
+    const std::string_view header = starColumn ? kStarHeader : kHeader;
+    return header.substr(0, header.size() - 1);
+}
+
 HeaderRow headerRowOf(std::string_view text)
 {
-    const std::string_view header = kHeader.substr(0, kHeader.size() - 1);
     Lines lines(text);
     std::string_view line;
     long long number = 0;
     while (lines.next(&line, &number)) {
         line = trimmed(line);
         if (!line.empty() && line[0] != '#')
-            return line == header ? HeaderRow::Own : HeaderRow::Other;
+            return line == timingsHeader(false) ? HeaderRow::Own
+                : line == timingsHeader(true)   ? HeaderRow::OwnWithStar
+                                                : HeaderRow::Other;
     }
     return HeaderRow::None;
+}
+
+std::string withStarColumn(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = trimmed(text.substr(start, end - start));
+        if (!line.empty() && line[0] != '#') {
+            if (line != timingsHeader(false))
+                break;
+            return std::string(text.substr(0, start)) + std::string(timingsHeader(true))
+                + std::string(text.substr(end));
+        }
+        start = text.find_first_not_of("\r\n", end);
+        if (start == std::string_view::npos)
+            break;
+    }
+    return std::string(text);
 }
 
 TimingsFile readTimings(std::string_view text)
@@ -240,6 +296,13 @@ TimingsFile readTimings(std::string_view text)
             fail(LineError::UnknownScale);
             continue;
         }
+        if (const std::string_view name = trimmed(field(columns->star)); !name.empty()) {
+            record.star = sky::findStar(name);
+            if (!record.star) {
+                fail(LineError::UnknownStar);
+                continue;
+            }
+        }
         record.minimum = *minimum;
         record.errorDays = *error * columns->errorScale;
         record.scale = *scale;
@@ -262,9 +325,10 @@ NewTimings newTimings(const std::vector<TimingRecord> &records,
 {
     NewTimings result;
     const auto same = [&](const TimingRecord &old, const TimingRecord &record) {
-        if (old.band != record.band || old.observers != record.observers)
+        if (old.star != record.star || old.band != record.band || old.observers != record.observers)
             return false;
-        const double apart = std::fabs(old.minimum - sky::convertDate(record.minimum, record.scale, old.scale));
+        const double apart = std::fabs(old.minimum - sky::convertDate(record.minimum, record.scale,
+                                                                      old.scale, *record.star));
         return apart < periodDays / 2 && apart <= std::max(old.errorDays, record.errorDays);
     };
     for (const TimingRecord &record : added) {

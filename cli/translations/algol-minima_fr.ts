@@ -40,8 +40,8 @@
         <translation>Fuseau horaire, un nom IANA comme Europe/Paris (par défaut : celui du système).</translation>
     </message>
     <message>
-        <source>Lowest altitude of Algol in degrees (default: 20).</source>
-        <translation>Hauteur minimale d'Algol en degrés (par défaut : 20).</translation>
+        <source>Lowest altitude of the star in degrees (default: 20).</source>
+        <translation>Hauteur minimale de l'étoile en degrés (par défaut : 20).</translation>
     </message>
     <message>
         <source>Highest altitude of the Sun in degrees (default: -12).</source>
@@ -168,12 +168,12 @@
         <translation>Éléments qui prédisent les minima et donnent le O-C : current (par défaut), classic, EPOQUE:PERIODE[:hjd|jd] ou un fichier d'éléments écrit par fit.</translation>
     </message>
     <message>
-        <source>Time the points within this many hours of a predicted minimum (default: 5).</source>
-        <translation>Utiliser les points situés au plus à ce nombre d'heures d'un minimum prédit (par défaut : 5).</translation>
+        <source>Time the points within this many hours of a predicted minimum (default: half the star's eclipse, rounded up: 5 for Algol).</source>
+        <translation>Utiliser les points situés au plus à ce nombre d'heures d'un minimum prédit (par défaut : la moitié de l'éclipse de l'étoile, arrondie à l'heure supérieure : 5 pour Algol).</translation>
     </message>
     <message>
-        <source>kvw (Kwee and van Woerden), template (Algol's eclipse fitted) or auto (default: kvw for evenly sampled photometry, template otherwise).</source>
-        <translation>kvw (Kwee et van Woerden), template (ajustement de l'éclipse d'Algol) ou auto (par défaut : kvw pour une photométrie régulièrement échantillonnée, template sinon).</translation>
+        <source>kvw (Kwee and van Woerden), template (the star's eclipse fitted) or auto (default: kvw for evenly sampled photometry, template otherwise).</source>
+        <translation>kvw (Kwee et van Woerden), template (ajustement de l'éclipse de l'étoile) ou auto (par défaut : kvw pour une photométrie régulièrement échantillonnée, template sinon).</translation>
     </message>
     <message>
         <source>Kwee and van Woerden's trial times: 3, 5 (default) or 7.</source>
@@ -196,8 +196,8 @@
         <translation>Ajouter les instants de minimum à ce fichier d'instants, créé s'il n'existe pas.</translation>
     </message>
     <message>
-        <source>Times the minima of Algol observed in files of observations (AAVSO Extended or Visual files, the AAVSO data download, or plain columns of time, value and error): the points of each predicted minimum are timed by Kwee and van Woerden's method or by fitting Algol's eclipse, with the error, and compared with the elements (O-C).</source>
-        <translation>Date les minima d'Algol observés dans des fichiers d'observations (fichiers AAVSO Extended ou Visual, téléchargement de données de l'AAVSO, ou colonnes simples de date, valeur et erreur) : l'instant de chaque minimum prédit est déterminé par la méthode de Kwee et van Woerden ou par l'ajustement de l'éclipse d'Algol, avec son erreur, et comparé aux éléments (O-C).</translation>
+        <source>Times the minima of Algol, or of another star of the catalogue, observed in files of observations (AAVSO Extended or Visual files, the AAVSO data download, or plain columns of time, value and error): the points of each predicted minimum are timed by Kwee and van Woerden's method or by fitting the star's eclipse, with the error, and compared with the elements (O-C).</source>
+        <translation>Date les minima d'Algol, ou d'une autre étoile du catalogue, observés dans des fichiers d'observations (fichiers AAVSO Extended ou Visual, téléchargement de données de l'AAVSO, ou colonnes simples de date, valeur et erreur) : l'instant de chaque minimum prédit est déterminé par la méthode de Kwee et van Woerden ou par l'ajustement de l'éclipse de l'étoile, avec son erreur, et comparé aux éléments (O-C).</translation>
     </message>
     <message>
         <source>Files of observations.</source>
@@ -268,16 +268,16 @@
         <translation>Éléments : current (par défaut), classic, EPOQUE:PERIODE[:hjd|jd] ou un fichier d'éléments écrit par fit.</translation>
     </message>
     <message>
-        <source>Lists the primary minima of Algol (beta Persei) that can be seen from a site: Algol high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 (2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z or carry an offset (+01:00). The commands time FILE... and fit TIMINGS.csv time minima from observations and fit elements to the timings: algol-minima time --help, algol-minima fit --help.</source>
-        <translation>Liste les minima principaux d'Algol (bêta Persée) visibles depuis un lieu : Algol assez haute et le ciel noir, à l'heure du fuseau de l'observateur. Les dates sont au format ISO 8601 (2026-12-24 ou 2026-12-24T21:30), lues dans le fuseau choisi sauf si elles finissent par Z ou portent un décalage (+01:00). Les commandes time FICHIER... et fit INSTANTS.csv datent des minima observés et ajustent des éléments à leurs instants : algol-minima time --help, algol-minima fit --help.</translation>
+        <source>Lists the minima of Algol (beta Persei), or of another bright eclipsing binary (--star, --stars), that can be seen from a site: the star high enough and the sky dark, in the observer's time zone. Dates are ISO 8601 (2026-12-24 or 2026-12-24T21:30), read in the chosen time zone unless they end in Z or carry an offset (+01:00). The commands time FILE... and fit TIMINGS.csv time minima from observations and fit elements to the timings: algol-minima time --help, algol-minima fit --help.</source>
+        <translation>Liste les minima d'Algol (bêta Persée), ou d'une autre binaire à éclipses brillante (--star, --stars), visibles depuis un lieu : l'étoile assez haute et le ciel noir, à l'heure du fuseau de l'observateur. Les dates sont au format ISO 8601 (2026-12-24 ou 2026-12-24T21:30), lues dans le fuseau choisi sauf si elles finissent par Z ou portent un décalage (+01:00). Les commandes time FICHIER... et fit INSTANTS.csv datent des minima observés et ajustent des éléments à leurs instants : algol-minima time --help, algol-minima fit --help.</translation>
     </message>
     <message>
         <source>unknown format "%1" (table, csv or json)</source>
         <translation>format inconnu « %1 » (table, csv ou json)</translation>
     </message>
     <message>
-        <source>"%1" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 10 days) or an elements file</source>
-        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 10 jours), ni un fichier d'éléments</translation>
+        <source>"%1" is not current, classic, EPOCH:PERIOD[:hjd|jd] (an epoch between JD 2000000 and 2600000, a period between 0.5 and 20 days) or an elements file</source>
+        <translation>« %1 » n'est ni current, ni classic, ni EPOQUE:PERIODE[:hjd|jd] (une époque entre JD 2000000 et 2600000, une période entre 0.5 et 20 jours), ni un fichier d'éléments</translation>
     </message>
     <message>
         <source>%1 is also read (as %2): it would be written over</source>
@@ -510,6 +510,118 @@
     <message>
         <source>%1: no elements can be fitted to these timings: %2: %3</source>
         <translation>%1 : aucun élément ne peut être ajusté à ces instants : %2 : %3</translation>
+    </message>
+    <message>
+        <source>The star, by any of its names (default: Algol), or all: every star of the catalogue, merged by time.</source>
+        <translation>L'étoile, sous n'importe lequel de ses noms (par défaut : Algol), ou all : toutes les étoiles du catalogue, mêlées dans l'ordre du temps.</translation>
+    </message>
+    <message>
+        <source>List the stars of the catalogue and exit.</source>
+        <translation>Lister les étoiles du catalogue et quitter.</translation>
+    </message>
+    <message>
+        <source>Leave out the secondary minima.</source>
+        <translation>Laisser de côté les minima secondaires.</translation>
+    </message>
+    <message>
+        <source>The star observed, by any of its names (default: the first of the catalogue that the files name, else Algol).</source>
+        <translation>L'étoile observée, sous n'importe lequel de ses noms (par défaut : la première du catalogue que nomment les fichiers, sinon Algol).</translation>
+    </message>
+    <message>
+        <source>Fit this star's timings, leaving out the others' (default: the one star of the timings).</source>
+        <translation>Ajuster les instants de cette étoile, en laissant de côté ceux des autres (par défaut : l'unique étoile des instants).</translation>
+    </message>
+    <message>
+        <source>the classic elements are Algol's, not %1's</source>
+        <translation>les éléments classiques sont ceux d'Algol, pas de %1</translation>
+    </message>
+    <message>
+        <source>unknown star "%1" (algol-minima --stars lists the stars)</source>
+        <translation>étoile inconnue « %1 » (algol-minima --stars liste les étoiles)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>unknown star "%1": did you mean %2?</source>
+        <translation>étoile inconnue « %1 » : vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>with --star all, each star has its catalogue's elements</source>
+        <translation>avec --star all, chaque étoile a les éléments de son catalogue</translation>
+    </message>
+    <message>
+        <source>%1: elements of %2, not of %3</source>
+        <translation>%1 : éléments de %2, pas de %3</translation>
+    </message>
+    <message>
+        <source>%1: no observation of %2 could be read (rows of other stars: %3, fainter-than estimates: %4, lines that cannot be read: %5)</source>
+        <translation>%1 : aucune observation de %2 n'a pu être lue (lignes d'autres étoiles : %3, estimations « plus faible que » : %4, lignes illisibles : %5)</translation>
+    </message>
+    <message>
+        <source>--method template: %1 has no eclipse to fit (no eclipse duration D: its light changes all the time); it is timed by Kwee and van Woerden's method (kvw or auto)</source>
+        <translation>--method template : %1 n'a pas d'éclipse à ajuster (pas de durée d'éclipse D : son éclat change sans cesse) ; ses minima sont datés par la méthode de Kwee et van Woerden (kvw ou auto)</translation>
+    </message>
+    <message>
+        <source>%1: timings of %2 stars (%3): a fit takes one star's (--star)</source>
+        <translation>%1 : instants de %2 étoiles (%3) : un ajustement prend ceux d'une seule (--star)</translation>
+    </message>
+    <message>
+        <source>%1: timings of other stars left out: %2</source>
+        <translation>%1 : instants d'autres étoiles laissés de côté : %2</translation>
+    </message>
+    <message>
+        <source>%1: no timing of %2</source>
+        <translation>%1 : aucun instant de %2</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Other names</source>
+        <translation>Autres noms</translation>
+    </message>
+    <message>
+        <source>AAVSO</source>
+        <translation>AAVSO</translation>
+    </message>
+    <message>
+        <source>V range</source>
+        <translation>Amplitude V</translation>
+    </message>
+    <message>
+        <source>Min II</source>
+        <translation>Min II</translation>
+    </message>
+    <message>
+        <source>Period (d)</source>
+        <translation>Période (j)</translation>
+    </message>
+    <message>
+        <source>D (h)</source>
+        <translation>D (h)</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>The stars that --star names, by any of their names (or all of them: --star all)</source>
+        <translation>Les étoiles que nomme --star, sous n'importe lequel de leurs noms (ou toutes : --star all)</translation>
+    </message>
+    <message>
+        <source>%1: %2, observations of %3: %4</source>
+        <translation>%1 : %2, observations de %3 : %4</translation>
+    </message>
+    <message>
+        <source>Times of minimum of %1, in %2 on UTC (%3)</source>
+        <translation>Instants de minimum de %1, en %2 UTC (%3)</translation>
+    </message>
+    <message>
+        <source>Elements of %1 fitted to the timings of %2, in %3 on UTC</source>
+        <translation>Éléments de %1 ajustés aux instants de %2, en %3 UTC</translation>
     </message>
 </context>
 </TS>

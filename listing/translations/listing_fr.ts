@@ -291,6 +291,126 @@
         <source>%1: not a timings file that algol-minima writes: left as it was</source>
         <translation>%1 : pas un fichier d'instants écrit par algol-minima : laissé tel quel</translation>
     </message>
+    <message>
+        <source>Minima of %1, time zone %2</source>
+        <translation>Minima de %1, fuseau horaire %2</translation>
+    </message>
+    <message>
+        <source>Minima of %1 seen from your planner's site, %2, time zone %3</source>
+        <translation>Minima de %1 vus depuis le lieu de votre planificateur, %2, fuseau horaire %3</translation>
+    </message>
+    <message>
+        <source>Minima of %1 seen from %2 (your planner's site), %3, time zone %4</source>
+        <translation>Minima de %1 vus depuis %2 (le lieu de votre planificateur), %3, fuseau horaire %4</translation>
+    </message>
+    <message>
+        <source>Minima of %1 seen from %2, the city of your time zone %3, %4 (--lat and --lon give your own site)</source>
+        <translation>Minima de %1 vus depuis %2, la ville de votre fuseau horaire %3, %4 (--lat et --lon donnent votre propre lieu)</translation>
+    </message>
+    <message>
+        <source>Minima of %1 seen from %2, time zone %3</source>
+        <translation>Minima de %1 vus depuis %2, fuseau horaire %3</translation>
+    </message>
+    <message>
+        <source>Elements: each star's in the catalogue (algol-minima --stars); Algol's uncertain by ±15 minutes in 2015-2030, the others' without a published uncertainty</source>
+        <translation>Éléments : ceux de chaque étoile dans le catalogue (algol-minima --stars) ; ceux d'Algol incertains de ±15 minutes en 2015-2030, ceux des autres sans incertitude publiée</translation>
+    </message>
+    <message>
+        <source>; no uncertainty published</source>
+        <translation> ; aucune incertitude publiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Observable when %1 stands at least %2 high and the Sun at most %3: %4 of %n minima</source>
+        <translation><numerusform>Observable quand %1 est à au moins %2 de hauteur et le Soleil à au plus %3 : %4 sur %n minimum</numerusform><numerusform>Observable quand %1 est à au moins %2 de hauteur et le Soleil à au plus %3 : %4 sur %n minima</numerusform></translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>l'étoile</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>P/S</source>
+        <translation>P/S</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>catalogue (%1), %2</source>
+        <translation>du catalogue (%1), %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eclipsing binaries</source>
+        <translation><numerusform>%n binaire à éclipses</numerusform><numerusform>%n binaires à éclipses</numerusform></translation>
+    </message>
+    <message>
+        <source>elements of %1</source>
+        <translation>éléments de %1</translation>
+    </message>
+    <message>
+        <source>%1 too low</source>
+        <translation>%1 trop basse</translation>
+    </message>
+    <message>
+        <source>There is no minimum of %1 in this period.</source>
+        <translation>Il n'y a aucun minimum de %1 dans cette période.</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue climbs %1° above the horizon at latitude %2°: no minimum can be seen from this site.</source>
+        <translation>Aucune étoile du catalogue ne monte à %1° au-dessus de l'horizon à la latitude %2° : aucun minimum n'est visible depuis ce lieu.</translation>
+    </message>
+    <message>
+        <source>%1 never climbs %2° above the horizon at latitude %3°: no minimum can be seen from this site.</source>
+        <translation>%1 ne monte jamais à %2° au-dessus de l'horizon à la latitude %3° : aucun minimum n'est visible depuis ce lieu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n minima of this period can be seen: at each of them %1 is too low or the sky too bright.</source>
+        <translation><numerusform>Le minimum de cette période n'est pas visible : %1 y est trop basse ou le ciel trop clair.</numerusform><numerusform>Aucun des %n minima de cette période n'est visible : à chacun, %1 est trop basse ou le ciel trop clair.</numerusform></translation>
+    </message>
+    <message>
+        <source>its star</source>
+        <translation>son étoile</translation>
+    </message>
+    <message>
+        <source>Secondary minimum of %1 (cycle %2) at %3 %4 (%5 UTC)</source>
+        <translation>Minimum secondaire de %1 (cycle %2) à %3 %4 (%5 UTC)</translation>
+    </message>
+    <message>
+        <source>Minimum of %1 (cycle %2) at %3 %4 (%5 UTC)</source>
+        <translation>Minimum de %1 (cycle %2) à %3 %4 (%5 UTC)</translation>
+    </message>
+    <message>
+        <source>, %1 (no uncertainty published)</source>
+        <translation>, %1 (aucune incertitude publiée)</translation>
+    </message>
+    <message>
+        <source>%1 %2° high, azimuth %3°. Sun %4°. Moon %5°, %6% lit.</source>
+        <translation>%1 à %2° de hauteur, azimut %3°. Soleil %4°. Lune %5°, éclairée à %6 %.</translation>
+    </message>
+    <message>
+        <source>%1 secondary minimum at %2 %3</source>
+        <translation>Minimum secondaire de %1 à %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 minimum at %2 %3</source>
+        <translation>Minimum de %1 à %2 %3</translation>
+    </message>
+    <message>
+        <source>Minima of %1</source>
+        <translation>Minima de %1</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -386,8 +506,8 @@
         <translation>pas entre JD 2000000 et 2600000</translation>
     </message>
     <message>
-        <source>not between 0.5 and 10 days</source>
-        <translation>pas entre 0.5 et 10 jours</translation>
+        <source>not between 0.5 and 20 days</source>
+        <translation>pas entre 0.5 et 20 jours</translation>
     </message>
     <message>
         <source>negative</source>
@@ -408,6 +528,18 @@
     <message>
         <source>not a whole number from -1200000 to 1200000</source>
         <translation>pas un nombre entier de -1200000 à 1200000</translation>
+    </message>
+    <message>
+        <source>the star is not one of the catalogue's (algol-minima --stars)</source>
+        <translation>l'étoile n'est pas l'une de celles du catalogue (algol-minima --stars)</translation>
+    </message>
+    <message>
+        <source>the star has no eclipse template to fit</source>
+        <translation>l'étoile n'a pas de modèle d'éclipse à ajuster</translation>
+    </message>
+    <message>
+        <source>not a star of the catalogue (algol-minima --stars)</source>
+        <translation>pas une étoile du catalogue (algol-minima --stars)</translation>
     </message>
 </context>
 </TS>

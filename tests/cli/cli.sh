@@ -528,6 +528,66 @@ cmp -s elements.txt elements.before || fail "listing over its elements file: cha
 LANG=fr_FR.UTF-8 run time $'night\t1.txt'
 grep -q "^night\\\\t1.txt:2: la date n'est pas un nombre$" err || fail "French line error: $(cat err)"
 
+# Algol's outputs as they were before the program knew other stars, byte for byte: the files of
+# algol-unchanged/ were written by algol-minima of commit 32a4e71 with these commands.
+mkdir -p unchanged && cp "$data/algol-extended.txt" "$data/algol-visual.txt" unchanged/ && cd unchanged || exit 1
+same() { # same ARGS... -- FILE NAME: the file the command wrote is algol-unchanged/NAME
+    local file=${*: -2:1} name=${*: -1}
+    SOURCE_DATE_EPOCH=1796000000 run "${@:1:$#-3}"
+    cmp -s "$file" "$here/algol-unchanged/$name" || fail "Algol's $name changed: $(diff "$here/algol-unchanged/$name" "$file" | head -4)"
+}
+december=("${paris[@]}" --from 2026-12-08T18:00)
+same "${december[@]}" -- out table.txt
+same "${december[@]}" --all --format csv -- out all.csv
+same "${december[@]}" --all --format json -- out all.json
+same "${december[@]}" --format ics -- out calendar.ics
+same "${december[@]}" --elements classic --all -- out classic.txt
+same "${december[@]}" --elements 2455528.1:2.8673:jd --all --format csv -- out custom.csv
+same time algol-extended.txt algol-visual.txt --append timings.csv -- out time.txt
+same time algol-extended.txt algol-visual.txt --format csv -- out time.csv
+cmp -s timings.csv "$here/algol-unchanged/timings.csv" || fail "Algol's timings.csv changed"
+same fit timings.csv -o elements.txt -- out fit.txt
+cmp -s elements.txt "$here/algol-unchanged/elements.txt" || fail "Algol's elements.txt changed"
+same --elements elements.txt "${december[@]}" --days 60 -- out fitted.txt
+cd .. || exit 1
+
+# Other stars: a name the catalogue does not know, with the nearest; the catalogue.
+run --star "bet Perx" --days 3 -o refused.txt
+expect_status 2 "--star bet Perx"
+[ "$(cat err)" = 'algol-minima: --star: unknown star "bet Perx": did you mean β Per?' ] && [ ! -e refused.txt ] \
+    || fail "--star bet Perx: $(cat err)"
+run --stars
+[ "$status" -eq 0 ] && [ "$(grep -cE '^(β|λ|u|δ|[A-Z][A-Z]?) [A-Z][A-Za-z][a-z] ' out)" -eq 18 ] \
+    && grep -q '^λ Tau   35 Tau           LAM TAU  3.37-3.91     3.54   3.9529478   14.2  O-C gateway' out \
+    || fail "--stars: $(cat out err)"
+# A timing of lambda Tau's minimum of 1 December 2026 (seen at JD 2461376.2975735, tst_sky) from
+# plain columns of a 0.54-magnitude dip, named by --star; beta Lyr has no eclipse to fit.
+awk 'BEGIN { for (i = -84; i <= 84; i++) { h = i * 5 / 60; x = h / 7.1; d = (x > -1 && x < 1) ? 0.54 * cos(1.5707963 * x) ^ 2 : 0
+             printf "%.6f %.4f\n", 2461376.2975735 + h / 24, 3.37 + d } }' >lambda.txt
+run time lambda.txt --star "lambda Tauri" --append both.csv
+[ "$status" -eq 0 ] && grep -q '^Times of minimum of λ Tau, in HJD on UTC' out && grep -qE '^ 1568  ' out || fail "time lambda Tau: $(cat out err)"
+grep -q ',LAM TAU$' both.csv || fail "time lambda Tau: its timings file: $(cat both.csv)"
+run time lambda.txt --star "bet Lyr" --method template
+expect_status 2 "template of beta Lyr"
+one_line_naming "--method template: β Lyr has no eclipse to fit" "template of beta Lyr"
+# Algol's timings beside lambda Tau's: a fit takes one star's.
+cp "$here/algol-unchanged/timings.csv" algol.csv
+run time lambda.txt --star "lam Tau" --append algol.csv
+grep -q '^cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source,star$' algol.csv \
+    && [ "$(grep -c ',HJD_UTC,' algol.csv)" -eq 7 ] || fail "lambda Tau added to Algol's timings: $(cat algol.csv)"
+run fit algol.csv
+expect_status 1 "fit of two stars"
+one_line_naming "algol.csv: timings of 2 stars (Algol, λ Tau): a fit takes one star's (--star)" "fit of two stars"
+run fit algol.csv --star "lam Tau" -o lambda-elements.txt
+[ "$status" -eq 0 ] && grep -q '^Elements of λ Tau fitted to the timings of algol.csv' out \
+    && grep -q '^star = LAM TAU$' lambda-elements.txt && grep -q 'timings of other stars left out: 6$' err \
+    || fail "fit of lambda Tau: $(cat out err)"
+run --elements lambda-elements.txt "${paris[@]}" --from 2026-12-01 --days 10
+[ "$status" -eq 0 ] && head -1 out | grep -q '^Minima of λ Tau seen from' || fail "lambda Tau's own elements: $(cat out err)"
+run --elements lambda-elements.txt --star Algol --days 3
+expect_status 2 "lambda Tau's elements for Algol"
+one_line_naming "lambda-elements.txt: elements of λ Tau, not of Algol" "lambda Tau's elements for Algol"
+
 run --version
 [ "$status" -eq 0 ] && grep -qE '^algol-minima [0-9]+\.[0-9]+\.[0-9]+$' out || fail "--version: $(cat out err)"
 run --help

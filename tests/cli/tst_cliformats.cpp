@@ -5,6 +5,7 @@
 
 #include "formats.h"
 #include "listingtexts.h"
+#include "starcatalogue.h"
 
 #include <QtTest>
 
@@ -94,6 +95,38 @@ Report oneTimingReport()
     return report;
 }
 
+// lambda Tau from Paris in December 2026 (tst_sky's otherStarsMinima, astropy): its minimum of 1
+// December 19:08:30 UTC and its secondary of 7 December 17:27:03, too low then; watchable 320 and
+// 242 minutes of its 8.875 hours.
+Report lambdaReport()
+{
+    const sky::Star &lambda = *sky::findStar("lam Tau");
+    Report report = parisReport();
+    report.request.elements = sky::catalogueElements(lambda);
+    report.request.from = QDateTime(QDate(2026, 12, 1), QTime(0, 0), Qt::UTC);
+    report.request.to = QDateTime(QDate(2026, 12, 8), QTime(0, 0), Qt::UTC);
+    report.minimaInPeriod = 2;
+    report.rows = {row(1568, QDateTime(QDate(2026, 12, 1), QTime(19, 8, 30), Qt::UTC), std::nullopt,
+                       sky::SkyAtInstant{{28.7437, 104.5059}, {-30.8, 250.0}, {-37.0, 20.0}, 0.44}, true, true, 320 / 60.0),
+                   row(1569, QDateTime(QDate(2026, 12, 7), QTime(17, 27, 3), Qt::UTC), std::nullopt,
+                       sky::SkyAtInstant{{16.0241, 89.1182}, {-14.5, 240.0}, {-27.7, 30.0}, 0.02}, false, true, 242 / 60.0)};
+    for (ReportRow &r : report.rows)
+        r.minimum.star = &lambda;
+    report.rows[1].minimum.secondary = true;
+    return report;
+}
+
+// Every star of the catalogue from Paris, 8 to 10 December 2026, seen or not, as algol-minima
+// --star all --all lists them.
+Request everyStarRequest()
+{
+    Request request = parisReport().request;
+    request.everyStar = true;
+    request.from = QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+    request.to = request.from.addDays(2);
+    return request;
+}
+
 QList<QByteArray> icsLines(const QByteArray &ics)
 {
     QList<QByteArray> lines = ics.split('\n');
@@ -163,6 +196,10 @@ private slots:
             "  {\"cycle\": 2175, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
             "\"uncertainty_minutes\": 3.7, \"scatter_minutes\": null, \"watchable_hours\": null}\n"
             "]\n");
+        QTest::newRow("CSV of another star, its secondary among the minima") << csvText(lambdaReport()) << QByteArray(
+            "star,minimum,cycle,utc,local,zone,star_altitude,star_azimuth,sun_altitude,moon_altitude,moon_illumination,observable,reason,uncertainty_minutes,watchable_hours\n"
+            "λ Tau,primary,1568,2026-12-01T19:08:30Z,2026-12-01T20:08:30+01:00,CET,28.7,104.5,-30.8,-37.0,0.44,true,,,5.3\n"
+            "λ Tau,secondary,1569,2026-12-07T17:27:03Z,2026-12-07T18:27:03+01:00,CET,16.0,89.1,-14.5,-27.7,0.02,false,star_low,,4.0\n");
         QTest::newRow("JSON of fitted elements") << jsonText(fittedReport()) << QByteArray(
             "[\n"
             "  {\"cycle\": -3, \"utc\": \"2010-11-15T23:30:00Z\", \"local\": \"2010-11-16T00:30:00+01:00\", \"zone\": \"CET\", "
@@ -208,6 +245,71 @@ private slots:
         QVERIFY2(rowOf(0).endsWith(QStringLiteral("  yes")), qPrintable(rowOf(0)));
         QVERIFY2(rowOf(2).endsWith(QStringLiteral("  no: Algol too low, sky too bright")), qPrintable(rowOf(2)));
         QCOMPARE(lines.size(), 6 + 3 + 1);
+    }
+
+    // Another star: its name in the header, a star and a P/S column, its altitude, the year of its
+    // elements for an uncertainty, its watch window, its name among the hindrances.
+    void tableOfAnotherStar()
+    {
+        const QStringList lines = QString::fromUtf8(tableText(lambdaReport(), QLocale::c())).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("Minima of λ Tau seen from 48.85° N, 2.35° E, 35 m, time zone Europe/Paris"));
+        QCOMPARE(lines.value(2), QStringLiteral("Elements: catalogue (O-C gateway, linear elements valid to 2018-07), "
+                                                "Min I = HJD 2455178.081 + 3.9529478 E; no uncertainty published"));
+        QCOMPARE(lines.value(3), QStringLiteral("Observable when λ Tau stands at least 20.0° high and the Sun at most "
+                                                "-12.0°: 1 of 2 minima"));
+        QVERIFY2(lines.value(5).startsWith(QStringLiteral("Star   P/S  Cycle  Local time")), qPrintable(lines.value(5)));
+        QVERIFY2(lines.value(5).contains(QStringLiteral("UTC                  Altitude  Azimuth")), qPrintable(lines.value(5)));
+        QVERIFY2(lines.value(6).startsWith(QStringLiteral("λ Tau  P     1568  Tue 2026-12-01 20:08:30 CET")), qPrintable(lines.value(6)));
+        QVERIFY2(lines.value(6).endsWith(QStringLiteral("  elements of 2018  5.3 of 8.9 h  yes")), qPrintable(lines.value(6)));
+        QVERIFY2(lines.value(7).startsWith(QStringLiteral("λ Tau  S     1569")), qPrintable(lines.value(7)));
+        QVERIFY2(lines.value(7).endsWith(QStringLiteral("  4.0 of 8.9 h  no: λ Tau too low")), qPrintable(lines.value(7)));
+        // Without secondaries to list, no P/S column.
+        Report primaries = lambdaReport();
+        primaries.request.primaryOnly = true;
+        primaries.rows.removeLast();
+        QVERIFY(QString::fromUtf8(tableText(primaries, QLocale::c())).contains(QStringLiteral("\nStar   Cycle  Local time")));
+        QVERIFY(csvText(primaries).startsWith("star,cycle,utc,"));
+        // JSON has null where no uncertainty is published.
+        QVERIFY(jsonText(lambdaReport()).startsWith("[\n  {\"star\": \"λ Tau\", \"minimum\": \"primary\", \"cycle\": 1568,"));
+        QCOMPARE(jsonText(lambdaReport()).count("\"uncertainty_minutes\": null"), 2);
+    }
+
+    // Every star's minima of two days, merged by time, each row with its star, the secondaries
+    // marked; --primary-only leaves the secondaries out and nothing else.
+    void everyStar()
+    {
+        const QDateTime made(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+        const Report report = makeReport(everyStarRequest(), made);
+        QVERIFY(report.rows.size() > 20);
+        QSet<QString> stars;
+        int secondaries = 0;
+        for (qsizetype i = 0; i < report.rows.size(); ++i) {
+            const sky::PredictedMinimum &m = report.rows[i].minimum;
+            stars << QString::fromStdString(m.star->designation);
+            secondaries += m.secondary;
+            if (i > 0)
+                QVERIFY(report.rows[i - 1].minimum.jdUtc <= m.jdUtc);
+        }
+        QVERIFY2(stars.size() >= 15 && stars.contains(QStringLiteral("β Per")), qPrintable(QStringList(stars.values()).join(' ')));
+        QVERIFY(secondaries > 0);
+        const QString csv = QString::fromUtf8(csvText(report));
+        QVERIFY(csv.startsWith(QStringLiteral("star,minimum,cycle,utc,")));
+        QVERIFY(csv.contains(QStringLiteral("\nβ Per,primary,")));
+        Request primaryOnly = everyStarRequest();
+        primaryOnly.primaryOnly = true;
+        const Report primaries = makeReport(primaryOnly, made);
+        QCOMPARE(primaries.rows.size(), report.rows.size() - secondaries);
+        QVERIFY(csvText(primaries).startsWith("star,cycle,utc,"));
+        // The title, and the calendar's events named, each star's its own identifiers.
+        QVERIFY(tableText(report, QLocale::c()).startsWith("Minima of 18 eclipsing binaries seen from 48.85° N"));
+        const QStringList ics = unfolded(icsText(report));
+        QVERIFY(ics.contains(QStringLiteral("X-WR-CALNAME:Minima of 18 eclipsing binaries")));
+        QStringList uids;
+        for (const QString &line : ics)
+            if (line.startsWith(QLatin1String("UID:")))
+                uids << line;
+        QCOMPARE(uids.size(), report.rows.size());
+        QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), uids.size());
     }
 
     void tableWithoutSite()
@@ -414,6 +516,17 @@ private slots:
             QVERIFY2(!first.contains(uid), qPrintable(uid));
         custom.request.elements = *sky::parseElementSet("2455528.105:2.867327");
         QVERIFY(uids(custom) != customUids);
+        // Another star: its name, its minimum and its secondary apart.
+        const QStringList lambda = uids(lambdaReport());
+        QCOMPARE(lambda, QStringList({"UID:lam-tau-minimum-1568-current@algol-minima",
+                                      "UID:lam-tau-secondary-1569-current@algol-minima"}));
+        const QStringList lines = unfolded(icsText(lambdaReport()));
+        QVERIFY(lines.contains(QStringLiteral("SUMMARY:λ Tau secondary minimum at 18:27 CET (not observable)")));
+        QVERIFY(lines.contains(QStringLiteral("X-WR-CALNAME:Minima of λ Tau")));
+        const QString description = lines.filter(QStringLiteral("DESCRIPTION:Minimum of λ Tau (cycle 1568)")).value(0);
+        QVERIFY2(description.contains(QStringLiteral("(19:08:30 UTC)\\, elements of 2018 (no uncertainty published).\\nλ Tau 28.7° high"))
+                     && description.contains(QStringLiteral("Watchable: 5.3 of the 8.9 hours")),
+                 qPrintable(description));
     }
 
     // Last: the French translation stays installed for the rest of the process.
@@ -435,6 +548,11 @@ private slots:
             return line.startsWith(QLatin1String("DESCRIPTION:"));
         });
         QVERIFY2(description->contains(QStringLiteral("Algol à 62.3° de hauteur\\, azimut 95.3°")), qPrintable(*description));
+        // Another star's texts.
+        const QString lambda = QString::fromUtf8(tableText(lambdaReport(), QLocale(QLocale::French, QLocale::France)));
+        QVERIFY2(lambda.startsWith(QStringLiteral("Minima de λ Tau vus depuis 48,85° N")), qPrintable(lambda));
+        QVERIFY2(lambda.contains(QStringLiteral("  éléments de 2018  5,3 sur 8,9 h  oui\n")), qPrintable(lambda));
+        QVERIFY2(lambda.contains(QStringLiteral("non : λ Tau trop basse\n")), qPrintable(lambda));
         // CSV stays the same whatever the language.
         QCOMPARE(csvText(parisReport()).left(6), QByteArray("cycle,"));
         QVERIFY(csvText(parisReport()).contains(",62.3,"));

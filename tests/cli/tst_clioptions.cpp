@@ -8,6 +8,7 @@
 #include "listingtexts.h"
 #include "options.h"
 #include "savefile.h"
+#include "starcatalogue.h"
 
 #include <QtTest>
 
@@ -101,6 +102,9 @@ private slots:
         QTest::newRow("unknown option") << "--latitude 48" << "latitude";
         QTest::newRow("missing value") << "--lat" << "lat";
         QTest::newRow("unexpected argument") << "Paris" << "Paris";
+        QTest::newRow("unknown star") << "--star Betelgeuse" << "--star:";
+        QTest::newRow("elements of every star") << "--star all --elements current" << "--elements:";
+        QTest::newRow("classic elements of another star") << "--star lamTau --elements classic" << "--elements:";
 
         QTest::newRow("time without a file") << "time --window 4" << "time:";
         QTest::newRow("time window beyond a day") << "time a.txt --window 25" << "--window:";
@@ -124,6 +128,8 @@ private slots:
         QTest::newRow("fit written over its timings") << "fit t.csv -o t.csv" << "--output:";
         QTest::newRow("fit to the standard output") << "fit t.csv -o -" << "--output:";
         QTest::newRow("fit given a window") << "fit t.csv --window 5" << "window";
+        QTest::newRow("time of every star") << "time a.txt --star all" << "--star:";
+        QTest::newRow("fit of an unknown star") << "fit t.csv --star XYZ" << "--star:";
     }
     void refused()
     {
@@ -231,6 +237,40 @@ private slots:
                      .arg(o.conditions.minAlgolAltitudeDeg).arg(o.conditions.maxSunAltitudeDeg)
                      .arg(QLatin1String(formats[int(o.format)])).arg(int(o.all)).arg(o.output),
                  described);
+    }
+
+    // The star, by any of its names, and the elements read for it (lambda Tau's HJD 2461376.3 is
+    // its E = 1568, tst_sky); all of them for the listing.
+    void starChosen_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("described");
+        QTest::newRow("its own elements") << "--star lambdaTauri --elements 2461376.3:3.95295"
+                                          << "star λ Tau, every 0, primaries only 0, elements of λ Tau 2461376.3 E 1568";
+        QTest::newRow("every star, primaries only") << "--star all --primary-only"
+                                                    << "star -, every 1, primaries only 1, elements of β Per 2455528.105 E 0";
+        QTest::newRow("fit") << "fit t.csv --star rzcas" << "star RZ Cas, elements of RZ Cas 2456529.766 E 0";
+    }
+    void starChosen()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, described);
+        const ParsedCommandLine parsed = parse(arguments);
+        const auto *error = std::get_if<UsageError>(&parsed);
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        const auto name = [](const sky::Star *star) { return star ? QString::fromStdString(star->designation) : QStringLiteral("-"); };
+        const auto elements = [&](const sky::ElementSet &set) {
+            return QStringLiteral("elements of %1 %2 E %3").arg(name(set.star)).arg(set.elements.epoch, 0, 'g', 12).arg(set.epochCycle);
+        };
+        if (const auto *o = std::get_if<MinimaOptions>(&parsed))
+            QCOMPARE(QStringLiteral("star %1, every %2, primaries only %3, %4")
+                         .arg(name(o->star)).arg(int(o->everyStar)).arg(int(o->primaryOnly)).arg(elements(o->elements)),
+                     described);
+        else if (const auto *t = std::get_if<TimeOptions>(&parsed))
+            QCOMPARE(QStringLiteral("star %1, %2").arg(name(t->star), elements(t->elements)), described);
+        else
+            QCOMPARE(QStringLiteral("star %1, %2").arg(name(std::get<FitOptions>(parsed).star), elements(std::get<FitOptions>(parsed).elements)),
+                     described);
     }
 
     // The commands' options as the computation receives them.
@@ -406,6 +446,12 @@ private slots:
             << "--days: the number of days is a whole number from 1 to 36525 (100 years), not \"3\\t\\r\\x1b\\u009b\"";
         QTest::newRow("a line end in an unknown option") << QStringList{"--col\nour"}
             << "unknown option --col\\nour (see algol-minima --help)";
+        QTest::newRow("a star's name one letter off") << QStringList{"--star", "bet Perx"}
+            << "--star: unknown star \"bet Perx\": did you mean β Per?";
+        QTest::newRow("a star's name near two") << QStringList{"--star", "RV Cas"}
+            << "--star: unknown star \"RV Cas\": did you mean RZ Cas or TV Cas?";
+        QTest::newRow("a star's name near none") << QStringList{"--star", "Betelgeuse"}
+            << "--star: unknown star \"Betelgeuse\" (algol-minima --stars lists the stars)";
         QTest::newRow("a long value cut at 100 characters")
             << QStringList{"--format", QString(150, QLatin1Char('x'))}
             << "--format: unknown format \"" + QString(100, QLatin1Char('x')) + "...\" (table, csv, json or ics)";
@@ -424,8 +470,10 @@ private slots:
     {
         QVERIFY(std::holds_alternative<ShowHelp>(parse(QStringLiteral("--lat 99 --help"))));
         QVERIFY(std::holds_alternative<ShowVersion>(parse(QStringLiteral("--version"))));
+        QVERIFY(std::holds_alternative<ShowStars>(parse(QStringLiteral("--days 3 --stars"))));
         for (const char *option : {"--from", "--to", "--days", "--lat", "--lon", "--height", "--tz", "--elements",
-                                   "--min-altitude", "--sun-altitude", "--all", "--format", "--output"})
+                                   "--min-altitude", "--sun-altitude", "--all", "--format", "--output", "--star",
+                                   "--stars", "--primary-only"})
             QVERIFY2(helpText().contains(QLatin1String(option)), option);
         QVERIFY(helpText().contains(QLatin1String("algol-minima time --help")));
         // Each command's own help, asked for among its options.
@@ -448,11 +496,11 @@ private slots:
     void timingReasonsInFrench()
     {
         listing::installTranslations(QLocale(QLocale::French, QLocale::France), QStringLiteral("algol-minima"));
-        for (int e = 0; e <= int(timing::LineError::MissingColumns); ++e)
+        for (int e = 0; e <= int(timing::LineError::UnknownStar); ++e)
             QVERIFY2(listing::lineErrorMessage(timing::LineError(e)) != QLatin1String(timing::lineErrorText(timing::LineError(e))), qPrintable(QString::number(e)));
-        for (int e = 0; e <= int(timing::Untimed::NoDip); ++e)
+        for (int e = 0; e <= int(timing::Untimed::NoTemplate); ++e)
             QVERIFY2(listing::untimedMessage(timing::Untimed(e)) != QLatin1String(timing::untimedText(timing::Untimed(e))), qPrintable(QString::number(e)));
-        for (int e = 0; e <= int(timing::ElementsError::NotACycle); ++e)
+        for (int e = 0; e <= int(timing::ElementsError::UnknownStar); ++e)
             QVERIFY2(listing::elementsErrorMessage(timing::ElementsError(e)) != QLatin1String(timing::elementsErrorText(timing::ElementsError(e))), qPrintable(QString::number(e)));
         QCOMPARE(listing::untimedMessage(timing::Untimed::OneSideMissing), QStringLiteral("un côté de l'éclipse manque"));
     }

@@ -10,6 +10,7 @@
 #include "ocdiagram.h"
 #include "plan.h"
 #include "sheetpage.h"
+#include "starcatalogue.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -394,19 +395,30 @@ private slots:
         QTest::addColumn<QString>("elements");
         QTest::addColumn<QString>("instrument");
         QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("star");
         QTest::newRow("visual, template, current elements") << "current" << "10×50 binoculars"
             << "Algol (β Per) Min I HJD 2461400.3974 ± 0.0025, E 2048, O−C +0.0088 d (+12.6 min) against HJD "
-               "2455528.105 + 2.867326 E (O−C gateway), template, Vis., N 42, observer TVIS, 10×50 binoculars";
+               "2455528.105 + 2.867326 E (O−C gateway), template, Vis., N 42, observer TVIS, 10×50 binoculars" << "Algol";
         QTest::newRow("camera, KvW, own elements, two observers") << "2455528.105:2.867326:hjd" << " "
             << "Algol (β Per) Min I HJD 2460967.42828 ± 0.00013, E -60, O−C -0.00040 d (-0.6 min) against HJD "
-               "2455528.105 + 2.867326 E, KvW, V, N 120, observers ABC XYZ";
+               "2455528.105 + 2.867326 E, KvW, V, N 120, observers ABC XYZ" << "Algol";
+        // Another star under its proper name, or its designation, against its catalogue's elements
+        // and their source.
+        QTest::newRow("beta Lyr, its proper name") << "current" << ""
+            << "Sheliak (β Lyr) Min I HJD 2461400.3974 ± 0.0025, E 2048, O−C +0.0088 d (+12.6 min) against HJD "
+               "2455435.1 + 12.93763 E (O−C gateway), template, Vis., N 42, observer TVIS" << "bet Lyr";
+        QTest::newRow("RZ Cas, GCVS's elements") << "current" << ""
+            << "RZ Cas Min I HJD 2461400.3974 ± 0.0025, E 2048, O−C +0.0088 d (+12.6 min) against HJD "
+               "2456529.766 + 1.1952503 E (Samus et al. 2017), template, Vis., N 42, observer TVIS" << "RZ Cas";
     }
     void reportLine()
     {
         QFETCH(QString, elements);
         QFETCH(QString, instrument);
         QFETCH(QString, line);
+        QFETCH(QString, star);
         timing::TimingRecord record;
+        record.star = sky::findStar(star.toStdString());
         const bool visual = elements == QLatin1String("current");
         record.cycle = visual ? 2048 : -60;
         record.minimum = visual ? 2461400.39741 : 2460967.42828;

@@ -9,6 +9,7 @@
 #include "nightsky.h"
 #include "eclipsemodel.h"
 #include "observability.h"
+#include "starcatalogue.h"
 
 #include <QTest>
 
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 
 using namespace sky;
 
@@ -80,6 +82,16 @@ struct ElementSetRow
     bool extrapolated;
 };
 
+// A minimum of another star than Algol, as astropy sees it.
+struct StarMinimumRow
+{
+    long long cycle;
+    bool secondary;
+    double jdUtc;
+    double hjdMinusJd;
+    Horizontal star;
+};
+
 struct MinimaRow
 {
     QByteArray set;
@@ -97,6 +109,7 @@ struct MinimaRow
 Q_DECLARE_METATYPE(SkyRow)
 Q_DECLARE_METATYPE(ElementSetRow)
 Q_DECLARE_METATYPE(MinimaRow)
+Q_DECLARE_METATYPE(StarMinimumRow)
 
 class TestSky : public QObject
 {
@@ -126,8 +139,14 @@ private slots:
     void linearMinimaFarFromTheEpoch_data();
     void linearMinimaFarFromTheEpoch();
     void unusualInputs();
+    void otherStarsMinima_data();
+    void otherStarsMinima();
+    void otherStarsElements();
+    void secondaries_data();
+    void secondaries();
     void watchableHours_data();
     void watchableHours();
+    void watchableHoursByCrossings();
     void nightBands();
 };
 
@@ -236,7 +255,7 @@ void TestSky::horizontal()
         QVERIFY2(h.azimuthDeg >= 0 && h.azimuthDeg < 360, where);
 
     // One quantity at a time gives the same numbers.
-    QCOMPARE(algolHorizontal(row.site, row.jdUtc).azimuthDeg, sky.algol.azimuthDeg);
+    QCOMPARE(starHorizontal(row.site, row.jdUtc).azimuthDeg, sky.algol.azimuthDeg);
     QCOMPARE(sunAltitudeDeg(row.site, row.jdUtc), sky.sun.altitudeDeg);
     QCOMPARE(moonHorizontal(row.site, row.jdUtc).altitudeDeg, sky.moon.altitudeDeg);
     QCOMPARE(sky::moonIlluminatedFraction(row.jdUtc), sky.moonIlluminatedFraction);
@@ -300,14 +319,14 @@ void TestSky::algolHighestAltitude()
     QFETCH(double, latitudeDeg);
     QFETCH(double, highestDeg);
     const Site site{latitudeDeg, 2.35, 0};
-    const double highest = algolHighestAltitudeDeg(site);
+    const double highest = highestAltitudeDeg(site);
     QVERIFY2(std::fabs(highest - highestDeg) < 1e-6, QByteArray::number(highest, 'f', 6));
     // The altitudes of 18 September 2022, every 2 minutes, culminate there too (precession has
     // moved the declination by less than 0.1 degree since 2000).
     double culmination = -90;
     for (int step = 0; step < 720; ++step)
         culmination = std::max(culmination,
-                               algolHorizontal(site, 2459840.5 + step / 720.0).altitudeDeg);
+                               starHorizontal(site, 2459840.5 + step / 720.0).altitudeDeg);
     QVERIFY2(std::fabs(culmination - highestDeg) < 0.15, QByteArray::number(culmination));
 }
 
@@ -339,7 +358,7 @@ void TestSky::parseElementSet_data()
                         << 2.867315 << false << -4858LL;
     QTest::newRow("lowest") << QByteArray("2000000:0.5") << true << custom << 2e6 << 0.5 << true
                             << -158869LL;
-    QTest::newRow("highest") << QByteArray("2600000:10") << true << custom << 2.6e6 << 10.0
+    QTest::newRow("highest") << QByteArray("2600000:20") << true << custom << 2.6e6 << 20.0
                              << true << 50386LL;
     QTest::newRow("exponent") << QByteArray("2.455528105e6:2.867326") << true << custom
                               << 2455528.105 << 2.867326 << true << 0LL;
@@ -350,7 +369,7 @@ void TestSky::parseElementSet_data()
           "2455528.105 :2.867326", "2455528.105:2.867326x", "2455528,105:2.867326",
           "+2455528.105:2.867326", "nan:2.867326", "2455528.105:nan", "inf:2.867326",
           "2455528.105:infinity", "1999999.99:2.867326", "2600000.01:2.867326",
-          "2455528.105:0.49", "2455528.105:10.01", "2455528.105:-2.867326", "0x1p21:2.867326",
+          "2455528.105:0.49", "2455528.105:20.01", "2455528.105:-2.867326", "0x1p21:2.867326",
           "1e400:2.867326"})
         QTest::addRow("invalid: \"%s\"", text) << QByteArray(text) << false << 0 << 0.0 << 0.0
                                                << false << 0LL;
@@ -594,10 +613,10 @@ void TestSky::unusualInputs()
     for (const Site &site : {Site{kNaN, 0, 0}, Site{91, 0, 0}, Site{-90.5, 0, 0},
                              Site{48.85, kInfinity, 0}, Site{48.85, 2.35, kNaN}}) {
         QVERIFY(std::isnan(sunAltitudeDeg(site, 2459840.5)));
-        QVERIFY(std::isnan(algolHorizontal(site, 2459840.5).altitudeDeg));
+        QVERIFY(std::isnan(starHorizontal(site, 2459840.5).altitudeDeg));
         QVERIFY(predictMinima(currentElements(), 2459840.5, 2459870.5, site, {}).empty());
     }
-    QVERIFY(std::isnan(algolHighestAltitudeDeg(Site{kNaN, 0, 0})));
+    QVERIFY(std::isnan(highestAltitudeDeg(Site{kNaN, 0, 0})));
     // At the poles Algol's altitude is its declination, + or -.
     for (const double pole : {90.0, -90.0}) {
         const SkyAtInstant sky = skyAt(Site{pole, 0, 0}, 2459840.5);
@@ -622,26 +641,188 @@ void TestSky::unusualInputs()
 }
 
 
+// The minima of lambda Tau (primary and secondary) and RZ Cas in December 2026 seen from Paris:
+// astropy 5.2.1 on /usr/bin/python3 (computed offline; iers.conf.auto_download = False), the
+// catalogue's place moved to the instant, in essence:
+//     star = SkyCoord(ra, dec, pm_ra_cosdec, pm_dec, distance=Distance(parallax=plx),
+//                     obstime=Time('J2000'))
+//     hjd = epoch + (E + half) * period            # half: 0, or 0.5 for Min II
+//     jd = hjd; 3 times: jd = hjd - Time(jd).light_travel_time(direction, 'heliocentric',
+//                                                              location=geocentre)
+//     altaz = star.apply_space_motion(new_obstime=t).transform_to(AltAz(location=paris, pressure=0))
+// Held as Algol's: the instant to 0.1 s, the light-time to 0.05 s, the place to 0.01 degree.
+void TestSky::otherStarsMinima_data()
+{
+    QTest::addColumn<QByteArray>("star");
+    QTest::addColumn<int>("count"); // in the month, secondaries included
+    QTest::addColumn<StarMinimumRow>("row");
+    QTest::newRow("λ Tau, 1 December 19:08") << QByteArray("lam Tau") << 16
+        << StarMinimumRow{1568, false, 2461376.2975735, 0.0055769, {28.7437, 104.5059}};
+    QTest::newRow("λ Tau, Min II 3 December 18:34") << QByteArray("lam Tau") << 16
+        << StarMinimumRow{1568, true, 2461378.2740819, 0.0055424, {24.5528, 99.1617}};
+    QTest::newRow("λ Tau, Min II 15 December 15:11, set") << QByteArray("lam Tau") << 16
+        << StarMinimumRow{1571, true, 2461390.1332718, 0.0051959, {-0.7136, 69.8216}};
+    QTest::newRow("RZ Cas, 2 December 00:03") << QByteArray("RZ Cas") << 26
+        << StarMinimumRow{4055, false, 2461376.5023187, 0.0036478, {64.3308, 335.5658}};
+    QTest::newRow("RZ Cas, 31 December 21:13") << QByteArray("RZ Cas") << 26
+        << StarMinimumRow{4080, false, 2461406.3841863, 0.0030377, {67.3563, 343.7780}};
+}
+
+void TestSky::otherStarsMinima()
+{
+    QFETCH(QByteArray, star);
+    QFETCH(int, count);
+    QFETCH(StarMinimumRow, row);
+    const Star &s = *findStar(star.toStdString());
+    const auto minima = predictMinima(catalogueElements(s), 2461375.5, 2461406.5, kParis, {}, {true});
+    QCOMPARE(int(minima.size()), count);
+    const auto found = std::find_if(minima.begin(), minima.end(), [&](const PredictedMinimum &m) {
+        return m.cycle == row.cycle && m.secondary == row.secondary;
+    });
+    QVERIFY(found != minima.end());
+    const QByteArray where = star + " " + inputs(row.jdUtc, kParis);
+    QVERIFY2(std::fabs(found->jdUtc - row.jdUtc) < 0.1 * kSecond, where + ": JD " + QByteArray::number(found->jdUtc, 'f', 7));
+    QVERIFY2(std::fabs(heliocentricCorrectionDays(row.jdUtc, s) - row.hjdMinusJd) < 0.05 * kSecond, where);
+    QVERIFY2(separationDeg(found->sky->algol, row.star) < 0.01, where + ": " + shown(found->sky->algol));
+    QVERIFY(found->star == &s && !found->uncertaintyMinutes);
+    QCOMPARE(found->algolHighEnough, row.star.altitudeDeg >= 20);
+    QVERIFY2(separationDeg(starHorizontal(kParis, row.jdUtc, s), row.star) < 0.01, where);
+}
+
+// Each star's elements: its cycles from its own catalogue epoch, no published uncertainty but the
+// year of its source, the period's worth as its last decimal says, classic elements Algol's only.
+void TestSky::otherStarsElements()
+{
+    const Star &lambda = *findStar("lam Tau");
+    const ElementSet catalogue = *sky::parseElementSet("current", lambda);
+    QVERIFY(catalogue.star == &lambda && catalogue.epochCycle == 0);
+    QCOMPARE(catalogue.elements.epoch, 2455178.081);
+    QCOMPARE(referenceCycleOf(2455178.081 + 100 * 3.9529478, TimeReference::Heliocentric, lambda), 100LL);
+    // JD 2461376.2975735 is HJD 2461376.3031504, E = 1568 (otherStarsMinima).
+    QCOMPARE(referenceCycleOf(2461376.2975735, TimeReference::Geocentric, lambda), 1568LL);
+    QCOMPARE(sky::parseElementSet("2461376.3:3.95295", lambda)->epochCycle, 1568LL);
+    QVERIFY(!sky::parseElementSet("classic", lambda));
+    QVERIFY(!uncertaintyMinutes(catalogue, 2461376.3) && !isExtrapolated(catalogue, 2400000.5));
+    QCOMPARE(elementsYear(lambda), std::optional(2018));
+    QCOMPARE(elementsYear(*findStar("RZ Cas")), std::optional(2017)); // Samus et al. 2017
+    // Half the last decimal: 3.9529478 to 1e-7, SW Cyg's 4.573 to 1e-3.
+    QVERIFY(std::fabs(statedPeriodErrorDays(catalogue) - 5e-8) < 1e-20);
+    QVERIFY(std::fabs(statedPeriodErrorDays(catalogueElements(*findStar("SW Cyg"))) - 5e-4) < 1e-15);
+    QVERIFY(std::fabs(statedPeriodErrorDays(*sky::parseElementSet("2461376.3:3.95305", lambda))
+                      - (1.022e-4 + 5e-8)) < 1e-12);
+    // RZ Cas culminates at 90 - |48.85 - 69.634286| = 69.215714 degrees over Paris; lambda Tau never
+    // rises at 80 S (90 - 92.49 < 0).
+    QVERIFY(std::fabs(highestAltitudeDeg(kParis, *findStar("RZ Cas")) - 69.215714) < 1e-6);
+    const Site south{-80, 0, 0};
+    const auto minima = predictMinima(catalogue, 2461375.5, 2461406.5, south, {});
+    QCOMPARE(whyNoneObservable(minima, south, {}), NoneObservable::AlgolNeverHighEnough);
+}
+
+// The secondary minima listed: at phase 0.5 where the catalogue gives one deeper than 0.1
+// magnitude (lambda Tau, 0.17; beta Lyr, 0.60), not delta Lib's 0.07 nor Y Cyg's (its phase
+// unknown), and never without asking.
+void TestSky::secondaries_data()
+{
+    QTest::addColumn<QByteArray>("star");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("λ Tau") << QByteArray("lam Tau") << true;
+    QTest::newRow("β Lyr") << QByteArray("bet Lyr") << true;
+    QTest::newRow("δ Lib, 0.07 deep") << QByteArray("del Lib") << false;
+    QTest::newRow("Y Cyg, eccentric") << QByteArray("Y Cyg") << false;
+    QTest::newRow("Algol, none given") << QByteArray("Algol") << false;
+}
+
+void TestSky::secondaries()
+{
+    QFETCH(QByteArray, star);
+    QFETCH(bool, listed);
+    const Star &s = *findStar(star.toStdString());
+    QCOMPARE(listedSecondaryPhase(s).has_value(), listed);
+    const ElementSet set = catalogueElements(s);
+    const auto primaries = predictMinima(set, 2461375.5, 2461406.5, std::nullopt, {});
+    const auto all = predictMinima(set, 2461375.5, 2461406.5, std::nullopt, {}, {true});
+    const auto isSecondary = [](const PredictedMinimum &m) { return m.secondary; };
+    QVERIFY(std::none_of(primaries.begin(), primaries.end(), isSecondary));
+    const auto secondaryCount = std::count_if(all.begin(), all.end(), isSecondary);
+    QCOMPARE(all.size(), primaries.size() + std::size_t(secondaryCount));
+    QCOMPARE(secondaryCount > 0, listed);
+    for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+        QVERIFY(all[i].jdUtc < all[i + 1].jdUtc);
+        if (!all[i + 1].secondary)
+            continue;
+        // Half a period after the primary of its cycle, heliocentric: both seen from the Earth,
+        // their light-times apart by at most their change in half a period.
+        QVERIFY(!all[i].secondary && all[i].cycle == all[i + 1].cycle);
+        const double apart = heliocentricFromGeocentric(all[i + 1].jdUtc, s) - heliocentricFromGeocentric(all[i].jdUtc, s);
+        QVERIFY2(std::fabs(apart - set.elements.period / 2) < 1e-6, QByteArray::number(apart, 'f', 8));
+    }
+}
+
 void TestSky::watchableHours_data()
 {
+    QTest::addColumn<QByteArray>("star");
     QTest::addColumn<double>("jdUtc");
     QTest::addColumn<double>("hours");
     // Minima of the current elements seen from Paris in December 2026 (geocentric instants from
     // light_travel_time), and the minutes of the 6 hours around each whose middle has Algol at 20
     // degrees or more and the Sun at -12 or less, by AltAz every minute.
-    QTest::newRow("17 December 06:46, dawn and Algol setting") << 2461391.782065787 << 43 / 60.0;
-    QTest::newRow("20 December 03:35, Algol setting") << 2461394.6495277197 << 222 / 60.0;
-    QTest::newRow("23 December 00:24, all night") << 2461397.5170010068 << 6.0;
-    QTest::newRow("28 December 18:02, dusk") << 2461403.2519801157 << 225 / 60.0;
-    QTest::newRow("31 December 14:52, by day") << 2461406.1194852083 << 31 / 60.0;
+    QTest::newRow("17 December 06:46, dawn and Algol setting") << QByteArray("Algol") << 2461391.782065787 << 43 / 60.0;
+    QTest::newRow("20 December 03:35, Algol setting") << QByteArray("Algol") << 2461394.6495277197 << 222 / 60.0;
+    QTest::newRow("23 December 00:24, all night") << QByteArray("Algol") << 2461397.5170010068 << 6.0;
+    QTest::newRow("28 December 18:02, dusk") << QByteArray("Algol") << 2461403.2519801157 << 225 / 60.0;
+    QTest::newRow("31 December 14:52, by day") << QByteArray("Algol") << 2461406.1194852083 << 31 / 60.0;
+    // The same for other stars over five eighths of their D, the minima of otherStarsMinima: for
+    // lambda Tau 8.875 hours (533 minutes, 532.5 rounded up), for RZ Cas 3.0625 (184).
+    QTest::newRow("λ Tau, 1 December 19:08, rising at dusk") << QByteArray("lam Tau") << 2461376.2975735 << 320 / 60.0;
+    QTest::newRow("λ Tau, Min II 7 December 17:27") << QByteArray("lam Tau") << 2461382.2271189 << 242 / 60.0;
+    QTest::newRow("RZ Cas, 5 December 14:06, by day") << QByteArray("RZ Cas") << 2461380.0880914 << 0.0;
+    QTest::newRow("RZ Cas, 27 December 02:28, circumpolar") << QByteArray("RZ Cas") << 2461401.6030249 << 184 / 60.0;
 }
 
 void TestSky::watchableHours()
 {
+    QFETCH(QByteArray, star);
     QFETCH(double, jdUtc);
     QFETCH(double, hours);
-    const double found = sky::watchableHours(kParis, skyAt(kParis, jdUtc), Conditions{});
+    const Star &s = *findStar(star.toStdString());
+    const double found = sky::watchableHours(kParis, skyAt(kParis, jdUtc, s), Conditions{}, watchWindowHours(s));
     QVERIFY2(std::fabs(found - hours) <= 2 / 60.0, inputs(jdUtc, kParis) + ": " + QByteArray::number(found));
+    // Five eighths of D: Algol's 6 hours of 9.6 exactly; 12 for beta Lyr, which has no D.
+    QCOMPARE(watchWindowHours(algolStar()), kWatchWindowHours);
+    QCOMPARE(watchWindowHours(*findStar("bet Lyr")), kWatchWindowWithoutDurationHours);
+}
+
+// The crossings of the altitudes count the same minutes as testing each one, to the bit: skies
+// drawn at random (a fixed seed) over every latitude, with the limits near the altitudes at the
+// minimum (where a body grazes its limit at culmination) and windows of 0 to 24 hours; the poles
+// and a star at the pole among them.
+void TestSky::watchableHoursByCrossings()
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto uniform = [&](double low, double high) { return low + (high - low) * unit(random); };
+    for (int i = 0; i < 20000; ++i) {
+        const double latitude = i % 50 == 0 ? (i % 100 == 0 ? 90.0 : -90.0) : uniform(-90, 90);
+        const Site site{latitude, 0, 0};
+        SkyAtInstant sky;
+        sky.algol = {uniform(-90, 90), i % 70 == 0 ? 0.0 : uniform(0, 360)};
+        sky.sun = {uniform(-90, 90), uniform(0, 360)};
+        if (i % 70 == 0)
+            sky.algol.altitudeDeg = latitude; // the star at the celestial pole
+        Conditions conditions{uniform(-10, 60), uniform(-20, 5)};
+        if (i % 11 == 0)
+            sky.algol.azimuthDeg = i % 22 == 0 ? 180 : 0; // on the meridian: grazing its limit
+        if (i % 3 == 0 || i % 11 == 0)
+            conditions.minAlgolAltitudeDeg = sky.algol.altitudeDeg + uniform(-1e-9, 1e-9);
+        if (i % 5 == 0)
+            conditions.maxSunAltitudeDeg = sky.sun.altitudeDeg + uniform(-1e-6, 1e-6);
+        const double window = i % 7 == 0 ? 24.0 : uniform(0, 24);
+        const double fast = sky::watchableHours(site, sky, conditions, window);
+        const double slow = watchableHoursByMinute(site, sky, conditions, window);
+        QVERIFY2(fast == slow, QByteArray::number(i) + ": " + QByteArray::number(fast) + " instead of "
+                                   + QByteArray::number(slow));
+    }
+    QVERIFY(std::isnan(sky::watchableHours(kParis, SkyAtInstant{}, {}, 25)));
 }
 
 // The night of 19 to 20 December 2026 in Paris: where the Sun's geometric altitude crosses

@@ -13,6 +13,7 @@
 #include "elementsfit.h"
 #include "minimumtiming.h"
 #include "observability.h"
+#include "starcatalogue.h"
 #include "timingsfile.h"
 
 #include <QTest>
@@ -63,6 +64,7 @@ private slots:
     void unusableFits_data();
     void unusableFits();
     void timingsFile();
+    void timingsOfOtherStars();
     void otherTimingsFiles_data();
     void otherTimingsFiles();
     void newTimingsOnly_data();
@@ -218,6 +220,64 @@ void TestElementsFit::timingsFile()
     QCOMPARE(withName.records[1].source, named.source);
 }
 
+// A file that holds another star's timing has a last column, star, with the AAVSO name of every
+// row's star; Algol's file gains it without touching its rows (read without the field, they stay
+// Algol's), and a star the catalogue does not know is a line's problem.
+void TestElementsFit::timingsOfOtherStars()
+{
+    const sky::Star &lambda = *sky::findStar("lam Tau");
+    TimingRecord algol{1781, 2460634.8188, sky::DateScale::HeliocentricUtc, 0.0011, "kvw", 120,
+                       27, 0.0021, "current", "ABC", "V", "night.txt"};
+    TimingRecord other = algol;
+    other.cycle = 1568;
+    other.minimum = 2461376.3031504;
+    other.star = &lambda;
+    QVERIFY(!needStarColumn({algol}) && needStarColumn({algol, other}));
+    const std::string text = timingsFileText({algol, other});
+    QVERIFY(text.starts_with("# Times of minimum of eclipsing binaries"));
+    QCOMPARE(QString::fromStdString(text.substr(text.find("\ncycle,") + 1)),
+             QStringLiteral("cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,"
+                            "observers,band,source,star\n"
+                            "1781,2460634.8188000,HJD_UTC,0.0011000,kvw,120,27,0.0021000,current,ABC,V,night.txt,BET PER\n"
+                            "1568,2461376.3031504,HJD_UTC,0.0011000,kvw,120,27,0.0021000,current,ABC,V,night.txt,LAM TAU\n"));
+    QCOMPARE(headerRowOf(text), HeaderRow::OwnWithStar);
+    TimingsFile back = readTimings(text);
+    QVERIFY(back.problems.empty());
+    QCOMPARE(back.records[0].star, &sky::algolStar());
+    QCOMPARE(back.records[1].star, &lambda);
+
+    // Algol's own file: its header given the column, its rows as they were, a new row after them.
+    const std::string old = timingsFileText({algol});
+    QCOMPARE(headerRowOf(old), HeaderRow::Own);
+    QCOMPARE(readTimings(old).records[0].star, &sky::algolStar());
+    const std::string upgraded = withStarColumn(old) + timingRows({other}, true);
+    QCOMPARE(upgraded.substr(0, old.find("\ncycle,")), old.substr(0, old.find("\ncycle,")));
+    QCOMPARE(headerRowOf(upgraded), HeaderRow::OwnWithStar);
+    back = readTimings(upgraded);
+    QVERIFY(back.problems.empty() && back.records.size() == 2);
+    QCOMPARE(back.records[0].star, &sky::algolStar());
+    QCOMPARE(back.records[1].star, &lambda);
+    QCOMPARE(withStarColumn("minimum,error,scale\n"), std::string("minimum,error,scale\n"));
+
+    // Any catalogue name, in any case; an unknown one.
+    back = readTimings("minimum,error,scale,star\n2461376.3,0.001,HJD,lambda Tauri\n"
+                       "2461377.3,0.001,HJD,\n2461378.3,0.001,HJD,Betelgeuse\n");
+    QCOMPARE(back.records.size(), std::size_t(2));
+    QCOMPARE(back.records[0].star, &lambda);
+    QCOMPARE(back.records[1].star, &sky::algolStar());
+    QCOMPARE(back.problems.size(), std::size_t(1));
+    QCOMPARE(back.problems[0].line, 4LL);
+    QCOMPARE(back.problems[0].error, LineError::UnknownStar);
+
+    // Fitted, its elements stay the star's, numbered from its epoch, the period it keeps worth
+    // the last decimal of its catalogue's (3.9529478).
+    const TimingPoint point{other.minimum, 0.001};
+    const ElementsFit fit = fitElements(std::span(&point, 1), sky::catalogueElements(lambda), false);
+    QCOMPARE(fit.fitted.star, &lambda);
+    QCOMPARE(fit.fitted.epochCycle, 1568LL);
+    QVERIFY(std::fabs(fit.fitted.fit.periodErrorDays - 5e-8) < 1e-20);
+}
+
 void TestElementsFit::otherTimingsFiles_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -290,6 +350,7 @@ void TestElementsFit::newTimingsOnly_data()
         << changed([](TimingRecord &r) { r.minimum += 0.002; }) << true;
     QTest::newRow("another band") << changed([](TimingRecord &r) { r.band = "B"; }) << true;
     QTest::newRow("another observer") << changed([](TimingRecord &r) { r.observers = "XYZ"; }) << true;
+    QTest::newRow("another star") << changed([](TimingRecord &r) { r.star = sky::findStar("RZ Cas"); }) << true;
     QTest::newRow("the next minimum, with an error of a period")
         << changed([](TimingRecord &r) { r.minimum += 2.867326; r.errorDays = 3; }) << true;
 }
@@ -352,6 +413,35 @@ void TestElementsFit::elementsFile()
         QCOMPARE(read.elements->epochCycle, 1116LL);
     }
 
+    // Another star's elements name it: its key, and its numbering when no epoch_cycle is given
+    // (lambda Tau's HJD 2461376.3031504 is its E = 1568, tst_sky); Algol's have no such key.
+    QVERIFY(text.find("star =") == std::string::npos);
+    sky::ElementSet lambda = set;
+    lambda.star = sky::findStar("lam Tau");
+    lambda.elements = {2461376.3031504, 3.9529478};
+    const std::string lambdaText = elementsFileText(lambda);
+    QVERIFY(lambdaText.starts_with("# Elements of the primary minima of λ Tau (LAM TAU)"));
+    QVERIFY(lambdaText.ends_with("\nstar = LAM TAU\n"));
+    for (const std::string &file : {lambdaText, std::string("epoch = 2461376.3031504\nperiod = 3.9529478\n"
+                                                            "epoch_error = 0.001\nperiod_error = 0\n"
+                                                            "scale = HJD_UTC\nSTAR = lambda Tauri\n")}) {
+        const ElementsFile read = readElementsFile(file);
+        QVERIFY2(read.elements, refusalText(read.refusal).c_str());
+        QCOMPARE(read.elements->star, lambda.star);
+        QCOMPARE(read.elements->epochCycle, file == lambdaText ? 1116LL : 1568LL);
+    }
+    // Without the key, Algol's, numbered as Algol's: (2461376.3031504 - 2455528.105) / 2.867326 =
+    // 2039.6 (by hand).
+    const ElementsFile algol = readElementsFile("epoch = 2461376.3031504\nperiod = 3.9529478\n"
+                                                "epoch_error = 0.001\nperiod_error = 0\nscale = HJD_UTC\n");
+    QCOMPARE(algol.elements->star, &sky::algolStar());
+    QCOMPARE(algol.elements->epochCycle, 2040LL);
+    const ElementsFile unknown = readElementsFile(lambdaText.substr(0, lambdaText.size() - 8) + "XYZ\n");
+    QVERIFY(!unknown.elements);
+    QCOMPARE(QString::fromStdString(refusalText(unknown.refusal)),
+             QStringLiteral("line %1: star: not a star of the catalogue (algol-minima --stars)")
+                 .arg(std::count(lambdaText.begin(), lambdaText.end(), '\n')));
+
     // Below three timings the scatter is unknown: not written, and not read from an older file.
     fitted.timings = 2;
     fitted.rmsDays.reset();
@@ -368,8 +458,8 @@ void TestElementsFit::refusedElementsFiles_data()
     QTest::newRow("no period") << QByteArray("period = 2.8673289198\n") << QByteArray()
                                << "period: missing";
     QTest::newRow("no scale") << QByteArray("scale = HJD_UTC") << QByteArray() << "scale: missing";
-    QTest::newRow("period of 12 days") << QByteArray("= 2.867") << QByteArray("= 12.867")
-                                       << "line 4: period: not between 0.5 and 10 days";
+    QTest::newRow("period of 22 days") << QByteArray("= 2.867") << QByteArray("= 22.867")
+                                       << "line 4: period: not between 0.5 and 20 days";
     QTest::newRow("epoch of JD 1458728") << QByteArray("epoch = 2458728") << QByteArray("epoch = 1458728")
                                          << "line 2: epoch: not between JD 2000000 and 2600000";
     QTest::newRow("barycentric") << QByteArray("scale = HJD_UTC") << QByteArray("scale = BJD_TDB")

@@ -4,6 +4,7 @@
 #include "eclipsemodel.h"
 #include "elementsets.h"
 #include "minimumtiming.h"
+#include "starcatalogue.h"
 
 #include <QTest>
 
@@ -34,10 +35,11 @@ const std::vector<double> kCmDra7023{
 
 enum class Sampling { Even, Jittered, Random, GapOnIngress, HoleAtMinimum };
 // Algol's eclipse (the model of ephemeris/eclipsemodel.h), a dip of another shape (1.2 magnitudes
-// times cos^2 of pi/2 h / 5.5 hours, h the hours from the minimum), or constant light.
-enum class Shape { AlgolModel, CosineSquared, Flat };
+// times cos^2 of pi/2 h / 5.5 hours, h the hours from the minimum), constant light, or the eclipse
+// of another star's profile (timing/eclipseprofile.h, from its catalogue row).
+enum class Shape { AlgolModel, CosineSquared, Flat, StarProfile };
 
-double magnitudeAt(double hours, Shape shape)
+double magnitudeAt(double hours, Shape shape, const sky::Star &star)
 {
     const double x = hours / 5.5;
     switch (shape) {
@@ -47,13 +49,16 @@ double magnitudeAt(double hours, Shape shape)
         return 2.1 + (std::fabs(x) < 1 ? 1.2 * std::pow(std::cos(M_PI / 2 * x), 2) : 0);
     case Shape::Flat:
         return 2.1;
+    case Shape::StarProfile:
+        return EclipseProfile::ofStar(star)->magnitude(hours * kHour / star.elements.period);
     }
     return eclipses::algolMagnitudeFast(hours * kHour / kPeriod);
 }
 
 // Points of an eclipse whose minimum falls at truth, from fromHours to toHours about it.
 Eclipse syntheticEclipse(double truth, int points, double noise, Sampling sampling, double fromHours,
-                         double toHours, std::mt19937_64 &random, Shape shape = Shape::AlgolModel)
+                         double toHours, std::mt19937_64 &random, Shape shape = Shape::AlgolModel,
+                         const sky::Star &star = sky::algolStar())
 {
     std::uniform_real_distribution<double> uniform(0, 1);
     std::normal_distribution<double> scatter(0, noise);
@@ -75,7 +80,7 @@ Eclipse syntheticEclipse(double truth, int points, double noise, Sampling sampli
     Eclipse eclipse;
     for (const double t : times)
         eclipse.points.push_back({t, sky::DateScale::HeliocentricUtc,
-                                  magnitudeAt((t - truth) / kHour, shape) + scatter(random), 0, "", ""});
+                                  magnitudeAt((t - truth) / kHour, shape, star) + scatter(random), 0, "", ""});
     return eclipse;
 }
 
@@ -112,6 +117,8 @@ private slots:
     void fromObservationsToOMinusC();
     void oneEclipseOneCycle_data();
     void oneEclipseOneCycle();
+    void starWithoutTemplate();
+    void anotherStarsObservations();
 };
 
 void TestMinimumTiming::timeScales_data()
@@ -203,19 +210,28 @@ void TestMinimumTiming::statedErrorsAreHonest_data()
     QTest::addColumn<Sampling>("sampling");
     QTest::addColumn<double>("halfSpanHours");
     QTest::addColumn<Method>("method"); // that auto takes for nine eclipses in ten; Auto: either
+    QTest::addColumn<QByteArray>("star"); // Algol's model, or another star's profile
     const Method kvw = Method::KweeVanWoerden;
     const Method fit = Method::Template;
-    QTest::newRow("camera, 100 even points, 0.02 mag") << 100 << 0.02 << Sampling::Even << 4.5 << kvw;
+    QTest::newRow("camera, 100 even points, 0.02 mag") << 100 << 0.02 << Sampling::Even << 4.5 << kvw << QByteArray("Algol");
     QTest::newRow("camera, 80 jittered points, 0.03 mag")
-        << 80 << 0.03 << Sampling::Jittered << 4.5 << Method::Auto;
-    QTest::newRow("camera, 60 random times, 0.05 mag") << 60 << 0.05 << Sampling::Random << 4.5 << fit;
-    QTest::newRow("camera, 100 even points, 0.15 mag") << 100 << 0.15 << Sampling::Even << 4.5 << fit;
+        << 80 << 0.03 << Sampling::Jittered << 4.5 << Method::Auto << QByteArray("Algol");
+    QTest::newRow("camera, 60 random times, 0.05 mag") << 60 << 0.05 << Sampling::Random << 4.5 << fit << QByteArray("Algol");
+    QTest::newRow("camera, 100 even points, 0.15 mag") << 100 << 0.15 << Sampling::Even << 4.5 << fit << QByteArray("Algol");
     QTest::newRow("camera, 300 points 2 minutes apart, 0.01 mag")
-        << 300 << 0.01 << Sampling::Even << 5.0 << kvw;
+        << 300 << 0.01 << Sampling::Even << 5.0 << kvw << QByteArray("Algol");
     QTest::newRow("gap on the ingress, 40 points, 0.08 mag")
-        << 40 << 0.08 << Sampling::GapOnIngress << 4.5 << fit;
-    QTest::newRow("visual, 30 estimates, 0.10 mag") << 30 << 0.10 << Sampling::Jittered << 3.5 << fit;
-    QTest::newRow("visual, 15 estimates, 0.15 mag") << 15 << 0.15 << Sampling::Jittered << 3.5 << fit;
+        << 40 << 0.08 << Sampling::GapOnIngress << 4.5 << fit << QByteArray("Algol");
+    QTest::newRow("visual, 30 estimates, 0.10 mag") << 30 << 0.10 << Sampling::Jittered << 3.5 << fit << QByteArray("Algol");
+    QTest::newRow("visual, 15 estimates, 0.15 mag") << 15 << 0.15 << Sampling::Jittered << 3.5 << fit << QByteArray("Algol");
+    // lambda Tau's 14.2-hour, 0.54-magnitude eclipse from its profile: a camera's points every 5
+    // minutes over 14 hours, and a visual observer's estimates; U Cep's deep 9-hour one.
+    QTest::newRow("λ Tau, camera, 170 even points, 0.005 mag")
+        << 170 << 0.005 << Sampling::Even << 7.0 << kvw << QByteArray("lam Tau");
+    QTest::newRow("λ Tau, visual, 30 estimates, 0.05 mag")
+        << 30 << 0.05 << Sampling::Jittered << 5.5 << fit << QByteArray("lam Tau");
+    QTest::newRow("U Cep, camera, 60 random times, 0.05 mag")
+        << 60 << 0.05 << Sampling::Random << 4.5 << fit << QByteArray("U Cep");
 }
 
 // The true minimum must lie within twice the stated error in about 95 % of the eclipses (a
@@ -228,6 +244,10 @@ void TestMinimumTiming::statedErrorsAreHonest()
     QFETCH(Sampling, sampling);
     QFETCH(double, halfSpanHours);
     QFETCH(Method, method);
+    QFETCH(QByteArray, star);
+    const sky::Star &s = *sky::findStar(star.toStdString());
+    const Shape shape = &s == &sky::algolStar() ? Shape::AlgolModel : Shape::StarProfile;
+    const double period = s.elements.period;
     std::mt19937_64 random(20260101);
     std::uniform_real_distribution<double> uniform(0, 1);
     constexpr int kEclipses = 500;
@@ -235,11 +255,11 @@ void TestMinimumTiming::statedErrorsAreHonest()
     int within = 0;
     int byMethod = 0;
     for (int i = 0; i < kEclipses; ++i) {
-        const double truth = 2460000 + i * kPeriod + 0.02 * uniform(random);
-        const Eclipse eclipse =
-            syntheticEclipse(truth, points, noise, sampling, -halfSpanHours, halfSpanHours, random);
-        const ephemeris::Elements elements{2460000.01, kPeriod};
-        const EclipseTiming timing = timeEclipse(eclipse, elements, false, {});
+        const double truth = 2460000 + i * period + 0.02 * uniform(random);
+        const Eclipse eclipse = syntheticEclipse(truth, points, noise, sampling, -halfSpanHours,
+                                                 halfSpanHours, random, shape, s);
+        const ephemeris::Elements elements{2460000.01, period};
+        const EclipseTiming timing = timeEclipse(eclipse, elements, false, {}, EclipseCurve::ofStar(s));
         if (timing.untimed)
             continue;
         ++timed;
@@ -405,6 +425,76 @@ void TestMinimumTiming::oneEclipseOneCycle()
     QVERIFY(!timing.untimed);
     QCOMPARE(timing.cycle, 2048LL);
     QCOMPARE(timing.errorDays, kSmallestTimingErrorDays);
+}
+
+// beta Lyr has no D, so no eclipse to fit: auto times it by Kwee and van Woerden even when its
+// points are uneven, the template is refused, and the sides it needs reach a quarter period. Its
+// light curve stands in as 3.8 + 0.55 cos(4 pi phase) magnitudes (GCVS: 3.25 to 4.36), a hundred
+// estimates at random over three days about the minimum with 0.01 magnitude of noise.
+void TestMinimumTiming::starWithoutTemplate()
+{
+    const sky::Star &lyrae = *sky::findStar("bet Lyr");
+    QVERIFY(!EclipseCurve::ofStar(lyrae));
+    const double period = lyrae.elements.period;
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> uniform(-1.5, 1.5);
+    std::normal_distribution<double> noise(0, 0.01);
+    const double truth = 2460000.3;
+    std::vector<double> days;
+    for (int i = 0; i < 100; ++i)
+        days.push_back(uniform(random));
+    std::sort(days.begin(), days.end());
+    Eclipse eclipse;
+    for (const double d : days)
+        eclipse.points.push_back({truth + d, sky::DateScale::HeliocentricUtc,
+                                  3.8 + 0.55 * std::cos(4 * M_PI * d / period) + noise(random), 0, "", ""});
+    const ephemeris::Elements elements{truth + 0.02, period};
+    const EclipseTiming automatic = timeEclipse(eclipse, elements, false, {}, std::nullopt);
+    QVERIFY2(!automatic.untimed, qPrintable(QString::number(automatic.untimed ? int(*automatic.untimed) : -1)));
+    QCOMPARE(automatic.method, Method::KweeVanWoerden);
+    QVERIFY(std::fabs(automatic.minimum - truth) < 3 * automatic.errorDays);
+    const EclipseTiming fitted = timeEclipse(eclipse, elements, false, {Method::Template, 5, 5, {}}, std::nullopt);
+    QCOMPARE(fitted.untimed, std::optional(Untimed::NoTemplate));
+    // Its default window is the longest, half of Algol's D rounded up its 5 hours.
+    QCOMPARE(defaultWindowHours(lyrae), 24.0);
+    QCOMPARE(defaultWindowHours(sky::algolStar()), 5.0);
+    QCOMPARE(defaultWindowHours(*sky::findStar("lam Tau")), 8.0);
+}
+
+// An AAVSO Extended file of lambda Tau's eclipse of HJD 2461376.3031504 (E = 1568 of its catalogue
+// elements; otherStarsMinima in tst_sky), its profile without noise every 5 minutes over 14 hours,
+// with rows of Algol among them: the file names its star, whose rows are read and timed with its
+// elements; the others are counted.
+void TestMinimumTiming::anotherStarsObservations()
+{
+    const sky::Star &lambda = *sky::findStar("lam Tau");
+    const double heliocentric = 2461376.3031504;
+    const double seen = 2461376.2975735;
+    std::string text = "#TYPE=EXTENDED\n#OBSCODE=TEST\n#DELIM=,\n#DATE=JD\n";
+    for (int i = 0; i <= 168; ++i) {
+        const double t = seen + (i - 84) * 5 / 1440.0;
+        const double magnitude = EclipseProfile::ofStar(lambda)->magnitude((t - seen) / lambda.elements.period);
+        text += "LAM TAU," + std::to_string(t) + "," + std::to_string(magnitude) + ",0.005,V\n";
+        if (i % 50 == 0)
+            text += "BET PER," + std::to_string(t) + ",2.1,0.005,V\n";
+    }
+    const ObservationFile file = readObservations(text, "lambda.txt");
+    QCOMPARE(file.star, &lambda);
+    QCOMPARE(file.otherStars, 4LL);
+    QCOMPARE(file.observations.size(), std::size_t(169));
+    const TimingReport report = timeObservations(file, sky::catalogueElements(lambda), {});
+    QCOMPARE(report.eclipses.size(), std::size_t(1));
+    const EclipseTiming &timing = report.eclipses[0];
+    QVERIFY(!timing.untimed);
+    QCOMPARE(timing.cycle, 1568LL);
+    QVERIFY2(std::fabs(timing.minimum - heliocentric) < 5 * kSecond,
+             qPrintable(QString::number((timing.minimum - heliocentric) / kSecond)));
+    QVERIFY(std::fabs(timing.minimumJdUtc - seen) < 5 * kSecond);
+    // Asked for Algol, the same file gives Algol's four rows, the others counted.
+    const ObservationFile algol = readObservations(text, "lambda.txt", {}, &sky::algolStar());
+    QCOMPARE(algol.star, &sky::algolStar());
+    QCOMPARE(algol.observations.size(), std::size_t(4));
+    QCOMPARE(algol.otherStars, 169LL);
 }
 
 QTEST_APPLESS_MAIN(TestMinimumTiming)

@@ -3,7 +3,7 @@
 // published descriptions of the Extended and Visual formats and of its data download.
 
 #include "observations.h"
-#include "starnames.h"
+#include "starcatalogue.h"
 
 #include <QTest>
 
@@ -170,7 +170,7 @@ void TestObservationFiles::algolNames()
 {
     QFETCH(QByteArray, name);
     QFETCH(bool, algol);
-    QCOMPARE(isAlgolName(name.toStdString()), algol);
+    QCOMPARE(sky::findStar(name.toStdString()) == &sky::algolStar(), algol);
 }
 
 // Bytes that no observer wrote: each reader reads what it can and reports the rest.

@@ -7,6 +7,8 @@
 
 #include "observinglog.h"
 
+#include "starcatalogue.h"
+
 #include <QTest>
 
 using namespace timing;
@@ -182,6 +184,11 @@ private slots:
         QCOMPARE(file.observations[1].value, 3.1);
         QCOMPARE(file.observations[1].observer, std::string("ABC"));
         QCOMPARE(file.observations[1].band, std::string("Vis."));
+        // Another star's estimates under its AAVSO name, which the reader knows as that star.
+        const std::string lambda = aavsoVisualText(entries, {"ABC", "na", "x"}, *sky::findStar("lam Tau"));
+        QVERIFY(lambda.find("\nLAM TAU,2461400.3845,2.9,BL,") != std::string::npos);
+        QVERIFY(lambda.find("BET PER") == std::string::npos);
+        QCOMPARE(readObservations(lambda, "night.txt").star, sky::findStar("lam Tau"));
     }
 
     void observations()

@@ -84,7 +84,11 @@ STARS = [
      '2018: kept the recent fit, check it against a timing before relying on it'),
 ]
 
-# Algol as the program uses it (sky/algolplace.h).
+# The stars whose secondary minimum does not fall at phase 0.5: Y Cyg's orbit is eccentric and
+# turns (apsidal motion), so the phase of its secondary changes over the years.
+ECCENTRIC = {102999}
+
+# Algol as the program used it before the catalogue (sky/algolplace.h).
 ALGOL_RA = (3.0 + 8.0 / 60.0 + 10.13245 / 3600.0) * 15.0
 ALGOL_DEC = 40.0 + 57.0 / 60.0 + 20.3280 / 3600.0
 ALGOL_PM = (2.99, -1.66)
@@ -234,6 +238,7 @@ def main():
         hd, hr = ids[3].strip() or '-', ids[4].strip() or '-'
         g = gcvs[hip].split('\t') if hip in gcvs else None
         secondary = g[6] if g and g[6] else '-'
+        secondary_phase = '-' if secondary == '-' or hip in ECCENTRIC else '0.5'
         if kept == 'gcvs':
             epoch, period, source = 2400000 + float(g[8]), g[9], GCVS
             epoch = '%.*f' % (len(g[8].split('.')[1]), epoch)
@@ -246,7 +251,7 @@ def main():
             ra, dec, pm, parallax, rv = ALGOL_RA, ALGOL_DEC, ALGOL_PM, ALGOL_PARALLAX, ALGOL_RADIAL_VELOCITY
         fields = [designation, aavso, ', '.join(others) or '-', hr, hd, str(hip),
                   '%.7f' % ra if hip != 14576 else repr(ra), '%.7f' % dec if hip != 14576 else repr(dec), '%.2f' % float(pm[0]), '%.2f' % float(pm[1]),
-                  '%.2f' % parallax, str(rv), '%.2f' % vmax, '%.2f' % vmin, secondary,
+                  '%.2f' % parallax, str(rv), '%.2f' % vmax, '%.2f' % vmin, secondary, secondary_phase,
                   '-' if hours is None else '%.1f' % hours, epoch, period, 'HJD', source, note]
         lines.append(' | '.join(fields))
 
@@ -288,10 +293,11 @@ CATALOGUE_HEADER = '''\
 # Fields: designation | AAVSO name | other names (", ") | HR | HD | HIP | right ascension (deg) |
 # declination (deg) | proper motion in RA * cos(dec) (mas/yr) | in declination (mas/yr) |
 # parallax (mas) | radial velocity (km/s) | V at maximum | V at primary minimum | V at secondary
-# minimum (GCVS's second minimum; "-" where GCVS gives none) | D, first to last contact of the
-# primary eclipse (hours) | epoch of a primary minimum | period (days) | time scale of the epoch
-# (HJD: heliocentric Julian Day, UTC) | source of the elements | note ("-": no value; no source
-# publishes an uncertainty of these elements).
+# minimum (GCVS's second minimum; "-" where GCVS gives none) | phase of the secondary minimum (0.5
+# for a circular orbit; "-" where there is none or it moves: Y Cyg's eccentric orbit turns) | D,
+# first to last contact of the primary eclipse (hours) | epoch of a primary minimum | period
+# (days) | time scale of the epoch (HJD: heliocentric Julian Day, UTC) | source of the elements |
+# note ("-": no value; no source publishes an uncertainty of these elements).
 '''
 
 SOURCES_HEADER = '''\
