@@ -546,13 +546,11 @@ void PlannerWindow::showMinimumReport()
     dialog.exec();
 }
 
-bool PlannerWindow::saveLightCurveSheet(SheetFormat format, const QString &path)
+std::optional<LightCurveSheet> PlannerWindow::nightLightCurveSheet() const
 {
     const std::vector<timing::LogEntry> &entries = m_log->store().entries();
-    if (entries.empty()) {
-        statusBar()->showMessage(AlgolPlanner::tr("The night's log is empty: there is no light curve to draw."));
-        return false;
-    }
+    if (entries.empty())
+        return std::nullopt;
     LightCurveNight night;
     night.placeName = m_settings.placeName;
     night.site = m_settings.site;
@@ -573,9 +571,24 @@ bool PlannerWindow::saveLightCurveSheet(SheetFormat format, const QString &path)
         if (own ? band == "Vis." : entry.band == band)
             night.estimates.append({entry.jdUtc, entry.magnitude, entry.kind == timing::EntryKind::FainterThan});
     }
-    const LightCurveSheet sheet = lightCurveSheet(night, QLocale());
+    return lightCurveSheet(night, QLocale());
+}
+
+void PlannerWindow::paintLightCurveSheet(QPainter &painter, const QRectF &page) const
+{
+    if (const std::optional<LightCurveSheet> sheet = nightLightCurveSheet())
+        planner::paintLightCurveSheet(painter, page, *sheet);
+}
+
+bool PlannerWindow::saveLightCurveSheet(SheetFormat format, const QString &path)
+{
+    const std::optional<LightCurveSheet> sheet = nightLightCurveSheet();
+    if (!sheet) {
+        statusBar()->showMessage(AlgolPlanner::tr("The night's log is empty: there is no light curve to draw."));
+        return false;
+    }
     return writeFile(path, [&](QIODevice &device) {
-        return format == SheetFormat::Pdf ? writeLightCurveSheetPdf(device, sheet) : writeLightCurveSheetPng(device, sheet);
+        return format == SheetFormat::Pdf ? writeLightCurveSheetPdf(device, *sheet) : writeLightCurveSheetPng(device, *sheet);
     });
 }
 

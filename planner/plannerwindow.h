@@ -14,6 +14,7 @@
 // is in plannerloop.cpp.
 
 #include "comparisonstars.h"
+#include "lightcurvesheet.h"
 #include "nighttiming.h"
 #include "plan.h"
 #include "plannersettings.h"
@@ -105,8 +106,10 @@ public:
     bool saveLightCurveSheet(SheetFormat format, const QString &path);
     bool saveObservingSheet(const QString &path);
     bool saveOcDiagram(DiagramFormat format, const QString &path);
-    // The observing sheet of the selected night on a page of any paint device.
+    // The observing sheet of the selected night, the light-curve sheet of its log (nothing for an
+    // empty log), on a page of any paint device.
     void paintObservingSheet(QPainter &painter, const QRectF &page) const;
+    void paintLightCurveSheet(QPainter &painter, const QRectF &page) const;
     // The night's timing, as the log shows it (nothing before the night is timed).
     const std::optional<NightTiming> &nightTiming() const { return m_nightTiming; }
 
@@ -168,6 +171,7 @@ private:
     void askOcDiagram(DiagramFormat format);
     bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write);
     std::vector<timing::Observation> nightObservations() const;
+    std::optional<LightCurveSheet> nightLightCurveSheet() const;
     void setFieldError(QWidget *field, const QString &message);
     void chooseElementsFile();
     QString startFolder() const;
