@@ -16,6 +16,7 @@
 #include "nightchartdata.h"
 
 #include <QColor>
+#include <QImage>
 
 #include <array>
 #include <QWidget>
@@ -93,9 +94,13 @@ private:
     void drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
                     const ChartPalette &palette) const;
     void moveCursorTo(std::optional<double> jdUtc);
+    // An estimate's dot in the palette's colours at the device's pixel ratio, drawn once.
+    const QImage &dotImage(const ChartPalette &palette, qreal pixelRatio) const;
 
     ChartData m_data;
     ChartLog m_log;
+    mutable QImage m_dot;
+    mutable QRgb m_dotColour = 0, m_dotOutline = 0;
     std::optional<double> m_cursorJd;
 };
 

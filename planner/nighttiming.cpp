@@ -35,23 +35,18 @@ QString methodText(timing::Method method)
     return {};
 }
 
-// The template's depth for a band timed by it: the same points in the same scale, fitted again
-// (the timing keeps only the minimum and its error).
+// The template's depth for a band timed by it: its points fitted again (the timing keeps only the
+// minimum and its error).
 std::optional<double> templateDepthOf(const timing::EclipseTiming &timed,
-                                      const std::vector<timing::Observation> &observations,
-                                      const sky::ElementSet &elements, sky::DateScale scale,
-                                      const timing::TimingOptions &options)
+                                      const std::vector<timing::Observation> &inScale,
+                                      const sky::ElementSet &elements, const timing::TimingOptions &options)
 {
     if (timed.untimed || timed.method != timing::Method::Template)
         return std::nullopt;
     std::vector<timing::Observation> band;
-    for (const timing::Observation &o : observations) {
-        if (o.band != timed.band)
-            continue;
-        band.push_back(o);
-        band.back().time = sky::convertDate(o.time, o.scale, scale);
-        band.back().scale = scale;
-    }
+    for (const timing::Observation &o : inScale)
+        if (o.band == timed.band)
+            band.push_back(o);
     for (const timing::Eclipse &eclipse : timing::splitIntoEclipses(band, elements.elements, options.windowHours)) {
         if (eclipse.cycle + elements.epochCycle != timed.cycle)
             continue;
@@ -102,18 +97,62 @@ const BandTiming *NightTiming::timed() const
 NightTiming timeNight(const std::vector<timing::Observation> &observations, const sky::ElementSet &elements,
                       const timing::TimingOptions &options)
 {
+    // In the elements' scale already, which the timing then keeps.
     timing::ObservationFile file;
-    file.observations = observations;
+    file.observations = observationsInScale(observations, sky::dateScaleOf(elements.reference));
     const timing::TimingReport report = timing::timeObservations(file, elements, options);
     NightTiming night;
     night.scale = report.scale;
     night.outsideWindows = report.outsideWindows;
     for (const timing::EclipseTiming &eclipse : report.eclipses)
-        night.bands.push_back({eclipse, templateDepthOf(eclipse, observations, elements, report.scale, options)});
+        night.bands.push_back({eclipse, templateDepthOf(eclipse, file.observations, elements, options)});
     std::stable_sort(night.bands.begin(), night.bands.end(), [](const BandTiming &a, const BandTiming &b) {
         return a.timing.points > b.timing.points;
     });
     return night;
+}
+
+std::vector<timing::Observation> observationsInScale(const std::vector<timing::Observation> &observations,
+                                                     sky::DateScale scale)
+{
+    std::vector<timing::Observation> converted = observations;
+    if (converted.empty())
+        return converted;
+    const auto [first, last] = std::minmax_element(converted.begin(), converted.end(),
+        [](const timing::Observation &a, const timing::Observation &b) { return a.time < b.time; });
+    const double from = first->time;
+    const double to = last->time;
+    const bool smooth = scale == sky::DateScale::HeliocentricUtc && to - from <= 1
+        && std::all_of(converted.begin(), converted.end(), [](const timing::Observation &o) {
+               return o.scale == sky::DateScale::JulianDayUtc;
+           });
+    if (!smooth) {
+        for (timing::Observation &o : converted) {
+            o.time = sky::convertDate(o.time, o.scale, scale);
+            o.scale = scale;
+        }
+        return converted;
+    }
+    // The correction at three instants, and Lagrange's parabola through them.
+    const double middle = (from + to) / 2;
+    const double at[3] = {from, middle, to};
+    double correction[3];
+    for (int i = 0; i < 3; ++i)
+        correction[i] = sky::convertDate(at[i], sky::DateScale::JulianDayUtc, scale) - at[i];
+    for (timing::Observation &o : converted) {
+        const double t = o.time;
+        double sum = 0;
+        for (int i = 0; i < 3; ++i) {
+            double weight = 1;
+            for (int j = 0; j < 3; ++j)
+                if (j != i && at[i] != at[j])
+                    weight *= (t - at[j]) / (at[i] - at[j]);
+            sum += weight * correction[i];
+        }
+        o.time = t + (to > from ? sum : correction[0]);
+        o.scale = scale;
+    }
+    return converted;
 }
 
 std::vector<timing::TimingRecord> timingRecordsOf(const NightTiming &night, const sky::ElementSet &elements,

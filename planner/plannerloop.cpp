@@ -145,6 +145,7 @@ QWidget *PlannerWindow::buildLogPage()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(page->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
     scroll->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Ignored);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setAccessibleName(AlgolPlanner::tr("Observing log"));
@@ -329,7 +330,7 @@ bool PlannerWindow::addToMyTimings()
     }
     statusBar()->showMessage(
         stored.added > 0
-            ? AlgolPlanner::tr("Added to your timings (%1): %n timing(s).", nullptr, stored.added).arg(path)
+            ? AlgolPlanner::tr("Timings added to yours (%1): %n.", nullptr, stored.added).arg(path)
             : AlgolPlanner::tr("Already in your timings (%1): nothing was added.").arg(path));
     return stored.added > 0;
 }

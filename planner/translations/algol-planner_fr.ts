@@ -1418,10 +1418,10 @@
         <translation>Non ajouté : %1</translation>
     </message>
     <message numerus="yes">
-        <source>Added to your timings (%1): %n timing(s).</source>
+        <source>Timings added to yours (%1): %n.</source>
         <translation>
-            <numerusform>Ajouté à vos instants (%1) : %n instant.</numerusform>
-            <numerusform>Ajoutés à vos instants (%1) : %n instants.</numerusform>
+            <numerusform>Instant ajouté aux vôtres (%1) : %n.</numerusform>
+            <numerusform>Instants ajoutés aux vôtres (%1) : %n.</numerusform>
         </translation>
     </message>
     <message>
