@@ -1016,7 +1016,7 @@ void PlannerWindow::showAbout()
 void PlannerWindow::showTerms()
 {
     if (!m_terms)
-        m_terms = termsWindow(this);
+        m_terms = termsWindow(this, m_book->timingsPath(), m_book->elementsPath());
     m_terms->show();
     m_terms->raise();
     m_terms->activateWindow();

@@ -444,10 +444,6 @@
         <translation>L&apos;heure du site, par exemple 23:14:05 ; laissée vide, l&apos;instant où l&apos;on appuie sur Entrée. Ctrl+T inscrit l&apos;heure présente.</translation>
     </message>
     <message>
-        <source>Now</source>
-        <translation>Maintenant</translation>
-    </message>
-    <message>
         <source>Stamp the present time</source>
         <translation>Inscrire l&apos;heure présente</translation>
     </message>
@@ -468,28 +464,8 @@
         <translation>Codes de commentaire AAVSO</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
         <source>Add the estimate</source>
         <translation>Ajouter l&apos;estimation</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Heure :</translation>
-    </message>
-    <message>
-        <source>Estimate:</source>
-        <translation>Estimation :</translation>
-    </message>
-    <message>
-        <source>Codes:</source>
-        <translation>Codes :</translation>
-    </message>
-    <message>
-        <source>Note:</source>
-        <translation>Note :</translation>
     </message>
     <message>
         <source>Message</source>
@@ -520,20 +496,12 @@
         <translation>Codes</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
         <source>Edit the chosen estimate</source>
         <translation>Modifier l&apos;estimation choisie</translation>
     </message>
     <message>
         <source>Loads the chosen estimate into the fields (F2 or a double click); Enter stores it, Esc cancels</source>
         <translation>Reprend l&apos;estimation choisie dans les champs (F2 ou double clic) ; Entrée l&apos;enregistre, Échap annule</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete the chosen entries</source>
@@ -544,20 +512,12 @@
         <translation>Supprime les entrées choisies (touche Suppr) ; Annuler les rétablit</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Undo the last change of the log</source>
         <translation>Annuler la dernière modification du journal</translation>
     </message>
     <message>
         <source>Undoes the last change of the log (Ctrl+Z)</source>
         <translation>Annule la dernière modification du journal (Ctrl+Z)</translation>
-    </message>
-    <message>
-        <source>Import…</source>
-        <translation>Importer…</translation>
     </message>
     <message>
         <source>Import a file of observations</source>
@@ -568,16 +528,8 @@
         <translation>Ajoute les points de la nuit d&apos;un fichier AAVSO, d&apos;un fichier en colonnes de JD et de magnitude ou d&apos;un journal exporté</translation>
     </message>
     <message>
-        <source>Export…</source>
-        <translation>Exporter…</translation>
-    </message>
-    <message>
         <source>Export the night&apos;s log</source>
         <translation>Exporter le journal de la nuit</translation>
-    </message>
-    <message>
-        <source>AAVSO file…</source>
-        <translation>Fichier AAVSO…</translation>
     </message>
     <message>
         <source>Write the night&apos;s AAVSO Visual file</source>
@@ -672,10 +624,6 @@
     <message>
         <source>An imported point is edited in its own file: delete it, then import the file again.</source>
         <translation>Un point importé se modifie dans son propre fichier : supprimez-le, puis importez de nouveau le fichier.</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Editing the estimate of %1: Enter stores the change, Esc cancels.</source>
@@ -1605,6 +1553,10 @@
     <message>
         <source>The noise is a number of magnitudes above 0, or nothing to have it estimated, not “%1”.</source>
         <translation>Le bruit est un nombre de magnitudes supérieur à 0, ou rien pour qu&apos;il soit estimé, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Step estimate.&lt;/b&gt; “a 2 V 3 b”: Algol (V) two steps fainter than the comparison star a and three steps brighter than b, which puts its magnitude two fifths of the way from a&apos;s to b&apos;s. The stars are named as the log lists them, or by their AAVSO label, the magnitude times ten (δ Per, 3.01, is 30). “&amp;lt;3.5”: Algol fainter than 3.5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Time of minimum.&lt;/b&gt; The night&apos;s points timed as &lt;tt&gt;algol-minima time&lt;/tt&gt; times a file: by Kwee and van Woerden&apos;s method (the light curve folded onto itself) when the points are many and even, otherwise by fitting Algol&apos;s eclipse (the template, drawn on the chart); the error is one standard deviation. &lt;b&gt;O−C&lt;/b&gt;: the observed minimum less the one the elements in use predict, E the number of that minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My timings, the O−C diagram and Refit.&lt;/b&gt; Add to my timings keeps the night&apos;s timing in your timings file, %1, where &lt;tt&gt;algol-minima time --append&lt;/tt&gt; keeps its own, never twice. The O−C diagram shows them against the elements in use, with the line that a fit of them gives: a flat offset means a wrong epoch, a slope a wrong period. Refit fits them (leaving out those beyond 3 sigma, as &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt; does), writes the elements file %2 and predicts with it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Estimation par degrés.&lt;/b&gt; « a 2 V 3 b » : Algol (V) plus faible de deux degrés que l&apos;étoile de comparaison a et plus brillante de trois degrés que b, ce qui place sa magnitude aux deux cinquièmes du chemin de celle de a à celle de b. Les étoiles se nomment comme le journal les donne, ou par leur étiquette AAVSO, la magnitude multipliée par dix (δ Per, 3,01, est 30). « &amp;lt;3.5 » : Algol plus faible que 3,5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instant du minimum.&lt;/b&gt; Les points de la nuit datés comme &lt;tt&gt;algol-minima time&lt;/tt&gt; date un fichier : par la méthode de Kwee et van Woerden (la courbe de lumière repliée sur elle-même) quand les points sont nombreux et réguliers, sinon par l&apos;ajustement de l&apos;éclipse d&apos;Algol (le modèle, tracé sur le graphique) ; l&apos;erreur est d&apos;un écart type. &lt;b&gt;O−C&lt;/b&gt; : le minimum observé moins celui que prédisent les éléments employés, E le numéro de ce minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Mes instants, le diagramme O−C et le réajustement.&lt;/b&gt; Ajouter à mes instants garde l&apos;instant de la nuit dans votre fichier d&apos;instants, %1, où &lt;tt&gt;algol-minima time --append&lt;/tt&gt; garde les siens, jamais deux fois. Le diagramme O−C les montre par rapport aux éléments employés, avec la droite qu&apos;en donne un ajustement : un décalage constant trahit une époque fausse, une pente une période fausse. Réajuster les ajuste (en écartant ceux au-delà de 3 sigma, comme &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt;), écrit le fichier d&apos;éléments %2 et prédit avec lui.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
