@@ -235,6 +235,10 @@ void PlannerWindow::applyObserver()
     const QString code = m_observerCode->text().trimmed().toUpper();
     const QString chart = m_chartId->text().trimmed().toUpper();
     const QString instrument = m_instrument->text().simplified();
+    if (m_observerCode->text() != code)
+        m_observerCode->setText(code);
+    if (m_chartId->text() != chart)
+        m_chartId->setText(chart);
     m_log->setObserverCode(code);
     m_log->setChartId(chart);
     if (code == m_settings.observerCode && chart == m_settings.chartId && instrument == m_settings.instrument)
@@ -459,6 +463,7 @@ void PlannerWindow::askExportLog()
 
 bool PlannerWindow::exportAavsoVisual(const QString &path)
 {
+    applyObserver(); // a code typed but not yet committed counts
     if (m_settings.observerCode.isEmpty()) {
         askObserverCode();
         return false;
@@ -474,6 +479,7 @@ bool PlannerWindow::exportAavsoVisual(const QString &path)
 
 void PlannerWindow::askAavsoVisual()
 {
+    applyObserver();
     if (m_settings.observerCode.isEmpty()) {
         askObserverCode();
         return;

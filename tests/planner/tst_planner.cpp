@@ -649,14 +649,21 @@ for group in svg.getElementsByTagName('g'):
         QTemporaryDir dir;
         toolkit::ManualClock clock(kEvening.toLocalTime());
         auto window = open(clock, parisSettings(dir));
-        int controls = 0;
-        for (QWidget *widget : window->findChildren<QWidget *>()) {
-            if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window.get()))
-                continue;
-            ++controls;
-            QVERIFY2(!widget->accessibleName().isEmpty(), widget->metaObject()->className());
+        // In each tab of the side and of the views: the settings or the log, the chart or the O−C
+        // diagram.
+        for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                int controls = 0;
+                for (QWidget *widget : window->findChildren<QWidget *>()) {
+                    if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window.get()))
+                        continue;
+                    ++controls;
+                    QVERIFY2(!widget->accessibleName().isEmpty(), widget->metaObject()->className());
+                }
+                QVERIFY(controls >= 15);
+            }
         }
-        QVERIFY(controls >= 15);
         QVERIFY(!window->findChild<NightChart *>()->accessibleName().isEmpty());
     }
 
