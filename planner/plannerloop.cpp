@@ -260,17 +260,12 @@ void PlannerWindow::showLogNight()
                      listing::utcOfJulianDay(data.night.toJdUtc), data.zone});
 }
 
-std::vector<timing::Observation> PlannerWindow::nightObservations() const
-{
-    return m_log->observations();
-}
-
 void PlannerWindow::logChanged()
 {
     const QDate evening = m_log->store().evening();
     ChartLog log = chartLogOf(m_log->store().entries());
     if (evening.isValid() && evening == m_timedEvening) {
-        const std::vector<timing::Observation> observations = nightObservations();
+        const std::vector<timing::Observation> observations = m_log->observations();
         m_nightTiming = timeNight(observations, m_request.elements, m_settings.timing);
         log.timings = chartTimingsOf(*m_nightTiming, observations, m_request.elements.elements.period,
                                      m_request.zone, QLocale());

@@ -170,7 +170,6 @@ private:
     void printObservingSheet();
     void askOcDiagram(DiagramFormat format);
     bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write);
-    std::vector<timing::Observation> nightObservations() const;
     std::optional<LightCurveSheet> nightLightCurveSheet() const;
     void setFieldError(QWidget *field, const QString &message);
     void chooseElementsFile();
