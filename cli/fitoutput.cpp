@@ -23,19 +23,6 @@ using Flag = timing::Residual::Flag;
 
 constexpr int kDecimals = 7; // days, as in the timings and elements files
 
-QString flagCode(Flag flag)
-{
-    switch (flag) {
-    case Flag::Kept:
-        return QStringLiteral("kept");
-    case Flag::Flagged:
-        return QStringLiteral("flagged");
-    case Flag::Rejected:
-        break;
-    }
-    return QStringLiteral("rejected");
-}
-
 QString flagText(Flag flag)
 {
     switch (flag) {
@@ -90,7 +77,7 @@ QList<MachineField> residualFields(const FitRun &run, std::size_t i)
         minutes(QStringLiteral("oc_minutes"), residual.ocDays),
         days(QStringLiteral("error_days"), residual.errorDays),
         minutes(QStringLiteral("error_minutes"), residual.errorDays),
-        {QStringLiteral("flag"), flagCode(residual.flag), Kind::Text},
+        {QStringLiteral("flag"), listing::residualFlagCode(residual.flag), Kind::Text},
         {QStringLiteral("source"), QString::fromStdString(run.records[i].source), Kind::Text},
     };
 }

@@ -197,7 +197,10 @@ QString extrapolationWarning()
                            "times may be off by more than the uncertainty shown");
 }
 
-QString elementsKey(const sky::ElementSet &set)
+namespace {
+
+// "current", "classic", or the epoch, the period and the reference between separators.
+QString elementsWord(const sky::ElementSet &set, QLatin1Char separator)
 {
     switch (set.kind) {
     case sky::ElementSetKind::Current:
@@ -208,25 +211,33 @@ QString elementsKey(const sky::ElementSet &set)
     case sky::ElementSetKind::Fitted:
         break;
     }
-    return QStringLiteral("%1-%2-%3")
-        .arg(shortest(set.elements.epoch), shortest(set.elements.period),
-             set.reference == sky::TimeReference::Heliocentric ? QStringLiteral("hjd")
-                                                               : QStringLiteral("jd"));
+    return shortest(set.elements.epoch) + separator + shortest(set.elements.period) + separator
+        + (set.reference == sky::TimeReference::Heliocentric ? QStringLiteral("hjd") : QStringLiteral("jd"));
+}
+
+} // namespace
+
+QString elementsKey(const sky::ElementSet &set)
+{
+    return elementsWord(set, QLatin1Char('-'));
 }
 
 QString elementsName(const sky::ElementSet &set)
 {
-    switch (set.kind) {
-    case sky::ElementSetKind::Current:
-        return QStringLiteral("current");
-    case sky::ElementSetKind::Classic:
-        return QStringLiteral("classic");
-    case sky::ElementSetKind::Custom:
-    case sky::ElementSetKind::Fitted:
+    return elementsWord(set, QLatin1Char(':'));
+}
+
+QString residualFlagCode(timing::Residual::Flag flag)
+{
+    switch (flag) {
+    case timing::Residual::Flag::Kept:
+        return QStringLiteral("kept");
+    case timing::Residual::Flag::Flagged:
+        return QStringLiteral("flagged");
+    case timing::Residual::Flag::Rejected:
         break;
     }
-    return shortest(set.elements.epoch) + QLatin1Char(':') + shortest(set.elements.period)
-        + (set.reference == sky::TimeReference::Heliocentric ? QStringLiteral(":hjd") : QStringLiteral(":jd"));
+    return QStringLiteral("rejected");
 }
 
 } // namespace listing

@@ -3,6 +3,7 @@
 // The words and numbers that more than one output format shows: how the elements, the site, a
 // minimum's visibility and an empty list are described, and numbers rounded as printed.
 
+#include "elementsfit.h"
 #include "report.h"
 
 #include <QLocale>
@@ -57,5 +58,7 @@ QString elementsKey(const sky::ElementSet &set);
 // The elements as a timings file names them and --elements reads them again: "current",
 // "classic", or "EPOCH:PERIOD:hjd" ("...:jd") for any other set, fitted ones too.
 QString elementsName(const sky::ElementSet &set);
+// A fit's flag of a timing as the CSV and JSON write it: "kept", "flagged" or "rejected".
+QString residualFlagCode(timing::Residual::Flag flag);
 
 } // namespace listing

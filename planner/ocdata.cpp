@@ -146,19 +146,6 @@ double fitMinutesAt(double date, const ephemeris::Elements &used, const ephemeri
         * ephemeris::kMinutesPerDay;
 }
 
-QString flagCode(Flag flag)
-{
-    switch (flag) {
-    case Flag::Kept:
-        return QStringLiteral("kept");
-    case Flag::Flagged:
-        return QStringLiteral("flagged");
-    case Flag::Rejected:
-        break;
-    }
-    return QStringLiteral("rejected");
-}
-
 } // namespace
 
 OcData ocData(const std::vector<timing::TimingRecord> &records, const sky::ElementSet &elements,
@@ -247,7 +234,7 @@ QByteArray ocCsv(const OcData &data)
             minutes(QStringLiteral("error_minutes"), point.errorDays),
             {QStringLiteral("method"), point.method, MachineField::Kind::Text},
             {QStringLiteral("source"), point.source, MachineField::Kind::Text},
-            {QStringLiteral("flag"), flagCode(point.flag), MachineField::Kind::Text},
+            {QStringLiteral("flag"), listing::residualFlagCode(point.flag), MachineField::Kind::Text},
         };
     };
     QString text = listing::csvHeader(fieldsOf(OcPoint{}, {}));

@@ -65,18 +65,6 @@ std::string utcText(double jdUtc)
     return text;
 }
 
-std::optional<std::size_t> columnNamed(const std::vector<std::string> &names,
-                                       std::initializer_list<std::string_view> wanted)
-{
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (const std::string_view name : wanted) {
-            if (equalsIgnoringCase(names[i], name))
-                return i;
-        }
-    }
-    return std::nullopt;
-}
-
 struct Columns
 {
     std::size_t time = 0, magnitude = 0;

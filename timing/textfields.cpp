@@ -57,6 +57,18 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::optional<std::size_t> columnNamed(const std::vector<std::string> &names,
+                                       std::initializer_list<std::string_view> wanted)
+{
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (const std::string_view name : wanted) {
+            if (equalsIgnoringCase(names[i], name))
+                return i;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string lowerAscii(std::string_view text)
 {
     std::string lower(text);

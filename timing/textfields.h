@@ -3,6 +3,7 @@
 // The small text tools that every reader of this library shares. They work on bytes: any byte,
 // NUL and invalid UTF-8 included, passes through them without harm.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ std::string_view trimmed(std::string_view text);
 // ASCII letters compared without case.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 std::string lowerAscii(std::string_view text);
+// The index of the first of a header's names that is one of those wanted, without case.
+std::optional<std::size_t> columnNamed(const std::vector<std::string> &names,
+                                       std::initializer_list<std::string_view> wanted);
 
 // A decimal number written with "." and an optional sign and exponent, nothing else around it but
 // blanks; empty for anything else, for infinities, NaN, and values beyond the double range.

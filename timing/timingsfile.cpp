@@ -59,18 +59,6 @@ std::optional<sky::DateScale> scaleNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<std::size_t> columnNamed(const std::vector<std::string> &names,
-                                       std::initializer_list<std::string_view> wanted)
-{
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (const std::string_view name : wanted) {
-            if (equalsIgnoringCase(names[i], name))
-                return i;
-        }
-    }
-    return std::nullopt;
-}
-
 struct Columns
 {
     std::size_t minimum = 0, error = 0;
