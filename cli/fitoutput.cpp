@@ -41,12 +41,6 @@ QString scaleOf(const sky::ElementSet &set)
     return QString::fromLatin1(timing::scaleName(sky::dateScaleOf(set.reference)));
 }
 
-QString signedNumber(double value, int decimals, const QLocale &locale)
-{
-    const QString text = listing::fixedNumber(value, decimals, locale);
-    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
-}
-
 QString dateOf(double julianDay)
 {
     return listing::isoDateText(listing::utcOfJulianDay(julianDay).date());
@@ -143,8 +137,8 @@ QByteArray fitTable(const FitRun &run, const QLocale &locale)
         const timing::Residual &residual = fit.residuals[i];
         cycle.cells << QString::number(residual.cycle);
         minimum.cells << number(run.points[i].minimum, 5);
-        ocDays.cells << signedNumber(residual.ocDays, 5, locale);
-        ocMinutes.cells << signedNumber(residual.ocDays * ephemeris::kMinutesPerDay, 1, locale);
+        ocDays.cells << listing::signedNumber(residual.ocDays, 5, locale);
+        ocMinutes.cells << listing::signedNumber(residual.ocDays * ephemeris::kMinutesPerDay, 1, locale);
         errorDays.cells << number(residual.errorDays, 5);
         errorMinutes.cells << minutes(residual.errorDays);
         flag.cells << flagText(residual.flag);

@@ -71,12 +71,6 @@ QString observersOf(const timing::EclipseTiming &timing)
     return codes.join(QLatin1Char(' '));
 }
 
-QString signedNumber(double value, int decimals, const QLocale &locale)
-{
-    const QString text = listing::fixedNumber(value, decimals, locale);
-    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
-}
-
 bool isAlgol(const sky::ElementSet &elements)
 {
     return elements.star == &sky::algolStar();
@@ -215,8 +209,8 @@ QByteArray timingTable(const TimingRun &run, const QLocale &locale)
             method.cells << (automatic ? AlgolMinima::tr("%1 (auto)").arg(name) : name);
             points.cells << QString::number(timing.points);
             pairs.cells << (timed && timing.method == timing::Method::KweeVanWoerden ? QString::number(timing.pairs) : QString());
-            ocDays.cells << (timed ? signedNumber(timing.ocDays, 5, locale) : QString());
-            ocMinutes.cells << (timed ? signedNumber(timing.ocDays * ephemeris::kMinutesPerDay, 1, locale) : QString());
+            ocDays.cells << (timed ? listing::signedNumber(timing.ocDays, 5, locale) : QString());
+            ocMinutes.cells << (timed ? listing::signedNumber(timing.ocDays * ephemeris::kMinutesPerDay, 1, locale) : QString());
             observers.cells << listing::visible(observersOf(timing));
             notes.cells << notesOf(timing, locale);
         }

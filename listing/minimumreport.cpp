@@ -59,12 +59,6 @@ QString elementsText(const std::string &name, const sky::Star &star)
     return formula;
 }
 
-QString signedText(double value, int decimals)
-{
-    const QString text = fixedNumber(value, decimals);
-    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
-}
-
 } // namespace
 
 QString algolName()
@@ -96,8 +90,8 @@ QString minimumReportLine(const timing::TimingRecord &record, const QString &ins
     QString line = QStringLiteral("%1 Min I %2 %3 ± %4, E %5, O−C %6 d (%7 min)")
                        .arg(reportName(*record.star), scaleText(record.scale), fixedNumber(record.minimum, decimals),
                             fixedNumber(error, decimals), QString::number(record.cycle),
-                            signedText(record.ocDays, decimals),
-                            signedText(record.ocDays * ephemeris::kMinutesPerDay, 1));
+                            signedNumber(record.ocDays, decimals),
+                            signedNumber(record.ocDays * ephemeris::kMinutesPerDay, 1));
     if (!record.elements.empty())
         line += QStringLiteral(" against ") + elementsText(record.elements, *record.star);
     QStringList remarks;

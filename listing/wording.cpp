@@ -38,6 +38,25 @@ QString fixedNumber(double value, int decimals, const QLocale &locale)
     return plain.toString(rounded(value, decimals), 'f', decimals);
 }
 
+namespace {
+
+QString withSign(const QString &text)
+{
+    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
+}
+
+} // namespace
+
+QString signedNumber(double value, int decimals)
+{
+    return withSign(fixedNumber(value, decimals));
+}
+
+QString signedNumber(double value, int decimals, const QLocale &locale)
+{
+    return withSign(fixedNumber(value, decimals, locale));
+}
+
 double azimuthForDisplay(double azimuthDeg)
 {
     const double shown = rounded(azimuthDeg, 1);

@@ -17,6 +17,9 @@ QString shortest(double value);
 QString fixedNumber(double value, int decimals);
 // The same in the user's regional format.
 QString fixedNumber(double value, int decimals, const QLocale &locale);
+// A fixed number with its sign, "+" too ("+12.6", "-0.6"; "." as separator without a locale).
+QString signedNumber(double value, int decimals);
+QString signedNumber(double value, int decimals, const QLocale &locale);
 
 // An azimuth in [0, 360) once rounded to 0.1 degree: 359.96 is shown as 0.0, not 360.0.
 double azimuthForDisplay(double azimuthDeg);

@@ -40,12 +40,6 @@ const QColor kEclipse{24, 64, 160};
 const QColor kMinimum{190, 30, 30};
 const QColor kComparison{120, 126, 140};
 
-QString signedNumber(double value, int decimals, const QLocale &locale)
-{
-    const QString text = listing::fixedNumber(value, decimals, locale);
-    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
-}
-
 QString methodText(timing::Method method)
 {
     return method == timing::Method::KweeVanWoerden ? Texts::tr("Kwee and van Woerden")
@@ -163,8 +157,8 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
                                  listing::fixedNumber(timing->errorDays, 5, locale),
                                  listing::fixedNumber(timing->errorDays * ephemeris::kMinutesPerDay, 1, locale));
         sheet.header << Texts::tr("E %1, O−C %2 d (%3 min); method: %4; N = %5")
-                            .arg(QString::number(timing->cycle), signedNumber(timing->ocDays, 5, locale),
-                                 signedNumber(timing->ocDays * ephemeris::kMinutesPerDay, 1, locale),
+                            .arg(QString::number(timing->cycle), listing::signedNumber(timing->ocDays, 5, locale),
+                                 listing::signedNumber(timing->ocDays * ephemeris::kMinutesPerDay, 1, locale),
                                  methodText(timing->method), QString::number(timing->points));
     } else if (timing && timing->untimed) {
         sheet.header << Texts::tr("Not timed: %1")

@@ -16,12 +16,6 @@ namespace planner {
 
 namespace {
 
-QString signedNumber(double value, int decimals, const QLocale &locale)
-{
-    const QString text = listing::fixedNumber(value, decimals, locale);
-    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
-}
-
 QString methodText(timing::Method method)
 {
     switch (method) {
@@ -80,8 +74,8 @@ QString timingText(const BandTiming &band, const NightTiming &night, bool automa
              scale, listing::fixedNumber(t.minimum, 5, locale), listing::fixedNumber(t.errorDays, 5, locale),
              listing::fixedNumber(t.errorDays * minutes, 1, locale),
              automatic ? AlgolPlanner::tr("%1 (chosen by the points)").arg(methodText(t.method)) : methodText(t.method))
-        .arg(QString::number(t.points), QString::number(t.cycle), signedNumber(t.ocDays * minutes, 1, locale),
-             signedNumber(t.ocDays, 5, locale));
+        .arg(QString::number(t.points), QString::number(t.cycle), listing::signedNumber(t.ocDays * minutes, 1, locale),
+             listing::signedNumber(t.ocDays, 5, locale));
 }
 
 } // namespace
