@@ -623,5 +623,9 @@
         <source>Elements of %1 fitted to the timings of %2, in %3 on UTC</source>
         <translation>Éléments de %1 ajustés aux instants de %2, en %3 UTC</translation>
     </message>
+    <message>
+        <source>%1: lines that cannot be read not shown: %2</source>
+        <translation>%1 : lignes illisibles non affichées : %2</translation>
+    </message>
 </context>
 </TS>

@@ -456,6 +456,12 @@ run time $'night\t1.txt' --format csv
 expect_status 0 "lines skipped"
 [ "$(head -3 err)" = $'night\\t1.txt:2: the time is not a number\nnight\\t1.txt:3: too few fields\nnight\\t1.txt:4: the error is negative or not a number' ] \
     && grep -q '^algol-minima: night\\t1.txt: lines skipped: 3$' err || fail "lines skipped: $(cat -A err)"
+# A file of the wrong kind: the first hundred lines that cannot be read, then how many more.
+{ echo '2461400.30 2.3'; for i in $(seq 1 250); do echo 'not a time'; done; } >wrong.txt
+run time wrong.txt --format csv
+[ "$(grep -c '^wrong.txt:[0-9]*: ' err)" = 100 ] && grep -q '^wrong.txt:101: ' err \
+    && grep -q '^algol-minima: wrong.txt: lines that cannot be read not shown: 150$' err \
+    && grep -q '^algol-minima: wrong.txt: lines skipped: 250$' err || fail "lines not shown: $(tail -3 err)"
 printf '# nothing\nJD mag\n' >empty.txt
 mkfifo observations.fifo
 for input in empty.txt missing.txt observations.fifo; do
