@@ -6,7 +6,8 @@
 #include "wording.h"
 #include "zonetime.h"
 
-#include "eclipsemodel.h"
+#include "lightcurve.h"
+#include "starcatalogue.h"
 #include "timetypes.h"
 
 #include <QPainter>
@@ -31,8 +32,6 @@ constexpr double kMostCurvePoints = 1500;       // the step grows beyond a night
 constexpr double kMostHourLabels = 12;
 constexpr double kMarginDays = 20.0 / 1440;        // around the estimates and the minimum
 constexpr double kEmptyHalfSpanDays = 5.0 / 24;    // a timed night without estimates
-constexpr double kAlgolBrightest = 2.1;            // its usual range, always shown
-constexpr double kAlgolFaintest = 3.4;
 constexpr double kMagnitudeMargin = 0.15;
 const QColor kInk{20, 24, 32};
 const QColor kGrid{215, 219, 226};
@@ -52,13 +51,14 @@ QString methodText(timing::Method method)
                                                     : Texts::tr("fit of the eclipse template");
 }
 
-// The eclipse model moved to the minimum and scaled by the template's depth, its level out of
-// eclipse set by least squares on the estimates (or the model's own without any).
-QList<QPointF> fittedEclipse(const LightCurveSheet &sheet, double minimumJdUtc, double period, double depth)
+// The star's light curve moved to the minimum and scaled by the template's depth, its level out of
+// eclipse set by least squares on the estimates (or the curve's own without any).
+QList<QPointF> fittedEclipse(const LightCurveSheet &sheet, const sky::LightCurve &light,
+                             double minimumJdUtc, double period, double depth)
 {
-    const double outside = eclipses::algolMagnitudeFast(0.25);
+    const double outside = light.magnitude(0.25);
     const auto shape = [&](double jdUtc) {
-        return depth * (eclipses::algolMagnitudeFast((jdUtc - minimumJdUtc) / period) - outside);
+        return depth * (light.magnitude((jdUtc - minimumJdUtc) / period) - outside);
     };
     double sum = 0;
     int count = 0;
@@ -111,6 +111,7 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
     LightCurveSheet sheet;
     sheet.locale = locale;
     sheet.stars = night.stars;
+    const sky::Star &star = *night.elements.star;
     for (const SheetEstimate &estimate : night.estimates)
         if (std::isfinite(estimate.jdUtc) && std::isfinite(estimate.magnitude))
             sheet.estimates.append(estimate);
@@ -137,10 +138,12 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
         sheet.toJdUtc = to;
         sheet.hours = hoursOf(from, to, night.zone);
         if (timed && timing->method == timing::Method::Template && night.templateDepth)
-            sheet.eclipse = fittedEclipse(sheet, timing->minimumJdUtc, night.elements.elements.period,
-                                          *night.templateDepth);
+            sheet.eclipse = fittedEclipse(sheet, sky::LightCurve::ofStar(star), timing->minimumJdUtc,
+                                          night.elements.elements.period, *night.templateDepth);
     }
-    double brightest = kAlgolBrightest, faintest = kAlgolFaintest;
+    // The star's usual range, always shown, out to the tenth (Algol's 2.1 to 3.4).
+    double brightest = std::floor(star.maximumMagnitude * 10) / 10;
+    double faintest = std::ceil(star.primaryMinimumMagnitude * 10) / 10;
     for (const SheetEstimate &estimate : sheet.estimates) {
         brightest = std::min(brightest, estimate.magnitude);
         faintest = std::max(faintest, estimate.magnitude);
@@ -158,10 +161,10 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
                                     .toTimeZone(night.zone);
         const QDate evening = local.time().hour() < 12 ? local.date().addDays(-1) : local.date();
         sheet.title = Texts::tr("%1: light curve of the night of %2")
-                          .arg(listing::algolName(), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
+                          .arg(listing::reportName(star), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
         sheet.timeAxis = Texts::tr("Local time (%1)").arg(listing::localTimeOf(local, night.zone).abbreviation);
     } else {
-        sheet.title = Texts::tr("%1: light curve").arg(listing::algolName());
+        sheet.title = Texts::tr("%1: light curve").arg(listing::reportName(star));
     }
 
     const auto given = [](const QString &text) { return text.trimmed().isEmpty() ? Texts::tr("not given") : text.trimmed(); };

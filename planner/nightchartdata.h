@@ -1,11 +1,13 @@
 #pragma once
 
 // Everything the night chart draws, computed before it is drawn: the night's samples and bands
-// from sky/, the comparison stars, the hour marks in the observer's zone, the watchable part of
-// the hours around the minimum, the night's times for a printed page, and the texts.
+// from sky/ for the minimum's star, the comparison stars, the hour marks in the observer's zone,
+// the watchable part of the star's watch window around the minimum, the star's other minima in
+// the night, the magnitude axis, the night's times for a printed page, and the texts.
 
 #include "comparisonstars.h"
 #include "nightsky.h"
+#include "starcatalogue.h"
 #include "report.h"
 
 #include <QList>
@@ -30,7 +32,7 @@ struct ChartSpan
 };
 
 // A moment of the night for the printed table: sunset, the twilights, the minimum, Algol's rising
-// or setting.
+// or setting (the star's).
 struct NightEvent
 {
     double jdUtc = 0;
@@ -38,10 +40,34 @@ struct NightEvent
     QString what; // "Sunset"
 };
 
+// The magnitude axis, top (brightest) to bottom (faintest): Algol's 1.6 to 4.0 by default.
+struct MagnitudeSpan
+{
+    double brightest = 1.6;
+    double faintest = 4.0;
+};
+
+// The star's range with a margin that holds its comparison stars (0.3 brighter than its maximum,
+// 0.5 fainter than its primary minimum): 0.5 above the maximum and 0.6 below the primary minimum,
+// out to the tenth. Algol's 2.12 to 3.39 gives 1.6 to 4.0; lambda Tau's 3.37 to 3.91, 2.8 to 4.6.
+MagnitudeSpan magnitudeSpanOf(const sky::Star &star);
+
+// Another minimum of the star in the night than the chart's own, with its label.
+struct ChartMinimum
+{
+    double jdUtc = 0;
+    bool secondary = false;
+    QString time;  // "03:12", "≈ 03:00"
+    QString label; // "secondary minimum 03:12", "minimum 22:13"
+};
+
 struct ChartData
 {
     sky::Night night;
+    const sky::Star *star = &sky::algolStar(); // the minimum's
+    MagnitudeSpan magnitudes;
     QList<ComparisonStar> stars;
+    QString comparisonNote; // why there are none, when there are none
     sky::Conditions conditions;
     QTimeZone zone;
     QLocale locale;
@@ -49,10 +75,17 @@ struct ChartData
     bool halfHourRounding = false;
     QDate evening;        // the night's date, that of its evening
     QString title;        // "Night of Saturday 19/20 December 2026, Paris"
-    QString minimumLabel; // "minimum 22:13" or "minimum ≈ 22:00"
+    QString minimumLabel; // "minimum 22:13", "minimum ≈ 22:00", "secondary minimum 03:12"
+    QList<ChartMinimum> otherMinima; // in time order
+    // The legend's words for the star's curves and watch window: "Algol's altitude", "Algol's
+    // magnitude", "watchable, of the 6 h around the minimum"; "λ Tau's altitude"...
+    QString altitudeLegend;
+    QString magnitudeLegend;
+    QString watchLegend;
     QList<ChartTick> ticks;
-    // The hours around the minimum that the list's "watchable" column counts, and the parts of
-    // them with Algol high enough and the Sun low enough (linear between the samples).
+    // The hours around the minimum that the list's "watchable" column counts (the star's watch
+    // window, sky::watchWindowHours), and the parts of them with the star high enough and the Sun
+    // low enough (linear between the samples).
     double watchFromJdUtc = 0;
     double watchToJdUtc = 0;
     QList<ChartSpan> watchableSpans;
@@ -60,8 +93,9 @@ struct ChartData
     bool isValid() const { return !night.samples.empty(); }
 };
 
-// The night of a listed minimum (planner::nightOf): from 15:00 to 09:00 of the zone's clock,
-// widened to hold the minimum and the hours around it.
+// The night of a listed minimum (planner::nightOf) of any star, the request's or, for a request of
+// every star, the row's: from 15:00 to 09:00 of the zone's clock, widened to hold the minimum and
+// the hours around it. The comparison stars are given: the row's star's (comparisonStars(star)).
 ChartData nightChartData(const listing::Request &request, const listing::ReportRow &row,
                          const QString &placeName, const QList<ComparisonStar> &stars,
                          const QDateTime &now, bool halfHourRounding, const QLocale &locale);
