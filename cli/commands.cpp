@@ -22,27 +22,10 @@ std::string_view textOf(const QByteArray &bytes)
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
-// As the timings file names the elements, and --elements reads them again.
-std::string elementsName(const sky::ElementSet &set)
-{
-    switch (set.kind) {
-    case sky::ElementSetKind::Current:
-        return "current";
-    case sky::ElementSetKind::Classic:
-        return "classic";
-    case sky::ElementSetKind::Custom:
-    case sky::ElementSetKind::Fitted:
-        break;
-    }
-    return (listing::shortest(set.elements.epoch) + QLatin1Char(':') + listing::shortest(set.elements.period)
-            + (set.reference == sky::TimeReference::Heliocentric ? QStringLiteral(":hjd") : QStringLiteral(":jd")))
-        .toStdString();
-}
-
 bool appendTimings(const TimeOptions &options, const TimingRun &run)
 {
     std::vector<timing::TimingRecord> added;
-    const std::string elements = elementsName(run.elements);
+    const std::string elements = listing::elementsName(run.elements).toStdString();
     for (const TimedFile &file : run.files) {
         for (const timing::EclipseTiming &timing : file.report.eclipses) {
             if (!timing.untimed)

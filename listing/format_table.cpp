@@ -143,7 +143,7 @@ QByteArray tableText(const Report &report, const QLocale &locale)
     for (const ReportRow &row : report.rows) {
         const sky::Star &rowStar = *row.minimum.star;
         star.cells << starLabel(rowStar);
-        kind.cells << (row.minimum.secondary ? Listing::tr("S") : Listing::tr("P"));
+        kind.cells << (row.minimum.secondary ? Listing::tr("S", "secondary minimum") : Listing::tr("P", "primary minimum"));
         cycle.cells << QString::number(row.minimum.cycle);
         local.cells << dateTimeText(row.local.local, locale, true) + QLatin1Char(' ')
                 + row.local.abbreviation + QLatin1Char(' ') + offsetText(row.local.offsetSeconds);

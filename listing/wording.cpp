@@ -214,4 +214,19 @@ QString elementsKey(const sky::ElementSet &set)
                                                                : QStringLiteral("jd"));
 }
 
+QString elementsName(const sky::ElementSet &set)
+{
+    switch (set.kind) {
+    case sky::ElementSetKind::Current:
+        return QStringLiteral("current");
+    case sky::ElementSetKind::Classic:
+        return QStringLiteral("classic");
+    case sky::ElementSetKind::Custom:
+    case sky::ElementSetKind::Fitted:
+        break;
+    }
+    return shortest(set.elements.epoch) + QLatin1Char(':') + shortest(set.elements.period)
+        + (set.reference == sky::TimeReference::Heliocentric ? QStringLiteral(":hjd") : QStringLiteral(":jd"));
+}
+
 } // namespace listing

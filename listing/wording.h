@@ -54,5 +54,8 @@ QString extrapolationWarning();
 
 // A stable name for the elements, for identifiers: "current", "classic", or the custom numbers.
 QString elementsKey(const sky::ElementSet &set);
+// The elements as a timings file names them and --elements reads them again: "current",
+// "classic", or "EPOCH:PERIOD:hjd" ("...:jd") for any other set, fitted ones too.
+QString elementsName(const sky::ElementSet &set);
 
 } // namespace listing

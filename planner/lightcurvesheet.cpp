@@ -1,5 +1,6 @@
 #include "lightcurvesheet.h"
 
+#include "nighttiming.h"
 #include "sheetpage.h"
 
 #include "minimumreport.h"
@@ -49,31 +50,6 @@ QString methodText(timing::Method method)
 {
     return method == timing::Method::KweeVanWoerden ? Texts::tr("Kwee and van Woerden")
                                                     : Texts::tr("fit of the eclipse template");
-}
-
-// The star's light curve moved to the minimum and scaled by the template's depth, its level out of
-// eclipse set by least squares on the estimates (or the curve's own without any).
-QList<QPointF> fittedEclipse(const LightCurveSheet &sheet, const sky::LightCurve &light,
-                             double minimumJdUtc, double period, double depth)
-{
-    const double outside = light.magnitude(0.25);
-    const auto shape = [&](double jdUtc) {
-        return depth * (light.magnitude((jdUtc - minimumJdUtc) / period) - outside);
-    };
-    double sum = 0;
-    int count = 0;
-    for (const SheetEstimate &estimate : sheet.estimates) {
-        if (!estimate.fainterThan) {
-            sum += estimate.magnitude - shape(estimate.jdUtc);
-            ++count;
-        }
-    }
-    const double level = count > 0 ? sum / count : outside;
-    QList<QPointF> curve;
-    const double step = std::max(kCurveStepDays, (sheet.toJdUtc - sheet.fromJdUtc) / kMostCurvePoints);
-    for (double jd = sheet.fromJdUtc; jd <= sheet.toJdUtc + step / 2; jd += step)
-        curve.append(QPointF(jd, level + shape(jd)));
-    return curve;
 }
 
 // A fainter-than estimate: a bar at its limit and an arrow down, towards fainter.
@@ -137,9 +113,16 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
         sheet.fromJdUtc = from;
         sheet.toJdUtc = to;
         sheet.hours = hoursOf(from, to, night.zone);
-        if (timed && timing->method == timing::Method::Template && night.templateDepth)
-            sheet.eclipse = fittedEclipse(sheet, sky::LightCurve::ofStar(star), timing->minimumJdUtc,
-                                          night.elements.elements.period, *night.templateDepth);
+        if (timed && timing->method == timing::Method::Template && night.templateDepth) {
+            QList<QPointF> points;
+            for (const SheetEstimate &estimate : sheet.estimates)
+                if (!estimate.fainterThan)
+                    points.append(QPointF(estimate.jdUtc, estimate.magnitude));
+            const double step = std::max(kCurveStepDays, (to - from) / kMostCurvePoints);
+            sheet.eclipse = fittedEclipse(sky::LightCurve::ofStar(star), points, timing->minimumJdUtc,
+                                          night.elements.elements.period,
+                                          *night.templateDepth, from, to, step);
+        }
     }
     // The star's usual range, always shown, out to the tenth (Algol's 2.1 to 3.4).
     double brightest = std::floor(star.maximumMagnitude * 10) / 10;

@@ -7,10 +7,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace planner {
 
@@ -52,6 +54,9 @@ const ChartPalette &ChartPalette::screen()
         .watchWindow = {92, 106, 136},
         .now = {255, 255, 255},
         .cursor = {200, 205, 220},
+        .estimate = {120, 224, 255},
+        .timing = {200, 150, 255},
+        .bands = {QColor(255, 176, 72), QColor(150, 200, 255), QColor(240, 130, 210)},
     };
     return palette;
 }
@@ -77,6 +82,9 @@ const ChartPalette &ChartPalette::paper()
         .watchWindow = {200, 200, 200},
         .now = {0, 0, 0},
         .cursor = {60, 60, 60},
+        .estimate = {10, 10, 10},
+        .timing = {100, 40, 170},
+        .bands = {QColor(190, 95, 0), QColor(20, 80, 180), QColor(170, 30, 120)},
     };
     return palette;
 }
@@ -92,6 +100,13 @@ constexpr double kBottomMargin = 46;
 constexpr double kHighestAltitude = 90;
 constexpr double kMagnitudeLabelStep = 0.5;
 constexpr double kWatchableStripHeight = 7;
+// The log's marks, in pixels: an estimate's dot, an imported point's square, a fainter-than
+// estimate's bar and arrow, a timed minimum's diamond.
+constexpr double kDotRadius = 3.5;
+constexpr double kSquareHalf = 2.5;
+constexpr double kArrowHalf = 5;
+constexpr double kArrowLength = 14;
+constexpr double kDiamondHalf = 6;
 // The texts' sizes in pixels (8.5, 9 and 11 points at 96 dots per inch).
 constexpr int kSmallText = 11;
 constexpr int kMarkText = 12;
@@ -202,6 +217,12 @@ NightChart::NightChart(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void NightChart::setLog(ChartLog log)
+{
+    m_log = std::move(log);
+    update();
+}
+
 void NightChart::setData(ChartData data)
 {
     const bool sameNight = data.night.fromJdUtc == m_data.night.fromJdUtc
@@ -260,7 +281,9 @@ void NightChart::paint(QPainter &painter, const QRectF &area, const ChartPalette
     painter.setRenderHint(QPainter::Antialiasing);
     drawCurves(painter, plot, palette);
     drawMarks(painter, plot, palette);
+    drawLog(painter, plot, palette);
     drawLegend(painter, area, plot, palette);
+    drawLogLegend(painter, area, plot, palette);
     painter.restore();
 }
 
@@ -501,6 +524,190 @@ void NightChart::drawMarks(QPainter &painter, const QRectF &plot, const ChartPal
         painter.setPen(QPen(palette.cursor, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
+}
+
+void NightChart::drawLog(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const
+{
+    if (m_log.isEmpty())
+        return;
+    // What falls outside the plot is left out: the SVG file ignores the painter's clip.
+    const auto inside = [&](QPointF at) { return plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(at); };
+    for (const ChartTiming &timing : m_log.timings) {
+        QPolygonF eclipse;
+        for (const QPointF &point : timing.eclipse)
+            eclipse << QPointF(xOf(point.x(), plot), yOfMagnitude(point.y(), plot));
+        painter.setPen(QPen(palette.timing, 2));
+        for (const QPolygonF &run : clippedRuns(eclipse, plot))
+            painter.drawPolyline(run);
+    }
+    // The points: the imported ones first, the observer's own estimates over them.
+    QPainterPath dots, arrows;
+    QList<QPointF> dotCentres;
+    std::array<QPainterPath, std::tuple_size_v<decltype(palette.bands)>> bands;
+    for (const ChartPoint &point : m_log.points) {
+        const QPointF at(xOf(point.jdUtc, plot), yOfMagnitude(point.magnitude, plot));
+        if (!inside(at))
+            continue;
+        switch (point.kind) {
+        case ChartPoint::Kind::Imported:
+            bands[std::size_t(point.band) % bands.size()].addRect(
+                QRectF(at.x() - kSquareHalf, at.y() - kSquareHalf, 2 * kSquareHalf, 2 * kSquareHalf));
+            break;
+        case ChartPoint::Kind::Estimate:
+            dots.addEllipse(at, kDotRadius, kDotRadius);
+            dotCentres.append(at);
+            break;
+        case ChartPoint::Kind::FainterThan: {
+            // A bar at the limit and an arrow down, towards fainter.
+            const double tip = std::min(at.y() + kArrowLength, plot.bottom());
+            arrows.moveTo(at.x() - kArrowHalf, at.y());
+            arrows.lineTo(at.x() + kArrowHalf, at.y());
+            arrows.moveTo(at.x(), at.y());
+            arrows.lineTo(at.x(), tip);
+            arrows.moveTo(at.x() - kArrowHalf + 1, tip - kArrowHalf);
+            arrows.lineTo(at.x(), tip);
+            arrows.lineTo(at.x() + kArrowHalf - 1, tip - kArrowHalf);
+            break;
+        }
+        }
+    }
+    painter.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        painter.fillPath(bands[i], palette.bands[i]);
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        // On the screen and in a picture, one image of a dot copied to each: a tenth of the cost
+        // of as many antialiased circles, which an estimate added would pay at every paint.
+        const QImage &dot = dotImage(palette, painter.device()->devicePixelRatio());
+        const QPointF centre = QRectF(QPointF(0, 0), dot.deviceIndependentSize()).center();
+        for (const QPointF &at : dotCentres)
+            painter.drawImage(QPointF(std::round(at.x() - centre.x()), std::round(at.y() - centre.y())), dot);
+    } else {
+        painter.setPen(QPen(palette.frame, 1));
+        painter.setBrush(palette.estimate);
+        painter.drawPath(dots);
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette.estimate, 1.6));
+    painter.drawPath(arrows);
+
+    // Each timed minimum: a diamond where the light was lowest, its error bar across the time, its
+    // label above.
+    painter.setFont(sized(painter.font(), kMarkText, true));
+    const QFontMetricsF metrics(painter.font());
+    for (const ChartTiming &timing : m_log.timings) {
+        const double x = xOf(timing.minimumJdUtc, plot);
+        const double y = std::clamp(yOfMagnitude(timing.magnitude, plot), plot.top() + 30, plot.bottom() - 4);
+        if (x < plot.left() || x > plot.right())
+            continue;
+        const double left = std::max(xOf(timing.minimumJdUtc - timing.errorDays, plot), plot.left());
+        const double right = std::min(xOf(timing.minimumJdUtc + timing.errorDays, plot), plot.right());
+        painter.setPen(QPen(palette.timing, 2));
+        painter.drawLine(QPointF(left, y), QPointF(right, y));
+        painter.drawLine(QPointF(left, y - 5), QPointF(left, y + 5));
+        painter.drawLine(QPointF(right, y - 5), QPointF(right, y + 5));
+        painter.setPen(QPen(palette.frame, 1));
+        painter.setBrush(palette.timing);
+        painter.drawPolygon(QPolygonF({QPointF(x, y - kDiamondHalf), QPointF(x + kDiamondHalf, y),
+                                       QPointF(x, y + kDiamondHalf), QPointF(x - kDiamondHalf, y)}));
+        const double width = metrics.horizontalAdvance(timing.label) + 10;
+        const QRectF box(std::clamp(x - width / 2, plot.left(), plot.right() - width),
+                         y - kDiamondHalf - 6 - metrics.height() - 2, width, metrics.height() + 2);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.labelBox);
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(palette.timing);
+        painter.drawText(box, Qt::AlignCenter, timing.label);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+const QImage &NightChart::dotImage(const ChartPalette &palette, qreal pixelRatio) const
+{
+    if (m_dot.isNull() || m_dotColour != palette.estimate.rgba() || m_dotOutline != palette.frame.rgba()
+        || m_dot.devicePixelRatio() != pixelRatio) {
+        const int size = int(std::ceil(2 * kDotRadius + 2));
+        m_dot = QImage(QSize(size, size) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+        m_dot.setDevicePixelRatio(pixelRatio);
+        m_dot.fill(Qt::transparent);
+        QPainter painter(&m_dot);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette.frame, 1));
+        painter.setBrush(palette.estimate);
+        painter.drawEllipse(QPointF(size / 2.0, size / 2.0), kDotRadius, kDotRadius);
+        m_dotColour = palette.estimate.rgba();
+        m_dotOutline = palette.frame.rgba();
+    }
+    return m_dot;
+}
+
+void NightChart::drawLogLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
+                               const ChartPalette &palette) const
+{
+    // On the title's line, at its right end: only what the log holds.
+    bool estimates = false, fainter = false;
+    for (const ChartPoint &point : m_log.points) {
+        estimates = estimates || point.kind == ChartPoint::Kind::Estimate;
+        fainter = fainter || point.kind == ChartPoint::Kind::FainterThan;
+    }
+    struct Item
+    {
+        QString text;
+        std::function<void(QPointF)> mark;
+    };
+    QList<Item> items;
+    if (estimates)
+        items.append({AlgolPlanner::tr("your estimates"), [&](QPointF at) {
+                          painter.setPen(QPen(palette.frame, 1));
+                          painter.setBrush(palette.estimate);
+                          painter.drawEllipse(at, kDotRadius, kDotRadius);
+                      }});
+    if (fainter)
+        items.append({AlgolPlanner::tr("fainter than"), [&](QPointF at) {
+                          painter.setPen(QPen(palette.estimate, 1.6));
+                          painter.drawLine(at + QPointF(-kArrowHalf, -5), at + QPointF(kArrowHalf, -5));
+                          painter.drawLine(at + QPointF(0, -5), at + QPointF(0, 6));
+                          painter.drawLine(at + QPointF(-3, 2), at + QPointF(0, 6));
+                          painter.drawLine(at + QPointF(3, 2), at + QPointF(0, 6));
+                      }});
+    for (qsizetype i = 0; i < m_log.bands.size(); ++i)
+        items.append({m_log.bands[i], [&, i](QPointF at) {
+                          painter.fillRect(QRectF(at.x() - kSquareHalf, at.y() - kSquareHalf, 2 * kSquareHalf,
+                                                  2 * kSquareHalf),
+                                           palette.bands[std::size_t(i) % palette.bands.size()]);
+                      }});
+    if (!m_log.timings.isEmpty())
+        items.append({AlgolPlanner::tr("timed minimum"), [&](QPointF at) {
+                          painter.setPen(QPen(palette.frame, 1));
+                          painter.setBrush(palette.timing);
+                          painter.drawPolygon(QPolygonF({at + QPointF(0, -kDiamondHalf), at + QPointF(kDiamondHalf, 0),
+                                                         at + QPointF(0, kDiamondHalf), at + QPointF(-kDiamondHalf, 0)}));
+                      }});
+    if (items.isEmpty())
+        return;
+    // As many as the title leaves room for, from the first.
+    const double titleRight = plot.left()
+        + QFontMetricsF(sized(painter.font(), kTitleText, true)).horizontalAdvance(m_data.title) + 16;
+    painter.setFont(sized(painter.font(), kSmallText));
+    const QFontMetricsF metrics(painter.font());
+    constexpr double kMarkRoom = 28; // the mark and the gaps around it
+    const auto widthOf = [&](const Item &item) { return kMarkRoom + metrics.horizontalAdvance(item.text); };
+    double total = 0;
+    for (const Item &item : items)
+        total += widthOf(item);
+    while (!items.isEmpty() && plot.right() - total < titleRight) {
+        total -= widthOf(items.back());
+        items.removeLast();
+    }
+    const double y = area.top() + 14;
+    double x = plot.right() - total;
+    for (const Item &item : items) {
+        item.mark(QPointF(x + 16, y));
+        painter.setPen(palette.faintText);
+        painter.drawText(QRectF(x + 28, y - 8, widthOf(item) - kMarkRoom + 2, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                         item.text);
+        x += widthOf(item);
+    }
+    painter.setBrush(Qt::NoBrush);
 }
 
 void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,

@@ -2,9 +2,13 @@
 
 // The chart of one night: the sky's state as bands, the star's (Algol's) and the Moon's altitudes
 // on the left axis, the star's predicted magnitude (inverted, with its uncertainty shaded) and the
-// comparison stars on the right axis, which spans the star's range (ChartData::magnitudes), the watchable part of the hours around the minimum along the bottom,
-// the present moment and a time cursor. It draws the ChartData it is given and computes nothing of
-// the sky itself; the same drawing goes to the screen, to an image, to an SVG file and to paper,
+// comparison stars on the right axis, which spans the star's range (ChartData::magnitudes), the
+// watchable part of the hours around the minimum along the bottom, the present moment and a time
+// cursor; over the predicted light curve, the night's log: estimates as dots, fainter-than
+// estimates as arrows down, imported points by band, and the minima timed from them with their
+// error bars and fitted eclipses. It draws the ChartData and the ChartLog it is given and computes
+// nothing of the sky or the timing itself; the same drawing goes to the screen, to an image, to an
+// SVG file and to paper,
 // in the colours of a palette: dark for the screen, light for paper.
 //
 // The cursor follows the pointer, or the arrow keys when the chart has the focus (Shift for
@@ -14,6 +18,9 @@
 #include "nightchartdata.h"
 
 #include <QColor>
+#include <QImage>
+
+#include <array>
 #include <QWidget>
 
 #include <optional>
@@ -25,6 +32,8 @@ struct ChartPalette
     QColor frame, text, faintText, labelBox, grid;
     QColor day, civil, nautical, astronomical, night;
     QColor algolAltitude, moonAltitude, magnitude, comparison, watchable, watchWindow, now, cursor;
+    QColor estimate, timing;
+    std::array<QColor, 3> bands; // of imported points, in turn
     QColor ofState(sky::SkyState state) const;
 
     static const ChartPalette &screen(); // light lines on a dark sky, for the eyes at night
@@ -40,6 +49,9 @@ public:
 
     void setData(ChartData data);
     const ChartData &data() const { return m_data; }
+    // The night's log over the chart, kept when the night's data changes (the window sets both).
+    void setLog(ChartLog log);
+    const ChartLog &log() const { return m_log; }
 
     // The whole chart drawn into area of any paint device, whose units are taken as pixels (the
     // texts have pixel sizes, so that a picture, an SVG file and the screen look alike).
@@ -79,11 +91,19 @@ private:
     void drawCurves(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
     void drawWatchable(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
     void drawMarks(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawLog(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
+    void drawLogLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
+                       const ChartPalette &palette) const;
     void drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
                     const ChartPalette &palette) const;
     void moveCursorTo(std::optional<double> jdUtc);
+    // An estimate's dot in the palette's colours at the device's pixel ratio, drawn once.
+    const QImage &dotImage(const ChartPalette &palette, qreal pixelRatio) const;
 
     ChartData m_data;
+    ChartLog m_log;
+    mutable QImage m_dot;
+    mutable QRgb m_dotColour = 0, m_dotOutline = 0;
     std::optional<double> m_cursorJd;
 };
 

@@ -22,6 +22,11 @@ constexpr double kMarginHours = 0.5;
 // The magnitude axis beyond the star's range (magnitudeSpanOf).
 constexpr double kAxisAboveMaximum = 0.5;
 constexpr double kAxisBelowMinimum = 0.6;
+// The fitted eclipse: over the points timed and this much beyond, a point every step.
+constexpr double kEclipseMarginDays = 20.0 / 1440;
+constexpr double kEclipseStepDays = 2.0 / 1440;
+// The points whose mean places the marker of a minimum that no template fitted.
+constexpr std::size_t kPointsAtMinimum = 3;
 
 QList<ChartTick> ticksOf(const QDateTime &from, const QDateTime &to, const QTimeZone &zone,
                          bool withMinuteMarks)
@@ -241,6 +246,72 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
                                          data.watchToJdUtc);
     data.events = nightEvents(data, row.minimum.secondary, minimumTime);
     return data;
+}
+
+ChartLog chartLogOf(const std::vector<timing::LogEntry> &entries)
+{
+    ChartLog log;
+    for (const timing::LogEntry &entry : entries) {
+        ChartPoint point{entry.jdUtc, entry.magnitude, ChartPoint::Kind::Estimate, 0};
+        if (entry.kind == timing::EntryKind::FainterThan) {
+            point.kind = ChartPoint::Kind::FainterThan;
+        } else if (entry.kind == timing::EntryKind::Imported) {
+            point.kind = ChartPoint::Kind::Imported;
+            const QString band = QString::fromStdString(entry.band);
+            point.band = int(log.bands.indexOf(band));
+            if (point.band < 0) {
+                point.band = int(log.bands.size());
+                log.bands.append(band);
+            }
+        }
+        log.points.append(point);
+    }
+    return log;
+}
+
+QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<timing::Observation> &observations,
+                                  const sky::ElementSet &elements, const QTimeZone &zone, const QLocale &locale)
+{
+    const double period = elements.elements.period;
+    const sky::LightCurve light = sky::LightCurve::ofStar(*elements.star);
+    const double windowHours = sky::watchWindowHours(*elements.star);
+    QList<ChartTiming> timings;
+    for (const BandTiming &band : night.bands) {
+        const timing::EclipseTiming &t = band.timing;
+        if (t.untimed)
+            continue;
+        QList<QPointF> points;
+        for (const timing::Observation &o : observations)
+            if (o.band == t.band && std::fabs(o.time - t.minimumJdUtc) * 24 <= windowHours)
+                points.append(QPointF(o.time, o.value));
+        ChartTiming timing;
+        timing.minimumJdUtc = t.minimumJdUtc;
+        timing.errorDays = t.errorDays;
+        const QTime local = listing::utcOfJulianDay(t.minimumJdUtc).toTimeZone(zone).time();
+        timing.label = AlgolPlanner::tr("timed %1 ± %2 min")
+                           .arg(listing::clockText(local, false),
+                                listing::fixedNumber(t.errorDays * 1440, 1, locale));
+        if (band.templateDepth && !points.isEmpty()) {
+            const auto [first, last] = std::minmax_element(points.begin(), points.end(),
+                [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
+            timing.eclipse = fittedEclipse(light, points, t.minimumJdUtc, period, *band.templateDepth,
+                                           first->x() - kEclipseMarginDays, last->x() + kEclipseMarginDays,
+                                           kEclipseStepDays);
+            timing.magnitude = fittedEclipse(light, points, t.minimumJdUtc, period, *band.templateDepth,
+                                             t.minimumJdUtc, t.minimumJdUtc, 1).front().y();
+        } else if (!points.isEmpty()) {
+            std::sort(points.begin(), points.end(), [&](const QPointF &a, const QPointF &b) {
+                return std::fabs(a.x() - t.minimumJdUtc) < std::fabs(b.x() - t.minimumJdUtc);
+            });
+            const std::size_t n = std::min<std::size_t>(kPointsAtMinimum, std::size_t(points.size()));
+            double sum = 0;
+            for (std::size_t i = 0; i < n; ++i)
+                sum += points[qsizetype(i)].y();
+            timing.magnitude = sum / double(n);
+        }
+        timings.append(timing);
+    }
+    return timings;
 }
 
 } // namespace planner

@@ -3,15 +3,19 @@
 // Everything the night chart draws, computed before it is drawn: the night's samples and bands
 // from sky/ for the minimum's star, the comparison stars, the hour marks in the observer's zone,
 // the watchable part of the star's watch window around the minimum, the star's other minima in
-// the night, the magnitude axis, the night's times for a printed page, and the texts.
+// the night, the magnitude axis, the night's times for a printed page, and the texts; apart, what
+// the night's log adds to it: the points and the minima timed from them.
 
 #include "comparisonstars.h"
 #include "nightsky.h"
+#include "nighttiming.h"
+#include "observinglog.h"
 #include "starcatalogue.h"
 #include "report.h"
 
 #include <QList>
 #include <QLocale>
+#include <QPointF>
 #include <QString>
 #include <QTimeZone>
 
@@ -92,6 +96,44 @@ struct ChartData
     QList<NightEvent> events; // in time order
     bool isValid() const { return !night.samples.empty(); }
 };
+
+// A point of the night's log: an estimate by eye, an estimate that the star was fainter than a
+// magnitude, or a point imported from a file, of a band.
+struct ChartPoint
+{
+    enum class Kind { Estimate, FainterThan, Imported };
+    double jdUtc = 0;
+    double magnitude = 0;
+    Kind kind = Kind::Estimate;
+    int band = 0; // an imported point's, its index in ChartLog::bands
+};
+
+// A minimum timed from the log: where its marker stands (the fitted eclipse's magnitude there, or
+// that of the points nearest it), its error, its label, and the eclipse the template fitted.
+struct ChartTiming
+{
+    double minimumJdUtc = 0;
+    double errorDays = 0;
+    double magnitude = 0;
+    QString label;          // "timed 22:26 ± 3.6 min"
+    QList<QPointF> eclipse; // (JD UTC, magnitude), empty unless the template timed it
+};
+
+struct ChartLog
+{
+    QList<ChartPoint> points; // in time order
+    QStringList bands;        // of the imported points, in the order met
+    QList<ChartTiming> timings;
+    bool isEmpty() const { return points.isEmpty() && timings.isEmpty(); }
+};
+
+// The entries of a night's log as points.
+ChartLog chartLogOf(const std::vector<timing::LogEntry> &entries);
+// The timed bands of a night, the observations they were timed from (JD UTC) and the elements they
+// were timed against (their star's curve for the fitted eclipses), as the chart draws them, in the
+// zone's time.
+QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<timing::Observation> &observations,
+                                  const sky::ElementSet &elements, const QTimeZone &zone, const QLocale &locale);
 
 // The night of a listed minimum (planner::nightOf) of any star, the request's or, for a request of
 // every star, the row's: from 15:00 to 09:00 of the zone's clock, widened to hold the minimum and

@@ -5,6 +5,7 @@
 #include "plannertexts.h"
 #include "zonetime.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -125,7 +126,7 @@ QPushButton *button(const QString &text, const QString &accessibleName, QWidget 
 } // namespace
 
 ObservingLogPanel::ObservingLogPanel(toolkit::Clock &clock, const QString &nightsFolder, QWidget *parent)
-    : QWidget(parent), m_clock(clock), m_store(nightsFolder)
+    : QWidget(parent), m_clock(clock), m_store(nightsFolder), m_stamp(new QAction(AlgolPlanner::tr("Stamp the present time"), this))
 {
     setAccessibleName(AlgolPlanner::tr("Observing log"));
     setPalette(darkPalette(palette()));
@@ -145,7 +146,7 @@ void ObservingLogPanel::buildControls()
     m_time->setPlaceholderText(AlgolPlanner::tr("now"));
     m_time->setToolTip(AlgolPlanner::tr("The site's time, such as 23:14:05; left empty, the moment Enter is pressed. Ctrl+T stamps the present time."));
     m_time->setMaxLength(12);
-    m_now = button(AlgolPlanner::tr("Now"), AlgolPlanner::tr("Stamp the present time"), this);
+    m_now = button(AlgolPlanner::tr("No&w"), AlgolPlanner::tr("Stamp the present time"), this);
     m_now->setToolTip(AlgolPlanner::tr("Stamps the present time into the time field (Ctrl+T)"));
     m_estimate = field(AlgolPlanner::tr("Estimate"), this);
     m_estimate->setPlaceholderText(AlgolPlanner::tr("2.9, a 2 V 3 b or <3.5"));
@@ -157,24 +158,25 @@ void ObservingLogPanel::buildControls()
         QRegularExpression(QStringLiteral("[BUWLDYKSZIV ]*"), QRegularExpression::CaseInsensitiveOption), m_codes));
     m_note = field(AlgolPlanner::tr("Note"), this);
     m_note->setMaxLength(500);
-    m_add = button(AlgolPlanner::tr("Add"), AlgolPlanner::tr("Add the estimate"), this);
+    m_add = button(AlgolPlanner::tr("&Add"), AlgolPlanner::tr("Add the estimate"), this);
 
     const auto label = [this](const QString &text, QWidget *buddy) {
         auto *l = new QLabel(text, this);
         l->setBuddy(buddy);
         return l;
     };
-    fields->addWidget(label(AlgolPlanner::tr("Time:"), m_time), 0, 0);
+    // Two columns of label and field, narrow enough for the side of a window.
+    fields->addWidget(label(AlgolPlanner::tr("&Time:"), m_time), 0, 0);
     fields->addWidget(m_time, 0, 1);
     fields->addWidget(m_now, 0, 2);
-    fields->addWidget(label(AlgolPlanner::tr("Estimate:"), m_estimate), 0, 3);
-    fields->addWidget(m_estimate, 0, 4, 1, 2);
-    fields->addWidget(label(AlgolPlanner::tr("Codes:"), m_codes), 1, 0);
-    fields->addWidget(m_codes, 1, 1, 1, 2);
-    fields->addWidget(label(AlgolPlanner::tr("Note:"), m_note), 1, 3);
-    fields->addWidget(m_note, 1, 4);
-    fields->addWidget(m_add, 1, 5);
-    fields->setColumnStretch(4, 1);
+    fields->addWidget(label(AlgolPlanner::tr("&Estimate:"), m_estimate), 1, 0);
+    fields->addWidget(m_estimate, 1, 1);
+    fields->addWidget(m_add, 1, 2);
+    fields->addWidget(label(AlgolPlanner::tr("&Codes:"), m_codes), 2, 0);
+    fields->addWidget(m_codes, 2, 1, 1, 2);
+    fields->addWidget(label(AlgolPlanner::tr("N&ote:"), m_note), 3, 0);
+    fields->addWidget(m_note, 3, 1, 1, 2);
+    fields->setColumnStretch(1, 1);
     m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 16);
 
     m_message = new QLabel(this);
@@ -207,22 +209,27 @@ void ObservingLogPanel::buildControls()
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table, 1);
 
-    auto *buttons = new QHBoxLayout;
+    // The entries' buttons, then the files'.
+    auto *buttons = new QGridLayout;
     layout->addLayout(buttons);
-    auto *edit = button(AlgolPlanner::tr("Edit"), AlgolPlanner::tr("Edit the chosen estimate"), this);
+    auto *edit = button(AlgolPlanner::tr("Ed&it"), AlgolPlanner::tr("Edit the chosen estimate"), this);
     edit->setToolTip(AlgolPlanner::tr("Loads the chosen estimate into the fields (F2 or a double click); Enter stores it, Esc cancels"));
-    auto *remove = button(AlgolPlanner::tr("Delete"), AlgolPlanner::tr("Delete the chosen entries"), this);
+    auto *remove = button(AlgolPlanner::tr("&Delete"), AlgolPlanner::tr("Delete the chosen entries"), this);
     remove->setToolTip(AlgolPlanner::tr("Deletes the chosen entries (Delete key); Undo brings them back"));
-    m_undo = button(AlgolPlanner::tr("Undo"), AlgolPlanner::tr("Undo the last change of the log"), this);
+    m_undo = button(AlgolPlanner::tr("&Undo"), AlgolPlanner::tr("Undo the last change of the log"), this);
     m_undo->setToolTip(AlgolPlanner::tr("Undoes the last change of the log (Ctrl+Z)"));
-    auto *import = button(AlgolPlanner::tr("Import…"), AlgolPlanner::tr("Import a file of observations"), this);
+    auto *import = button(AlgolPlanner::tr("Im&port…"), AlgolPlanner::tr("Import a file of observations"), this);
     import->setToolTip(AlgolPlanner::tr("Adds the night's points of an AAVSO file, a file of JD and magnitude columns or an exported log"));
-    auto *exportLog = button(AlgolPlanner::tr("Export…"), AlgolPlanner::tr("Export the night's log"), this);
-    auto *aavso = button(AlgolPlanner::tr("AAVSO file…"), AlgolPlanner::tr("Write the night's AAVSO Visual file"), this);
+    auto *exportLog = button(AlgolPlanner::tr("E&xport…"), AlgolPlanner::tr("Export the night's log"), this);
+    auto *aavso = button(AlgolPlanner::tr("AA&VSO file…"), AlgolPlanner::tr("Write the night's AAVSO Visual file"), this);
     aavso->setToolTip(AlgolPlanner::tr("Writes your estimates of the night as an AAVSO Visual file, ready to submit"));
-    for (QPushButton *b : {edit, remove, m_undo, import, exportLog, aavso})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
+    buttons->addWidget(edit, 0, 0);
+    buttons->addWidget(remove, 0, 1);
+    buttons->addWidget(m_undo, 0, 2);
+    buttons->addWidget(import, 1, 0);
+    buttons->addWidget(exportLog, 1, 1);
+    buttons->addWidget(aavso, 1, 2);
+    m_fileButtons = {import, exportLog, aavso};
 
     for (QLineEdit *f : {m_time, m_estimate, m_codes, m_note})
         connect(f, &QLineEdit::returnPressed, this, &ObservingLogPanel::addEstimate);
@@ -236,16 +243,31 @@ void ObservingLogPanel::buildControls()
     connect(aavso, &QPushButton::clicked, this, &ObservingLogPanel::askExportAavsoVisual);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &ObservingLogPanel::editSelected);
 
+    // Ctrl+T as an action, which a window may make its own and offer in a menu.
+    m_stamp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_stamp->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_stamp);
+    connect(m_stamp, &QAction::triggered, this, &ObservingLogPanel::stampNow);
     const auto shortcut = [this](const QKeySequence &keys, QWidget *on, Qt::ShortcutContext context, auto slot) {
         auto *s = new QShortcut(keys, on);
         s->setContext(context);
         connect(s, &QShortcut::activated, this, slot);
     };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this, Qt::WidgetWithChildrenShortcut, &ObservingLogPanel::stampNow);
     shortcut(QKeySequence::Undo, this, Qt::WidgetWithChildrenShortcut, &ObservingLogPanel::undo);
     shortcut(QKeySequence(Qt::Key_Escape), this, Qt::WidgetWithChildrenShortcut, &ObservingLogPanel::cancelEditing);
     shortcut(QKeySequence::Delete, m_table, Qt::WidgetShortcut, &ObservingLogPanel::deleteSelected);
     shortcut(QKeySequence(Qt::Key_F2), m_table, Qt::WidgetShortcut, &ObservingLogPanel::editSelected);
+}
+
+void ObservingLogPanel::setFileButtonsShown(bool shown)
+{
+    for (QPushButton *b : m_fileButtons)
+        b->setVisible(shown);
+}
+
+void ObservingLogPanel::focusEstimate()
+{
+    m_estimate->setFocus(Qt::ShortcutFocusReason);
 }
 
 void ObservingLogPanel::setComparisonStars(const QList<ComparisonStar> &stars)
@@ -489,7 +511,7 @@ bool ObservingLogPanel::editSelected()
     m_estimate->setText(QString::fromStdString(e.estimate));
     m_codes->setText(QString::fromStdString(e.codes));
     m_note->setText(QString::fromStdString(e.note));
-    m_add->setText(AlgolPlanner::tr("Replace"));
+    m_add->setText(AlgolPlanner::tr("Repl&ace"));
     say(AlgolPlanner::tr("Editing the estimate of %1: Enter stores the change, Esc cancels.").arg(localTime(e.jdUtc)));
     m_estimate->setFocus();
     m_estimate->selectAll();
@@ -501,7 +523,7 @@ void ObservingLogPanel::cancelEditing()
     if (m_editing < 0)
         return;
     m_editing = -1;
-    m_add->setText(AlgolPlanner::tr("Add"));
+    m_add->setText(AlgolPlanner::tr("&Add"));
     for (QLineEdit *f : {m_time, m_estimate, m_codes, m_note})
         f->clear();
     say(QString());

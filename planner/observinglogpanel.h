@@ -19,6 +19,7 @@
 #include <QTimeZone>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,12 @@ public:
     void setNight(const ObservingNight &night);
     void setObserverCode(const QString &code);
     void setChartId(const QString &chartId);
+
+    // The import, export and AAVSO buttons: hidden where a window offers the same in its menu.
+    void setFileButtonsShown(bool shown);
+    // Ctrl+T, within the panel; a window may widen its shortcut context and put it in a menu.
+    QAction *stampAction() const { return m_stamp; }
+    void focusEstimate();
 
     const ObservingLogStore &store() const { return m_store; }
     // The night's points for the chart and the timing (fainter-than estimates left out).
@@ -97,6 +104,8 @@ private:
     QLabel *m_stars = nullptr;
     QTableWidget *m_table = nullptr;
     QPushButton *m_undo = nullptr;
+    QList<QPushButton *> m_fileButtons;
+    QAction *const m_stamp;
 };
 
 } // namespace planner

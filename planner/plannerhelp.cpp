@@ -23,7 +23,7 @@ QString aboutText()
         .arg(QStringLiteral(ALGOL_VERSION));
 }
 
-QWidget *termsWindow(QWidget *parent)
+QWidget *termsWindow(QWidget *parent, const QString &timingsPath, const QString &elementsPath)
 {
     auto *window = new QDialog(parent);
     window->setWindowTitle(AlgolPlanner::tr("Terms used in this window"));
@@ -67,7 +67,25 @@ QWidget *termsWindow(QWidget *parent)
         "Uncertainty column says how far for each one.</p>"
         "<p><b>Twilights.</b> Civil, nautical and astronomical twilight end when the Sun is 6, 12 "
         "and 18 degrees below the horizon; the chart shows them as bands, from day (light) to "
-        "night (dark).</p>"));
+        "night (dark).</p>")
+        + AlgolPlanner::tr(
+              "<p><b>Step estimate.</b> “a 2 V 3 b”: Algol (V) two steps fainter than the comparison "
+              "star a and three steps brighter than b, which puts its magnitude two fifths of the way "
+              "from a's to b's. The stars are named as the log lists them, or by their AAVSO label, "
+              "the magnitude times ten (δ Per, 3.01, is 30). “&lt;3.5”: Algol fainter than 3.5.</p>"
+              "<p><b>Time of minimum.</b> The night's points timed as <tt>algol-minima time</tt> "
+              "times a file: by Kwee and van Woerden's method (the light curve folded onto itself) "
+              "when the points are many and even, otherwise by fitting Algol's eclipse (the "
+              "template, drawn on the chart); the error is one standard deviation. <b>O−C</b>: the "
+              "observed minimum less the one the elements in use predict, E the number of that "
+              "minimum.</p>"
+              "<p><b>My timings, the O−C diagram and Refit.</b> Add to my timings keeps the night's "
+              "timing in your timings file, %1, where <tt>algol-minima time --append</tt> keeps its "
+              "own, never twice. The O−C diagram shows them against the elements in use, with the "
+              "line that a fit of them gives: a flat offset means a wrong epoch, a slope a wrong "
+              "period. Refit fits them (leaving out those beyond 3 sigma, as <tt>algol-minima fit "
+              "--reject</tt> does), writes the elements file %2 and predicts with it.</p>")
+              .arg(timingsPath.toHtmlEscaped(), elementsPath.toHtmlEscaped()));
     layout->addWidget(page);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);

@@ -13,7 +13,8 @@ namespace planner {
 QString aboutText();
 
 // A window that explains the terms of the planner (the elements, HJD, the watchable hours, the
-// uncertainty and the scatter, the classic window's minima, the nights), in the user's language.
-QWidget *termsWindow(QWidget *parent);
+// uncertainty and the scatter, the classic window's minima, the nights; the estimates, the timing,
+// the user's timings and elements files and the O−C diagram), in the user's language.
+QWidget *termsWindow(QWidget *parent, const QString &timingsPath, const QString &elementsPath);
 
 } // namespace planner

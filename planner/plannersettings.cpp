@@ -93,6 +93,47 @@ void readWindow(const QJsonObject &object, PlannerSettings &settings)
         settings.splitterSizes = splitter;
 }
 
+// "auto", "kvw", "template", as the command line names the methods.
+QString methodKey(timing::Method method)
+{
+    const std::string_view name = timing::methodName(method);
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// A code or an ID: capitals and digits, at most longest of them; otherwise nothing.
+QString codeIn(const QJsonObject &object, const char *key, int longest)
+{
+    const QString text = object.value(QLatin1String(key)).toString().trimmed().toUpper();
+    if (text.size() > longest)
+        return {};
+    for (const QChar c : text)
+        if (!((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))))
+            return {};
+    return text;
+}
+
+void readObserver(const QJsonObject &object, PlannerSettings &settings)
+{
+    settings.observerCode = codeIn(object, "code", kLongestCode);
+    settings.chartId = codeIn(object, "chart", kLongestChartId);
+    // One line of text.
+    settings.instrument = object.value(QLatin1String("instrument")).toString().simplified().left(kLongestInstrument);
+}
+
+void readTiming(const QJsonObject &object, timing::TimingOptions &options)
+{
+    const QString method = object.value(QLatin1String("method")).toString();
+    for (const timing::Method m : {timing::Method::Auto, timing::Method::KweeVanWoerden, timing::Method::Template})
+        if (method == methodKey(m))
+            options.method = m;
+    const int folds = int(numberIn(object, "folds", 3, 7).value_or(0));
+    if (folds == 3 || folds == 5 || folds == 7)
+        options.folds = folds;
+    options.windowHours = numberIn(object, "window", kShortestTimingWindow, kLongestTimingWindow).value_or(options.windowHours);
+    if (const auto noise = numberIn(object, "noise", 0, 1e6); noise && *noise > 0)
+        options.noise = *noise;
+}
+
 QString setName(ElementsSource source)
 {
     switch (source) {
@@ -174,6 +215,8 @@ PlannerSettings readSettings(const QString &path, QString *damage)
         settings.days = days;
     readBool(root, "onlyWatchable", settings.onlyWatchable);
     readBool(root, "halfHourRounding", settings.halfHourRounding);
+    readObserver(root.value(QLatin1String("observer")).toObject(), settings);
+    readTiming(root.value(QLatin1String("timing")).toObject(), settings.timing);
     readWindow(root.value(QLatin1String("window")).toObject(), settings);
     settings.folder = root.value(QLatin1String("folder")).toString().left(kLongestPath);
     return settings;
@@ -203,6 +246,18 @@ QByteArray settingsText(const PlannerSettings &settings)
     root.insert(QLatin1String("days"), settings.days);
     root.insert(QLatin1String("onlyWatchable"), settings.onlyWatchable);
     root.insert(QLatin1String("halfHourRounding"), settings.halfHourRounding);
+    root.insert(QLatin1String("observer"), QJsonObject{
+        {QLatin1String("code"), settings.observerCode},
+        {QLatin1String("chart"), settings.chartId},
+        {QLatin1String("instrument"), settings.instrument}});
+    const timing::TimingOptions &t = settings.timing;
+    QJsonObject timingObject{
+        {QLatin1String("method"), methodKey(t.method)},
+        {QLatin1String("folds"), t.folds},
+        {QLatin1String("window"), t.windowHours}};
+    if (t.noise)
+        timingObject.insert(QLatin1String("noise"), *t.noise);
+    root.insert(QLatin1String("timing"), timingObject);
     if (settings.windowSize.isValid()) {
         QJsonObject window{{QLatin1String("width"), settings.windowSize.width()},
                            {QLatin1String("height"), settings.windowSize.height()},

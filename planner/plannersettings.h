@@ -1,12 +1,14 @@
 #pragma once
 
 // What the planner remembers for its user: the site, the elements, the conditions, the switches,
-// the window's size and the last folder of a file dialog, in one small JSON file written whole.
+// the observer's codes and instrument, the timing's options, the window's size and the last folder
+// of a file dialog, in one small JSON file written whole.
 // Reading forgives: a missing file, or any entry of the wrong kind or out of range, gives that
 // entry's default and nothing else; a file that is not JSON at all gives the defaults and is said
 // to be damaged, so that the window can keep it aside before it writes its own.
 
 #include "elementsets.h"
+#include "minimumtiming.h"
 #include "observability.h"
 #include "site.h"
 
@@ -47,6 +49,13 @@ struct PlannerSettings
     int days = 30; // 30, 90 or 365
     bool onlyWatchable = false;
     bool halfHourRounding = false;
+    // The observer, as the AAVSO file, the minimum report and the sheets name them: the AAVSO
+    // observer code (capitals and digits), the chart's ID, the instrument in words.
+    QString observerCode;
+    QString chartId;
+    QString instrument;
+    // How a night is timed, as algol-minima time's --method, --folds, --window and --noise.
+    timing::TimingOptions timing;
     // The window as the user left it: its size (empty: fitted to the screen), whether maximised,
     // the heights of the list and the chart; and the folder of the last file chosen or written.
     QSize windowSize;
@@ -56,6 +65,13 @@ struct PlannerSettings
 };
 
 inline constexpr int kPeriodChoices[] = {30, 90, 365};
+// The longest observer code, chart ID and instrument kept.
+inline constexpr int kLongestCode = 10;
+inline constexpr int kLongestChartId = 20;
+inline constexpr int kLongestInstrument = 100;
+// The timing's window about a predicted minimum, in hours, as algol-minima accepts it.
+inline constexpr double kShortestTimingWindow = 0.5;
+inline constexpr double kLongestTimingWindow = 24;
 
 // The settings in the file at path, forgivingly (read through listing::readInput: a pipe or a
 // device at that path is refused, not waited on). *damage says why a file that exists gave

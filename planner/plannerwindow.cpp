@@ -1,6 +1,7 @@
 #include "plannerwindow.h"
 
 #include "clock.h"
+#include "datafolder.h"
 #include "formats.h"
 #include "inputfiles.h"
 #include "minimamodel.h"
@@ -8,10 +9,13 @@
 #include "nightchart.h"
 #include "nightsheet.h"
 #include "nowline.h"
+#include "observinglogpanel.h"
+#include "ocdiagram.h"
 #include "plannerhelp.h"
 #include "plannertexts.h"
 #include "savefile.h"
 #include "timer.h"
+#include "timingsbook.h"
 #include "wording.h"
 #include "zonecity.h"
 #include "zonetime.h"
@@ -46,6 +50,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgGenerator>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -161,12 +167,15 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
       m_settingsPath(world.settingsPath),
       m_zoneTablesFolder(world.zoneTablesFolder),
       m_documentsFolder(world.documentsFolder),
+      m_dataFolder(world.dataFolder.isEmpty() ? listing::dataFolder() : world.dataFolder),
       m_stars(comparisonStars()),
       m_minuteTimer(new toolkit::Timer(world.clock, kMinuteMs, this)),
       m_typingPause(new toolkit::Timer(world.clock, kTypingPauseMs, this))
 {
     setWindowTitle(AlgolPlanner::tr("Algol planner"));
     setAccessibleName(windowTitle());
+    m_book = new TimingsBook(m_dataFolder + QStringLiteral("/timings.csv"),
+                             m_dataFolder + QStringLiteral("/elements.txt"), this);
 
     // A settings file that does not read is kept aside before the window writes its own.
     QString damage;
@@ -361,10 +370,20 @@ void PlannerWindow::buildControls()
     inputsScroll->setFocusPolicy(Qt::NoFocus); // the fields are the stops; it scrolls to them
     inputsScroll->setAccessibleName(AlgolPlanner::tr("Settings"));
 
-    // The present, the list and the chart on the right.
+    // The settings and the night's log share the side: the fields of only one of them are shown,
+    // and keyed, at a time.
     auto *central = new QWidget(this);
+    m_sideTabs = new QTabWidget(central);
+    m_sideTabs->setAccessibleName(AlgolPlanner::tr("Settings and observing log"));
+    m_sideTabs->addTab(inputsScroll, AlgolPlanner::tr("Settings"));
+    m_sideTabs->addTab(buildLogPage(), AlgolPlanner::tr("Observing log"));
+    m_sideTabs->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    m_sideTabs->setDocumentMode(true);
+    m_sideTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Settings or observing log"));
+
+    // The present, the list and the chart on the right.
     auto *columns = new QHBoxLayout(central);
-    columns->addWidget(inputsScroll, 0);
+    columns->addWidget(m_sideTabs, 0);
     auto *results = new QVBoxLayout;
     columns->addLayout(results, 1);
     m_now = new QLabel(central);
@@ -396,7 +415,7 @@ void PlannerWindow::buildControls()
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
     m_list->setMinimumHeight(m_list->horizontalHeader()->sizeHint().height() * 3);
-    auto *chartPane = new QWidget(m_splitter);
+    auto *chartPane = new QWidget;
     auto *chartLayout = new QVBoxLayout(chartPane);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     m_chart = new NightChart(chartPane);
@@ -408,8 +427,15 @@ void PlannerWindow::buildControls()
     m_readout->setText(readoutHint);
     chartLayout->addWidget(m_chart, 1);
     chartLayout->addWidget(m_readout);
+    // The night chart, and the O−C diagram of the user's timings beside it.
+    m_viewTabs = new QTabWidget(m_splitter);
+    m_viewTabs->setAccessibleName(AlgolPlanner::tr("Night chart and O−C diagram"));
+    m_viewTabs->setDocumentMode(true);
+    m_viewTabs->addTab(chartPane, AlgolPlanner::tr("Night chart"));
+    m_viewTabs->addTab(buildOcPane(), AlgolPlanner::tr("O−C diagram"));
+    m_viewTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Night chart or O−C diagram"));
     m_splitter->addWidget(m_list);
-    m_splitter->addWidget(chartPane);
+    m_splitter->addWidget(m_viewTabs);
     m_splitter->setStretchFactor(0, 2);
     m_splitter->setStretchFactor(1, 3);
     m_splitter->setChildrenCollapsible(false);
@@ -440,7 +466,8 @@ void PlannerWindow::connectCommits()
         m_typingPause->setEnabled(true);
     };
     for (QLineEdit *field : {m_place, m_latitude, m_longitude, m_height, m_zone, m_epoch, m_period,
-                             m_elementsFile, m_lowestAlgol, m_highestSun}) {
+                             m_elementsFile, m_lowestAlgol, m_highestSun, m_observerCode, m_chartId,
+                             m_instrument}) {
         connect(field, &QLineEdit::textEdited, this, typing);
         connect(field, &QLineEdit::editingFinished, this, [this] { applyInputs(); });
     }
@@ -474,6 +501,9 @@ void PlannerWindow::buildMenus()
     add(file, AlgolPlanner::tr("Save the chart as S&VG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { askSaveChart(ChartFormat::Svg); });
     add(file, AlgolPlanner::tr("P&rint the night…"), QKeySequence::Print, [this] { printChart(); });
+    file->addSeparator();
+    QMenu *observing = menuBar()->addMenu(AlgolPlanner::tr("Obser&ving"));
+    buildLoopMenus(file, observing);
     file->addSeparator();
     add(file, AlgolPlanner::tr("&Quit"), QKeySequence::Quit, [this] { close(); });
 
@@ -527,6 +557,9 @@ void PlannerWindow::showSettings()
     m_days->setCurrentIndex(m_days->findData(s.days));
     m_onlyWatchable->setChecked(s.onlyWatchable);
     m_rounding->setChecked(s.halfHourRounding);
+    m_observerCode->setText(s.observerCode);
+    m_chartId->setText(s.chartId);
+    m_instrument->setText(s.instrument);
     m_showing = false;
 }
 
@@ -575,6 +608,7 @@ void PlannerWindow::applyInputs(bool force)
     if (m_showing)
         return;
     m_typingPause->setEnabled(false);
+    applyObserver();
     const bool inUse = m_request.site.has_value(); // a list was made: its values stay in use
     PlannerSettings s = m_settings;
     QStringList siteErrors, elementsErrors, conditionsErrors;
@@ -772,6 +806,9 @@ void PlannerWindow::recompute(Selection selection)
     }
     showSelectedNight();
     updateNow();
+    // The night's timing and the O−C diagram against the elements now in use.
+    logChanged();
+    timingsChanged();
 }
 
 void PlannerWindow::showSummary()
@@ -783,13 +820,17 @@ void PlannerWindow::showSummary()
 
 void PlannerWindow::showSelectedNight()
 {
+    const listing::ReportRow *row = selectedRow();
+    m_chart->setData(row ? nightChartData(m_request, *row, m_settings.placeName, m_stars, m_clock.now(),
+                                          m_settings.halfHourRounding, QLocale())
+                         : ChartData{});
+    showLogNight();
+}
+
+const listing::ReportRow *PlannerWindow::selectedRow() const
+{
     const int planRow = m_model->planRow(m_list->currentIndex().row());
-    if (planRow < 0) {
-        m_chart->setData({});
-        return;
-    }
-    m_chart->setData(nightChartData(m_request, m_plan.report.rows.at(planRow), m_settings.placeName,
-                                    m_stars, m_clock.now(), m_settings.halfHourRounding, QLocale()));
+    return planRow < 0 ? nullptr : &m_plan.report.rows.at(planRow);
 }
 
 void PlannerWindow::updateNow()
@@ -975,7 +1016,7 @@ void PlannerWindow::showAbout()
 void PlannerWindow::showTerms()
 {
     if (!m_terms)
-        m_terms = termsWindow(this);
+        m_terms = termsWindow(this, m_book->timingsPath(), m_book->elementsPath());
     m_terms->show();
     m_terms->raise();
     m_terms->activateWindow();

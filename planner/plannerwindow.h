@@ -6,8 +6,16 @@
 // the field, or after a pause in typing. The list's rows come from listing::makeReport, the same
 // as algol-minima's, from the night the user chooses; the chart draws ChartData built from sky/.
 // Dialogs and the help page are made when first asked for, not at start.
+//
+// Beside the settings, a tab holds the observing log of the selected night (ObservingLogPanel):
+// its points go onto the night chart as they are added, and one action times them
+// (nighttiming.h), adds the timing to the user's timings file and refits the elements
+// (TimingsBook), whose O−C diagram is a tab beside the night chart. The loop's part of the window
+// is in plannerloop.cpp.
 
 #include "comparisonstars.h"
+#include "lightcurvesheet.h"
+#include "nighttiming.h"
 #include "plan.h"
 #include "plannersettings.h"
 #include "request.h"
@@ -16,12 +24,16 @@
 #include <QPointer>
 #include <QTimeZone>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QSplitter;
+class QTabWidget;
 class QTableView;
 
 namespace toolkit {
@@ -33,6 +45,9 @@ namespace planner {
 
 class MinimaModel;
 class NightChart;
+class ObservingLogPanel;
+class OcDiagram;
+class TimingsBook;
 
 // What the window reads from the world.
 struct PlannerWorld
@@ -45,6 +60,8 @@ struct PlannerWorld
     QRect availableGeometry = {};
     // Where the file dialogs open before any file was chosen; empty: the documents folder.
     QString documentsFolder = {};
+    // The user's timings, elements and nights' logs (listing::dataFolder()'s files); empty: there.
+    QString dataFolder = {};
 };
 
 class PlannerWindow : public QMainWindow
@@ -70,6 +87,31 @@ public:
     bool saveChart(ChartFormat format, const QString &path);
     // The printed page of the selected night, drawn into page of any paint device.
     void paintPrintedPage(QPainter &painter, const QRectF &page) const;
+
+    // The observing loop, as its menu items and buttons do it, each said in the status bar or
+    // under the log: the night's log timed (false when nothing could be timed, and why), the
+    // timing added to the user's timings file, the elements refitted to that file and chosen.
+    bool timeTheNight();
+    bool addToMyTimings();
+    bool refitElements();
+    // The night's timings as the minimum report's lines, one per band timed; empty when untimed.
+    QString minimumReport() const;
+    enum class SheetFormat { Png, Pdf };
+    enum class DiagramFormat { Png, Svg, Csv };
+    // The files for the observer's community, written whole (false, with the reason in the status
+    // bar, when not): the night's AAVSO Visual file, the minimum report, the light-curve sheet,
+    // the observing sheet of the selected night, the O−C diagram.
+    bool exportAavsoVisual(const QString &path);
+    bool saveMinimumReport(const QString &path);
+    bool saveLightCurveSheet(SheetFormat format, const QString &path);
+    bool saveObservingSheet(const QString &path);
+    bool saveOcDiagram(DiagramFormat format, const QString &path);
+    // The observing sheet of the selected night, the light-curve sheet of its log (nothing for an
+    // empty log), on a page of any paint device.
+    void paintObservingSheet(QPainter &painter, const QRectF &page) const;
+    void paintLightCurveSheet(QPainter &painter, const QRectF &page) const;
+    // The night's timing, as the log shows it (nothing before the night is timed).
+    const std::optional<NightTiming> &nightTiming() const { return m_nightTiming; }
 
     const Plan &plan() const { return m_plan; }
     const PlannerSettings &settings() const { return m_settings; }
@@ -105,9 +147,34 @@ private:
     void printChart();
     void showAbout();
     void showTerms();
+
+    // The loop (plannerloop.cpp).
+    QWidget *buildLogPage();
+    QWidget *buildOcPane();
+    void buildLoopMenus(QMenu *file, QMenu *observing);
+    void showLogNight();
+    void applyObserver();
+    void logChanged();
+    void showTiming();
+    void askTimingOptions();
+    void timingsChanged();
+    void openTimingNight(double minimumJdUtc);
+    void showLogTab();
+    void askObserverCode();
+    void askImport();
+    void askExportLog();
+    void askAavsoVisual();
+    void showMinimumReport();
+    void askLightCurveSheet(SheetFormat format);
+    void askObservingSheetPdf();
+    void printObservingSheet();
+    void askOcDiagram(DiagramFormat format);
+    bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write);
+    std::optional<LightCurveSheet> nightLightCurveSheet() const;
     void setFieldError(QWidget *field, const QString &message);
     void chooseElementsFile();
     QString startFolder() const;
+    const listing::ReportRow *selectedRow() const;
     QDate currentNight() const;
     // The element set of a choice; an elements file is read again only when its name changes or it
     // is chosen anew.
@@ -118,6 +185,7 @@ private:
     const QString m_settingsPath;
     const QString m_zoneTablesFolder;
     const QString m_documentsFolder;
+    const QString m_dataFolder;
     PlannerSettings m_settings;
     QByteArray m_savedText; // what the settings file holds, as far as the window knows
     bool m_mayWriteSettings = true; // false over a damaged file that could not be kept aside
@@ -175,6 +243,20 @@ private:
     toolkit::Timer *m_minuteTimer = nullptr;
     toolkit::Timer *m_typingPause = nullptr;
     QPointer<QWidget> m_terms;
+
+    // The loop.
+    QTabWidget *m_sideTabs = nullptr;
+    QTabWidget *m_viewTabs = nullptr;
+    ObservingLogPanel *m_log = nullptr;
+    QLineEdit *m_observerCode = nullptr;
+    QLineEdit *m_chartId = nullptr;
+    QLineEdit *m_instrument = nullptr;
+    QLabel *m_timingText = nullptr;
+    OcDiagram *m_oc = nullptr;
+    QLabel *m_ocReadout = nullptr;
+    TimingsBook *m_book = nullptr;
+    std::optional<NightTiming> m_nightTiming;
+    QDate m_timedEvening; // the night whose timing is shown, timed again when its log changes
 };
 
 } // namespace planner

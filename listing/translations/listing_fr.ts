@@ -341,10 +341,12 @@
     </message>
     <message>
         <source>S</source>
+        <comment>secondary minimum</comment>
         <translation>S</translation>
     </message>
     <message>
         <source>P</source>
+        <comment>primary minimum</comment>
         <translation>P</translation>
     </message>
     <message>

@@ -444,10 +444,6 @@
         <translation>L&apos;heure du site, par exemple 23:14:05 ; laissée vide, l&apos;instant où l&apos;on appuie sur Entrée. Ctrl+T inscrit l&apos;heure présente.</translation>
     </message>
     <message>
-        <source>Now</source>
-        <translation>Maintenant</translation>
-    </message>
-    <message>
         <source>Stamp the present time</source>
         <translation>Inscrire l&apos;heure présente</translation>
     </message>
@@ -468,28 +464,8 @@
         <translation>Codes de commentaire AAVSO</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
         <source>Add the estimate</source>
         <translation>Ajouter l&apos;estimation</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Heure :</translation>
-    </message>
-    <message>
-        <source>Estimate:</source>
-        <translation>Estimation :</translation>
-    </message>
-    <message>
-        <source>Codes:</source>
-        <translation>Codes :</translation>
-    </message>
-    <message>
-        <source>Note:</source>
-        <translation>Note :</translation>
     </message>
     <message>
         <source>Message</source>
@@ -520,20 +496,12 @@
         <translation>Codes</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
         <source>Edit the chosen estimate</source>
         <translation>Modifier l&apos;estimation choisie</translation>
     </message>
     <message>
         <source>Loads the chosen estimate into the fields (F2 or a double click); Enter stores it, Esc cancels</source>
         <translation>Reprend l&apos;estimation choisie dans les champs (F2 ou double clic) ; Entrée l&apos;enregistre, Échap annule</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete the chosen entries</source>
@@ -544,20 +512,12 @@
         <translation>Supprime les entrées choisies (touche Suppr) ; Annuler les rétablit</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Undo the last change of the log</source>
         <translation>Annuler la dernière modification du journal</translation>
     </message>
     <message>
         <source>Undoes the last change of the log (Ctrl+Z)</source>
         <translation>Annule la dernière modification du journal (Ctrl+Z)</translation>
-    </message>
-    <message>
-        <source>Import…</source>
-        <translation>Importer…</translation>
     </message>
     <message>
         <source>Import a file of observations</source>
@@ -568,16 +528,8 @@
         <translation>Ajoute les points de la nuit d&apos;un fichier AAVSO, d&apos;un fichier en colonnes de JD et de magnitude ou d&apos;un journal exporté</translation>
     </message>
     <message>
-        <source>Export…</source>
-        <translation>Exporter…</translation>
-    </message>
-    <message>
         <source>Export the night&apos;s log</source>
         <translation>Exporter le journal de la nuit</translation>
-    </message>
-    <message>
-        <source>AAVSO file…</source>
-        <translation>Fichier AAVSO…</translation>
     </message>
     <message>
         <source>Write the night&apos;s AAVSO Visual file</source>
@@ -672,10 +624,6 @@
     <message>
         <source>An imported point is edited in its own file: delete it, then import the file again.</source>
         <translation>Un point importé se modifie dans son propre fichier : supprimez-le, puis importez de nouveau le fichier.</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Editing the estimate of %1: Enter stores the change, Esc cancels.</source>
@@ -1125,6 +1073,490 @@
             <numerusform>Reposent sur %n seul de vos instants, du %1 au %2 : trop peu pour connaître leur dispersion.</numerusform>
             <numerusform>Reposent sur seulement %n de vos instants, du %1 au %2 : trop peu pour connaître leur dispersion.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>your estimates</source>
+        <translation>vos estimations</translation>
+    </message>
+    <message>
+        <source>fainter than</source>
+        <translation>plus faible que</translation>
+    </message>
+    <message>
+        <source>timed minimum</source>
+        <translation>minimum daté</translation>
+    </message>
+    <message>
+        <source>timed %1 ± %2 min</source>
+        <translation>daté %1 ± %2 min</translation>
+    </message>
+    <message>
+        <source>Kwee and van Woerden</source>
+        <translation>Kwee et van Woerden</translation>
+    </message>
+    <message>
+        <source>fit of the eclipse template</source>
+        <translation>ajustement du modèle d&apos;éclipse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points: not timed: %2.</source>
+        <translation>
+            <numerusform>%1, %n point : non daté : %2.</numerusform>
+            <numerusform>%1, %n points : non daté : %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: minimum at %2 %3 (%4 UT), %5 %6 ± %7 d (± %8 min); %9, N = %10; E %11, O−C %12 min (%13 d).</source>
+        <translation>%1 : minimum à %2 %3 (%4 TU), %5 %6 ± %7 j (± %8 min) ; %9, N = %10 ; E %11, O−C %12 min (%13 j).</translation>
+    </message>
+    <message>
+        <source>%1 (chosen by the points)</source>
+        <translation>%1 (choisi d&apos;après les points)</translation>
+    </message>
+    <message>
+        <source>Not timed: no point of the log lies within %1 h of the predicted minimum.</source>
+        <translation>Non daté : aucun point du journal n&apos;est à moins de %1 h du minimum prévu.</translation>
+    </message>
+    <message>
+        <source>No&amp;w</source>
+        <translation>&amp;Maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Ajoute&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Heure :</translation>
+    </message>
+    <message>
+        <source>&amp;Estimate:</source>
+        <translation>&amp;Estimation :</translation>
+    </message>
+    <message>
+        <source>&amp;Codes:</source>
+        <translation>&amp;Codes :</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>M&amp;odifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Im&amp;port…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>AA&amp;VSO file…</source>
+        <translation>Fichier AA&amp;VSO…</translation>
+    </message>
+    <message>
+        <source>Repl&amp;ace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>Time of minimum</source>
+        <translation>Instant du minimum</translation>
+    </message>
+    <message>
+        <source>Time the &amp;minimum</source>
+        <translation>&amp;Dater le minimum</translation>
+    </message>
+    <message>
+        <source>Time the minimum of the night</source>
+        <translation>Dater le minimum de la nuit</translation>
+    </message>
+    <message>
+        <source>Times the night&apos;s points as algol-minima time does (Ctrl+M)</source>
+        <translation>Date les points de la nuit comme le fait algol-minima time (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions…</source>
+        <translation>O&amp;ptions…</translation>
+    </message>
+    <message>
+        <source>Timing options</source>
+        <translation>Options du datage</translation>
+    </message>
+    <message>
+        <source>Add to my timing&amp;s</source>
+        <translation>A&amp;jouter à mes instants</translation>
+    </message>
+    <message>
+        <source>Add the timing to my timings</source>
+        <translation>Ajouter l&apos;instant à mes instants</translation>
+    </message>
+    <message>
+        <source>Adds the night&apos;s timing to your timings file, %1, unless it is there already</source>
+        <translation>Ajoute l&apos;instant de la nuit à votre fichier d&apos;instants, %1, s&apos;il n&apos;y est pas déjà</translation>
+    </message>
+    <message>
+        <source>Timing of the night</source>
+        <translation>Datage de la nuit</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Observateur</translation>
+    </message>
+    <message>
+        <source>AAVSO observer code</source>
+        <translation>Code d&apos;observateur AAVSO</translation>
+    </message>
+    <message>
+        <source>Your observer code at the AAVSO, which its Visual file needs</source>
+        <translation>Votre code d&apos;observateur à l&apos;AAVSO, que demande son fichier Visual</translation>
+    </message>
+    <message>
+        <source>AAVSO chart ID</source>
+        <translation>Identifiant de la carte AAVSO</translation>
+    </message>
+    <message>
+        <source>The ID of the AAVSO chart whose comparison stars you use, such as X28471BN</source>
+        <translation>L&apos;identifiant de la carte AAVSO dont vous employez les étoiles de comparaison, par exemple X28471BN</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>naked eye, 10×50 binoculars…</source>
+        <translation>œil nu, jumelles 10×50…</translation>
+    </message>
+    <message>
+        <source>O&amp;bserver code:</source>
+        <translation>Code d&apos;o&amp;bservateur :</translation>
+    </message>
+    <message>
+        <source>Cha&amp;rt ID:</source>
+        <translation>Carte (&amp;ID) :</translation>
+    </message>
+    <message>
+        <source>I&amp;nstrument:</source>
+        <translation>Ins&amp;trument :</translation>
+    </message>
+    <message>
+        <source>O−C read-out</source>
+        <translation>Lecture du diagramme O−C</translation>
+    </message>
+    <message>
+        <source>I&amp;mport observations…</source>
+        <translation>I&amp;mporter des observations…</translation>
+    </message>
+    <message>
+        <source>Export the night&apos;s &amp;log…</source>
+        <translation>Exporter &amp;le journal de la nuit…</translation>
+    </message>
+    <message>
+        <source>&amp;AAVSO Visual file…</source>
+        <translation>Fichier &amp;AAVSO Visual…</translation>
+    </message>
+    <message>
+        <source>Minimum r&amp;eport…</source>
+        <translation>Rapport du mi&amp;nimum…</translation>
+    </message>
+    <message>
+        <source>Lig&amp;ht-curve sheet</source>
+        <translation>Fic&amp;he de courbe de lumière</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG…</source>
+        <translation>Enregistrer en &amp;PNG…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Observing sheet</source>
+        <translation>Fiche d&apos;o&amp;bservation</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>O−C &amp;diagram</source>
+        <translation>&amp;Diagramme O−C</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG…</source>
+        <translation>Enregistrer en &amp;SVG…</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV…</source>
+        <translation>Enregistrer en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Log an estimate</source>
+        <translation>&amp;Noter une estimation</translation>
+    </message>
+    <message>
+        <source>&amp;Stamp the time</source>
+        <translation>&amp;Inscrire l&apos;heure</translation>
+    </message>
+    <message>
+        <source>&amp;Time the minimum</source>
+        <translation>&amp;Dater le minimum</translation>
+    </message>
+    <message>
+        <source>Timing &amp;options…</source>
+        <translation>&amp;Options du datage…</translation>
+    </message>
+    <message>
+        <source>&amp;Add to my timings</source>
+        <translation>&amp;Ajouter à mes instants</translation>
+    </message>
+    <message>
+        <source>&amp;Refit the elements to my timings</source>
+        <translation>&amp;Réajuster les éléments sur mes instants</translation>
+    </message>
+    <message>
+        <source>Show the settin&amp;gs</source>
+        <translation>Afficher les ré&amp;glages</translation>
+    </message>
+    <message>
+        <source>Show the night &amp;chart</source>
+        <translation>Afficher le gra&amp;phique de la nuit</translation>
+    </message>
+    <message>
+        <source>Show the O−C &amp;diagram</source>
+        <translation>Afficher le diagramme O−&amp;C</translation>
+    </message>
+    <message>
+        <source>The night is timed: see under the log.</source>
+        <translation>La nuit est datée : voir sous le journal.</translation>
+    </message>
+    <message>
+        <source>The night could not be timed: see under the log.</source>
+        <translation>La nuit n&apos;a pas pu être datée : voir sous le journal.</translation>
+    </message>
+    <message>
+        <source>Add estimates or import a file, then time the minimum (Ctrl+M).</source>
+        <translation>Ajoutez des estimations ou importez un fichier, puis datez le minimum (Ctrl+M).</translation>
+    </message>
+    <message>
+        <source>Time the minimum (Ctrl+M) when the eclipse is observed.</source>
+        <translation>Datez le minimum (Ctrl+M) une fois l&apos;éclipse observée.</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the night could not be timed.</source>
+        <translation>Rien à ajouter : la nuit n&apos;a pas pu être datée.</translation>
+    </message>
+    <message>
+        <source>Nothing to add yet: time the minimum first (Ctrl+M).</source>
+        <translation>Rien à ajouter encore : datez d&apos;abord le minimum (Ctrl+M).</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Non ajouté : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Timings added to yours (%1): %n.</source>
+        <translation>
+            <numerusform>Instant ajouté aux vôtres (%1) : %n.</numerusform>
+            <numerusform>Instants ajoutés aux vôtres (%1) : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in your timings (%1): nothing was added.</source>
+        <translation>Déjà parmi vos instants (%1) : rien n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>No timings yet in %1: time a night and add it to your timings.</source>
+        <translation>Aucun instant encore dans %1 : datez une nuit et ajoutez-la à vos instants.</translation>
+    </message>
+    <message>
+        <source>Point at a timing, or give the diagram the focus and use the arrow keys, to read it; a click or Enter opens its night.</source>
+        <translation>Pointez un instant, ou donnez le focus au diagramme et utilisez les flèches, pour le lire ; un clic ou Entrée ouvre sa nuit.</translation>
+    </message>
+    <message>
+        <source>Lines left out: %1</source>
+        <translation>Lignes écartées : %1</translation>
+    </message>
+    <message>
+        <source>No timings to fit in %1: time a night and add it to your timings first.</source>
+        <translation>Aucun instant à ajuster dans %1 : datez d&apos;abord une nuit et ajoutez-la à vos instants.</translation>
+    </message>
+    <message>
+        <source>No elements can be fitted to your timings (%1: %2); nothing was changed.</source>
+        <translation>Aucun élément ne peut être ajusté sur vos instants (%1 : %2) ; rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2; nothing was changed.</source>
+        <translation>Impossible d&apos;écrire %1 : %2 ; rien n&apos;a été changé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Elements fitted to %n of your timings and written to %1: the list now predicts with them.</source>
+        <translation>
+            <numerusform>Éléments ajustés sur %n de vos instants et écrits dans %1 : la liste prédit désormais avec eux.</numerusform>
+            <numerusform>Éléments ajustés sur %n de vos instants et écrits dans %1 : la liste prédit désormais avec eux.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out, beyond 3 sigma: %n.</source>
+        <translation>
+            <numerusform>Écarté, au-delà de 3 sigma : %n.</numerusform>
+            <numerusform>Écartés, au-delà de 3 sigma : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The minimum of the %1 is not in the list: only the watchable minima are shown.</source>
+        <translation>Le minimum de la %1 n&apos;est pas dans la liste : seuls les minima observables sont montrés.</translation>
+    </message>
+    <message>
+        <source>Type your AAVSO observer code first (Observer code, under the log): the AAVSO file is signed with it.</source>
+        <translation>Tapez d&apos;abord votre code d&apos;observateur AAVSO (Code d&apos;observateur, sous le journal) : le fichier AAVSO est signé de ce code.</translation>
+    </message>
+    <message>
+        <source>The AAVSO file was not written: see under the log.</source>
+        <translation>Le fichier AAVSO n&apos;a pas été écrit : voir sous le journal.</translation>
+    </message>
+    <message>
+        <source>No minimum to report: time the night first (Ctrl+M).</source>
+        <translation>Aucun minimum à rapporter : datez d&apos;abord la nuit (Ctrl+M).</translation>
+    </message>
+    <message>
+        <source>No minimum to report: the night could not be timed.</source>
+        <translation>Aucun minimum à rapporter : la nuit n&apos;a pas pu être datée.</translation>
+    </message>
+    <message>
+        <source>Minimum report</source>
+        <translation>Rapport du minimum</translation>
+    </message>
+    <message>
+        <source>The night&apos;s time of minimum as one line, the form in which the associations that collect timings receive them:</source>
+        <translation>L&apos;instant du minimum de la nuit en une ligne, sous la forme où le reçoivent les associations qui recueillent les instants de minimum :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>The minimum report is copied.</source>
+        <translation>Le rapport du minimum est copié.</translation>
+    </message>
+    <message>
+        <source>Save the minimum report</source>
+        <translation>Enregistrer le rapport du minimum</translation>
+    </message>
+    <message>
+        <source>The night&apos;s log is empty: there is no light curve to draw.</source>
+        <translation>Le journal de la nuit est vide : il n&apos;y a pas de courbe de lumière à tracer.</translation>
+    </message>
+    <message>
+        <source>Save the light-curve sheet</source>
+        <translation>Enregistrer la fiche de courbe de lumière</translation>
+    </message>
+    <message>
+        <source>Choose a minimum in the list first.</source>
+        <translation>Choisissez d&apos;abord un minimum dans la liste.</translation>
+    </message>
+    <message>
+        <source>Save the observing sheet</source>
+        <translation>Enregistrer la fiche d&apos;observation</translation>
+    </message>
+    <message>
+        <source>No timings to draw yet: time a night and add it to your timings.</source>
+        <translation>Aucun instant à tracer encore : datez une nuit et ajoutez-la à vos instants.</translation>
+    </message>
+    <message>
+        <source>Save the O−C diagram</source>
+        <translation>Enregistrer le diagramme O−C</translation>
+    </message>
+    <message>
+        <source>Settings and observing log</source>
+        <translation>Réglages et journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Settings or observing log</source>
+        <translation>Réglages ou journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Night chart and O−C diagram</source>
+        <translation>Graphique de la nuit et diagramme O−C</translation>
+    </message>
+    <message>
+        <source>O−C diagram</source>
+        <translation>Diagramme O−C</translation>
+    </message>
+    <message>
+        <source>Night chart or O−C diagram</source>
+        <translation>Graphique de la nuit ou diagramme O−C</translation>
+    </message>
+    <message>
+        <source>Obser&amp;ving</source>
+        <translation>Obser&amp;vation</translation>
+    </message>
+    <message>
+        <source>Timing method</source>
+        <translation>Méthode de datage</translation>
+    </message>
+    <message>
+        <source>auto: Kwee and van Woerden when the points allow it, else the template</source>
+        <translation>auto : Kwee et van Woerden quand les points le permettent, sinon le modèle</translation>
+    </message>
+    <message>
+        <source>Kwee and van Woerden&apos;s trial times</source>
+        <translation>Instants d&apos;essai de Kwee et van Woerden</translation>
+    </message>
+    <message>
+        <source>Noise of one point in magnitudes</source>
+        <translation>Bruit d&apos;un point en magnitudes</translation>
+    </message>
+    <message>
+        <source>estimated from the points</source>
+        <translation>estimé d&apos;après les points</translation>
+    </message>
+    <message>
+        <source>Window about the predicted minimum in hours</source>
+        <translation>Fenêtre autour du minimum prévu en heures</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Méthode :</translation>
+    </message>
+    <message>
+        <source>&amp;Trial times:</source>
+        <translation>&amp;Instants d&apos;essai :</translation>
+    </message>
+    <message>
+        <source>&amp;Noise (mag):</source>
+        <translation>&amp;Bruit (mag) :</translation>
+    </message>
+    <message>
+        <source>&amp;Window (±):</source>
+        <translation>&amp;Fenêtre (±) :</translation>
+    </message>
+    <message>
+        <source>The noise is a number of magnitudes above 0, or nothing to have it estimated, not “%1”.</source>
+        <translation>Le bruit est un nombre de magnitudes supérieur à 0, ou rien pour qu&apos;il soit estimé, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Step estimate.&lt;/b&gt; “a 2 V 3 b”: Algol (V) two steps fainter than the comparison star a and three steps brighter than b, which puts its magnitude two fifths of the way from a&apos;s to b&apos;s. The stars are named as the log lists them, or by their AAVSO label, the magnitude times ten (δ Per, 3.01, is 30). “&amp;lt;3.5”: Algol fainter than 3.5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Time of minimum.&lt;/b&gt; The night&apos;s points timed as &lt;tt&gt;algol-minima time&lt;/tt&gt; times a file: by Kwee and van Woerden&apos;s method (the light curve folded onto itself) when the points are many and even, otherwise by fitting Algol&apos;s eclipse (the template, drawn on the chart); the error is one standard deviation. &lt;b&gt;O−C&lt;/b&gt;: the observed minimum less the one the elements in use predict, E the number of that minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My timings, the O−C diagram and Refit.&lt;/b&gt; Add to my timings keeps the night&apos;s timing in your timings file, %1, where &lt;tt&gt;algol-minima time --append&lt;/tt&gt; keeps its own, never twice. The O−C diagram shows them against the elements in use, with the line that a fit of them gives: a flat offset means a wrong epoch, a slope a wrong period. Refit fits them (leaving out those beyond 3 sigma, as &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt; does), writes the elements file %2 and predicts with it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Estimation par degrés.&lt;/b&gt; « a 2 V 3 b » : Algol (V) plus faible de deux degrés que l&apos;étoile de comparaison a et plus brillante de trois degrés que b, ce qui place sa magnitude aux deux cinquièmes du chemin de celle de a à celle de b. Les étoiles se nomment comme le journal les donne, ou par leur étiquette AAVSO, la magnitude multipliée par dix (δ Per, 3,01, est 30). « &amp;lt;3.5 » : Algol plus faible que 3,5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instant du minimum.&lt;/b&gt; Les points de la nuit datés comme &lt;tt&gt;algol-minima time&lt;/tt&gt; date un fichier : par la méthode de Kwee et van Woerden (la courbe de lumière repliée sur elle-même) quand les points sont nombreux et réguliers, sinon par l&apos;ajustement de l&apos;éclipse d&apos;Algol (le modèle, tracé sur le graphique) ; l&apos;erreur est d&apos;un écart type. &lt;b&gt;O−C&lt;/b&gt; : le minimum observé moins celui que prédisent les éléments employés, E le numéro de ce minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Mes instants, le diagramme O−C et le réajustement.&lt;/b&gt; Ajouter à mes instants garde l&apos;instant de la nuit dans votre fichier d&apos;instants, %1, où &lt;tt&gt;algol-minima time --append&lt;/tt&gt; garde les siens, jamais deux fois. Le diagramme O−C les montre par rapport aux éléments employés, avec la droite qu&apos;en donne un ajustement : un décalage constant trahit une époque fausse, une pente une période fausse. Réajuster les ajuste (en écartant ceux au-delà de 3 sigma, comme &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt;), écrit le fichier d&apos;éléments %2 et prédit avec lui.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
