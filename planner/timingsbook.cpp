@@ -1,5 +1,8 @@
 #include "timingsbook.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "datafolder.h"
 #include "inputfiles.h"
 #include "observinglogstore.h"
@@ -74,10 +77,18 @@ listing::StoredTimings TimingsBook::add(const std::vector<timing::TimingRecord> 
     return stored;
 }
 
+std::vector<timing::TimingRecord> TimingsBook::recordsOf(const sky::Star &star) const
+{
+    std::vector<timing::TimingRecord> records;
+    std::copy_if(m_records.begin(), m_records.end(), std::back_inserter(records),
+                 [&](const timing::TimingRecord &record) { return record.star == &star; });
+    return records;
+}
+
 timing::ElementsFit TimingsBook::fit(const sky::ElementSet &start) const
 {
     const std::vector<timing::TimingPoint> points =
-        timing::timingPointsOf(m_records, sky::dateScaleOf(start.reference));
+        timing::timingPointsOf(recordsOf(*start.star), sky::dateScaleOf(start.reference));
     return timing::fitElements(points, start, true);
 }
 

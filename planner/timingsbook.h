@@ -35,14 +35,17 @@ public:
     const QStringList &problems() const { return m_problems; }
     const QString &readError() const { return m_readError; }
 
+    // The timings of one star, in the file's order.
+    std::vector<timing::TimingRecord> recordsOf(const sky::Star &star) const;
+
     // Reads the file again; changed() when its bytes differ from the last reading.
     void reload();
 
     // Adds the records to the timings file (listing::storeTimings), then reads it again.
     listing::StoredTimings add(const std::vector<timing::TimingRecord> &records, double periodDays);
 
-    // The timings fitted from the start, leaving out those beyond 3 sigma while enough are left
-    // (algol-minima fit --reject); a fit with a refusal when none can be made.
+    // The timings of the start's star fitted from the start, leaving out those beyond 3 sigma while
+    // enough are left (algol-minima fit --reject --star); a fit with a refusal when none can be made.
     timing::ElementsFit fit(const sky::ElementSet &start) const;
     // The fitted elements written as the elements file: false, with the reason, when they cannot
     // be (the old file then stays as it was).

@@ -26,8 +26,6 @@ TonightView::TonightView(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_caption);
     layout->addWidget(m_table);
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { emitChosen(current); });
     connect(m_table, &QAbstractItemView::activated, this, &TonightView::emitChosen);
 }
 
@@ -64,6 +62,7 @@ int TonightView::rowOf(const sky::Star &star, double jdUtc) const
 void TonightView::chooseRow(int row)
 {
     m_table->setCurrentIndex(m_model->index(row, 0));
+    emitChosen(m_table->currentIndex());
 }
 
 void TonightView::emitChosen(const QModelIndex &index)

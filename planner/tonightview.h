@@ -2,8 +2,8 @@
 
 // The night's plan across stars: every catalogue star's minima of one night in a table
 // (TonightModel), recomputed from a request (site, zone, conditions) and the night's evening.
-// Choosing a row, with the pointer or the keys, says which star's minimum it is and when, so that
-// the window can chart that star's night.
+// Choosing a row (a double click, or Enter on it) says which star's minimum it is and when, so that
+// the window can chart that star's night; moving through the rows chooses nothing.
 
 #include "tonightmodel.h"
 
@@ -30,7 +30,7 @@ public:
 
     const TonightModel &model() const { return *m_model; }
     QTableView *table() const { return m_table; }
-    // The row of a minimum (-1: none), and choosing it as a user would.
+    // The row of a minimum (-1: none), and choosing it as a user would (Enter on it).
     int rowOf(const sky::Star &star, double jdUtc) const;
     void chooseRow(int row);
 
