@@ -476,9 +476,12 @@ bool ObservingLogPanel::addEstimate()
             why = AlgolPlanner::tr("0 V 0 says nothing: at least one of the steps is above 0.");
             break;
         case timing::EstimateError::MagnitudeOutOfRange:
-            why = AlgolPlanner::tr("The magnitude of %4 lies between %1 and %2: “%3” cannot be one.")
+            why = (&m_store.star() == &sky::algolStar()
+                       ? AlgolPlanner::tr("The magnitude of Algol lies between %1 and %2: “%3” cannot be one.")
+                       : AlgolPlanner::tr("An estimate of %4 is taken from %1 to %2: “%3” cannot be one.")
+                             .arg(QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"), starName()))
                       .arg(QLocale().toString(timing::kBrightestEstimate, 'f', 1),
-                           QLocale().toString(timing::kFaintestEstimate, 'f', 1), typed, starName());
+                           QLocale().toString(timing::kFaintestEstimate, 'f', 1), typed);
             break;
         }
         say(why, m_estimate);
