@@ -13,6 +13,7 @@
 #include "nightchart.h"
 #include "observinglog.h"
 #include "observinglogpanel.h"
+#include "ocdata.h"
 #include "ocdiagram.h"
 #include "plannersettings.h"
 #include "plannerwindow.h"
@@ -417,6 +418,51 @@ private slots:
         QVERIFY(!window.refitElements());
         QVERIFY2(status(loop).startsWith(QStringLiteral("No timings to fit")), qPrintable(status(loop)));
         QCOMPARE(fileBytes(elements), bytes);
+    }
+
+    // Another star's night (λ Tau, chosen in the settings): its O−C diagram holds only its own
+    // timings of a file that holds Algol's too, its log has a file of its own beside Algol's, and
+    // its AAVSO file names it by its AAVSO name. Its two timings fall on its catalogue elements
+    // (python3: HJD 2455178.081 + 3.9529478 E for E 1500 and 1550, 0.002 day late).
+    void otherStarsNight()
+    {
+        Loop loop;
+        QVERIFY(QDir().mkpath(loop.data()));
+        writeFile(loop.data() + QStringLiteral("/timings.csv"),
+                  "cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source,star\n"
+                  "1897,2460967.4282843,HJD_UTC,0.0001252,kvw,109,53,0.0058623,current,TCAM,V,algol.txt,\n"
+                  "1920,2461033.3778327,HJD_UTC,0.0001149,kvw,109,53,0.0069127,current,TCAM,V,algol.txt,\n"
+                  "1500,2461107.5047000,HJD_UTC,0.0003,kvw,60,30,0.002,current,TCAM,V,lamtau.txt,LAM TAU\n"
+                  "1550,2461305.1520900,HJD_UTC,0.0003,kvw,60,30,0.002,current,TCAM,V,lamtau.txt,LAM TAU\n");
+        loop.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC).toLocalTime());
+        open(loop, [](PlannerSettings &settings) {
+            settings.star = sky::findStar("LAM TAU");
+            settings.observerCode = QStringLiteral("TVIS");
+        });
+        PlannerWindow &window = *loop.window;
+        const OcData &oc = window.findChild<OcDiagram *>()->data();
+        QCOMPARE(oc.points.size(), 2);
+        for (const OcPoint &point : oc.points)
+            QVERIFY2(std::fabs(point.ocDays - 0.002) < 1e-6, qPrintable(QString::number(point.ocDays)));
+        // The night of 9/10 December, of the minimum at HJD 2461384.2090 (E 1570).
+        auto *list = control<QTableView>(&window, QStringLiteral("Minima"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(window.findChild<NightChart *>()->data().evening, QDate(2026, 12, 9));
+        list->setFocus();
+        estimate(loop, QDateTime(QDate(2026, 12, 9), QTime(18, 30), Qt::UTC), QStringLiteral("3.6"));
+        estimate(loop, QDateTime(QDate(2026, 12, 9), QTime(19, 0), Qt::UTC), QStringLiteral("3.5"));
+        QVERIFY(QFileInfo::exists(loop.data() + QStringLiteral("/nights/2026-12-09-lam-tau.csv")));
+        QVERIFY(!QFileInfo::exists(loop.data() + QStringLiteral("/nights/2026-12-09.csv")));
+        const QString aavso = loop.dir.filePath(QStringLiteral("night.txt"));
+        QVERIFY(window.exportAavsoVisual(aavso));
+        const QByteArray bytes = fileBytes(aavso);
+        QCOMPARE(bytes.count("\nLAM TAU,"), 2);
+        QVERIFY(!bytes.contains("BET PER"));
+        // The refit takes its two timings, and the list goes on with λ Tau's fitted elements.
+        QVERIFY(window.refitElements());
+        QVERIFY2(status(loop).startsWith(QStringLiteral("Elements fitted to 2 of your timings")), qPrintable(status(loop)));
+        QCOMPARE(window.request().elements.kind, sky::ElementSetKind::Fitted);
+        QCOMPARE(window.request().elements.star, sky::findStar("LAM TAU"));
     }
 
     // A timing chosen in the O−C diagram (End, the last one, E 2025 at 22:45 UTC on 20 October
