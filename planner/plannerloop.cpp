@@ -377,7 +377,7 @@ bool PlannerWindow::refitElements()
                           .arg(QString::fromStdString(fit.refusal->key), listing::elementsErrorMessage(fit.refusal->error)));
     QString reason;
     if (!m_book->writeElements(fit.fitted, &reason))
-        return refuse(AlgolPlanner::tr("Could not write %1: %2; nothing was changed.").arg(m_book->elementsPath(), reason));
+        return refuse(AlgolPlanner::tr("Could not write %1: %2; nothing was changed.").arg(m_book->elementsPath(star), reason));
     // "Fitted to my timings", with the file just written read anew.
     {
         const QSignalBlocker blocker(m_elements);
@@ -389,7 +389,7 @@ bool PlannerWindow::refitElements()
         m_elements->setCurrentIndex(int(ElementsSource::File));
         m_shownSource = ElementsSource::File;
     }
-    m_elementsFile->setText(m_book->elementsPath());
+    m_elementsFile->setText(m_book->elementsPath(star));
     m_elementsFileRead.reset();
     applyInputs(true);
     long long left = 0;
@@ -397,7 +397,7 @@ bool PlannerWindow::refitElements()
         left += residual.flag == timing::Residual::Flag::Rejected;
     QString said = AlgolPlanner::tr("Elements fitted to %n of your timings and written to %1: the list now predicts with them.",
                                     nullptr, int(fit.residuals.size() - std::size_t(left)))
-                       .arg(m_book->elementsPath());
+                       .arg(m_book->elementsPath(star));
     if (left > 0)
         said += QLatin1Char(' ') + AlgolPlanner::tr("Left out, beyond 3 sigma: %n.", nullptr, int(left));
     statusBar()->showMessage(said);

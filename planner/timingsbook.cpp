@@ -9,6 +9,7 @@
 #include "savefile.h"
 
 #include "elementsfile.h"
+#include "starcatalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,13 +93,23 @@ timing::ElementsFit TimingsBook::fit(const sky::ElementSet &start) const
     return timing::fitElements(points, start, true);
 }
 
+QString TimingsBook::elementsPath(const sky::Star &star) const
+{
+    if (&star == &sky::algolStar())
+        return m_elementsPath;
+    const QFileInfo algol(m_elementsPath);
+    const QString name = QString::fromStdString(star.aavsoName).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    return algol.dir().filePath(QStringLiteral("%1-%2.%3").arg(algol.completeBaseName(), name, algol.suffix()));
+}
+
 bool TimingsBook::writeElements(const sky::ElementSet &fitted, QString *reason) const
 {
-    if (!listing::makeFolderOf(m_elementsPath, reason))
+    const QString path = elementsPath(*fitted.star);
+    if (!listing::makeFolderOf(path, reason))
         return false;
     const QByteArray bytes = QByteArray::fromStdString(timing::elementsFileText(fitted));
     return listing::saveWhole(
-        m_elementsPath, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
+        path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
 }
 
 } // namespace planner

@@ -28,6 +28,10 @@ public:
 
     const QString &timingsPath() const { return m_timingsPath; }
     const QString &elementsPath() const { return m_elementsPath; }
+    // Where a star's fitted elements are written: the elements file for Algol, and beside it one
+    // per other star, by its AAVSO name (elements-lam-tau.txt), so that no star's refit replaces
+    // another's.
+    QString elementsPath(const sky::Star &star) const;
 
     // The file's timings as last read (none when it is missing or cannot be read), the lines that
     // could not be read ("FILE:LINE: reason"), and why the file could not be read at all.
@@ -47,8 +51,8 @@ public:
     // The timings of the start's star fitted from the start, leaving out those beyond 3 sigma while
     // enough are left (algol-minima fit --reject --star); a fit with a refusal when none can be made.
     timing::ElementsFit fit(const sky::ElementSet &start) const;
-    // The fitted elements written as the elements file: false, with the reason, when they cannot
-    // be (the old file then stays as it was).
+    // The fitted elements written as their star's elements file: false, with the reason, when they
+    // cannot be (the old file then stays as it was).
     bool writeElements(const sky::ElementSet &fitted, QString *reason) const;
 
 signals:

@@ -463,6 +463,9 @@ private slots:
         QVERIFY2(status(loop).startsWith(QStringLiteral("Elements fitted to 2 of your timings")), qPrintable(status(loop)));
         QCOMPARE(window.request().elements.kind, sky::ElementSetKind::Fitted);
         QCOMPARE(window.request().elements.star, sky::findStar("LAM TAU"));
+        // Written beside Algol's elements file, which it leaves alone.
+        QVERIFY(QFileInfo::exists(loop.data() + QStringLiteral("/elements-lam-tau.txt")));
+        QVERIFY(!QFileInfo::exists(loop.data() + QStringLiteral("/elements.txt")));
     }
 
     // A timing chosen in the O−C diagram (End, the last one, E 2025 at 22:45 UTC on 20 October
