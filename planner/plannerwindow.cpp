@@ -816,15 +816,13 @@ void PlannerWindow::applyInputs(bool force)
     // Wrong elements keep the last right ones of the same star; a star newly chosen has none of its
     // own yet: its catalogue's are used meanwhile, never another star's.
     std::optional<sky::ElementSet> used = set;
-    if (!elementsErrors.isEmpty() && inUse) {
-        if (s.star == m_request.elements.star) {
-            m_inUseNotes.append(AlgolPlanner::tr("Elements in use: %1, the last ones that were right.")
-                                    .arg(formulaText(m_request.elements)));
-        } else {
-            used = sky::catalogueElements(*s.star);
-            m_inUseNotes.append(AlgolPlanner::tr("Elements in use: the catalogue's, %1, until those chosen are right.")
-                                    .arg(formulaText(*used)));
-        }
+    if (!elementsErrors.isEmpty() && s.star != m_request.elements.star) {
+        used = sky::catalogueElements(*s.star);
+        m_inUseNotes.append(AlgolPlanner::tr("Elements in use: the catalogue's, %1, until those chosen are right.")
+                                .arg(formulaText(*used)));
+    } else if (!elementsErrors.isEmpty() && inUse) {
+        m_inUseNotes.append(AlgolPlanner::tr("Elements in use: %1, the last ones that were right.")
+                                .arg(formulaText(m_request.elements)));
     }
     showElementsInUse(set);
 
@@ -849,7 +847,7 @@ void PlannerWindow::applyInputs(bool force)
     // A wrong field keeps its last good value in use (s holds it); the others are used.
     if (!set)
         s.elements = m_settings.elements;
-    const bool wrong = !siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !used;
+    const bool wrong = !siteErrors.isEmpty() || !conditionsErrors.isEmpty() || !used; // !used: wrong elements
     const bool changed = force || !inUse || night != m_listedNight || settingsText(s) != settingsText(m_settings);
     if (changed && inUse)
         m_startNote.clear(); // said until the first change

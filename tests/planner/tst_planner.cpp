@@ -1004,6 +1004,31 @@ for group in svg.getElementsByTagName('g'):
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bad")));
     }
 
+    // An elements file of Algol's is not used for λ Tau: the note says so, and λ Tau's catalogue
+    // elements (HJD 2455178.081 + 3.9529478 E) are used meanwhile, never Algol's.
+    void elementsFileOfAnotherStar()
+    {
+        QTemporaryDir dir;
+        const QString elements = dir.filePath(QStringLiteral("elements.txt"));
+        QVERIFY(listing::saveWhole(elements, [](QIODevice &file) {
+            return file.write("epoch = 2461394.654\nepoch_error = 0.0002\nperiod = 2.867321\nperiod_error = 0.0001\n"
+                              "correlation = 0.5\nscale = HJD_UTC\ntimings = 12\n") > 0;
+        }));
+        PlannerSettings settings = readSettings(parisSettings(dir));
+        settings.star = sky::findStar("LAM TAU");
+        settings.elements.source = ElementsSource::File;
+        settings.elements.file = elements;
+        QVERIFY(writeSettings(dir.filePath(QStringLiteral("settings.json")), settings));
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        auto window = open(clock, dir.filePath(QStringLiteral("settings.json")));
+        QCOMPARE(window->request().elements.star, settings.star);
+        QCOMPARE(window->request().elements.elements.epoch, 2455178.081);
+        QCOMPARE(window->request().elements.elements.period, 3.9529478);
+        QVERIFY(!window->plan().report.rows.isEmpty());
+        const QString note = control<QLineEdit>(window.get(), QStringLiteral("Elements file"))->toolTip();
+        QVERIFY2(note.contains(QStringLiteral("holds elements of β Per, not of λ Tau")), qPrintable(note));
+    }
+
     // The tab of every star's minima of the selected night: in time order, of several stars,
     // within that night; Enter on another star's row chooses that star and charts that minimum.
     void tonightTab()
