@@ -450,14 +450,14 @@ void PlannerWindow::buildControls()
     chartLayout->addWidget(m_readout);
     // The night chart, and the O−C diagram of the user's timings beside it.
     m_viewTabs = new QTabWidget(m_splitter);
-    m_viewTabs->setAccessibleName(AlgolPlanner::tr("Night chart and O−C diagram"));
+    m_viewTabs->setAccessibleName(AlgolPlanner::tr("Night chart, O−C diagram and every star tonight"));
     m_viewTabs->setDocumentMode(true);
     m_viewTabs->addTab(chartPane, AlgolPlanner::tr("Night chart"));
     m_viewTabs->addTab(buildOcPane(), AlgolPlanner::tr("O−C diagram"));
     m_tonight = new TonightView(m_viewTabs);
     m_viewTabs->addTab(m_tonight, AlgolPlanner::tr("Every star tonight"));
     connect(m_tonight, &TonightView::minimumChosen, this, &PlannerWindow::tonightChosen);
-    m_viewTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Night chart or O−C diagram"));
+    m_viewTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Night chart, O−C diagram or every star tonight"));
     m_splitter->addWidget(m_list);
     m_splitter->addWidget(m_viewTabs);
     m_splitter->setStretchFactor(0, 2);

@@ -1491,16 +1491,16 @@
         <translation>Réglages ou journal d&apos;observation</translation>
     </message>
     <message>
-        <source>Night chart and O−C diagram</source>
-        <translation>Graphique de la nuit et diagramme O−C</translation>
+        <source>Night chart, O−C diagram and every star tonight</source>
+        <translation>Graphique de la nuit, diagramme O−C et toutes les étoiles cette nuit</translation>
     </message>
     <message>
         <source>O−C diagram</source>
         <translation>Diagramme O−C</translation>
     </message>
     <message>
-        <source>Night chart or O−C diagram</source>
-        <translation>Graphique de la nuit ou diagramme O−C</translation>
+        <source>Night chart, O−C diagram or every star tonight</source>
+        <translation>Graphique de la nuit, diagramme O−C ou toutes les étoiles cette nuit</translation>
     </message>
     <message>
         <source>Obser&amp;ving</source>

@@ -357,7 +357,7 @@ private slots:
 
         auto *diagram = window.findChild<OcDiagram *>();
         auto *readout = control<QLabel>(&window, QStringLiteral("O−C read-out"));
-        control<QTabWidget>(&window, QStringLiteral("Night chart and O−C diagram"))->setCurrentIndex(1);
+        control<QTabWidget>(&window, QStringLiteral("Night chart, O−C diagram and every star tonight"))->setCurrentIndex(1);
         diagram->setFocus();
         QTest::keyClick(diagram, Qt::Key_Home);
         const QString said = QStringLiteral("E 2048: O−C %1%2 min").arg(timed.ocDays < 0 ? "-" : "+")
@@ -479,7 +479,7 @@ private slots:
                   "2025,2461334.4481245,HJD_UTC,0.0001202\n");
         open(loop);
         PlannerWindow &window = *loop.window;
-        auto *views = control<QTabWidget>(&window, QStringLiteral("Night chart and O−C diagram"));
+        auto *views = control<QTabWidget>(&window, QStringLiteral("Night chart, O−C diagram and every star tonight"));
         views->setCurrentIndex(1);
         auto *diagram = window.findChild<OcDiagram *>();
         diagram->setFocus();
