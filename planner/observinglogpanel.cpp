@@ -305,6 +305,15 @@ QString ObservingLogPanel::starName() const
     return &m_store.star() == &sky::algolStar() ? QStringLiteral("Algol") : listing::starLabel(m_store.star());
 }
 
+double ObservingLogPanel::faintestEstimate() const
+{
+    // As far beyond a fainter star's minimum as Algol's limit is beyond Algol's, so that only a slip
+    // is refused.
+    const sky::Star &star = m_store.star();
+    return std::max(timing::kFaintestEstimate,
+                    star.primaryMinimumMagnitude + timing::kFaintestEstimate - sky::algolStar().primaryMinimumMagnitude);
+}
+
 void ObservingLogPanel::openNight()
 {
     cancelEditing();
@@ -448,7 +457,8 @@ bool ObservingLogPanel::addEstimate()
         return false;
     }
     const QString typed = m_estimate->text().trimmed();
-    const timing::EstimateReading reading = timing::readEstimate(typed.toStdString(), m_chartStars);
+    const double faintest = faintestEstimate();
+    const timing::EstimateReading reading = timing::readEstimate(typed.toStdString(), m_chartStars, faintest);
     if (!reading.estimate) {
         QString why;
         switch (reading.error) {
@@ -481,7 +491,7 @@ bool ObservingLogPanel::addEstimate()
                        : AlgolPlanner::tr("An estimate of %4 is taken from %1 to %2: “%3” cannot be one.")
                              .arg(QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"), starName()))
                       .arg(QLocale().toString(timing::kBrightestEstimate, 'f', 1),
-                           QLocale().toString(timing::kFaintestEstimate, 'f', 1), typed);
+                           QLocale().toString(faintest, 'f', 1), typed);
             break;
         }
         say(why, m_estimate);

@@ -82,6 +82,7 @@ private:
     void showStars();
     void openNight();
     QString starName() const;
+    double faintestEstimate() const;
     void say(const QString &message, QWidget *wrongField = nullptr);
     std::optional<QDateTime> timeOfEstimate(QString *error) const;
     QString localTime(double jdUtc) const;
