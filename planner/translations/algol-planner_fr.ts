@@ -1682,6 +1682,74 @@
         <source>Minima of every star tonight</source>
         <translation>Minima de toutes les étoiles cette nuit</translation>
     </message>
+    <message>
+        <source>%1 is brightening: magnitude %2 now</source>
+        <translation>%1 remonte : magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1 is fading: magnitude %2 now</source>
+        <translation>%1 faiblit : magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1 shines steadily at magnitude %2 now</source>
+        <translation>%1 brille d&apos;un éclat constant, magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1; the next minimum, a secondary one, is on %2 at %3 (in %4).</source>
+        <translation>%1 ; le prochain minimum, un secondaire, aura lieu le %2 à %3 (dans %4).</translation>
+    </message>
+    <message>
+        <source>%1 rises</source>
+        <translation>Lever de %1</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>Coucher de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s altitude</source>
+        <translation>Hauteur de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s magnitude</source>
+        <translation>Magnitude de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Minimum de %1</translation>
+    </message>
+    <message>
+        <source>Secondary minimum of %1</source>
+        <translation>Minimum secondaire de %1</translation>
+    </message>
+    <message>
+        <source>secondary minimum %1</source>
+        <translation>minimum secondaire %1</translation>
+    </message>
+    <message>
+        <source>watchable, of the %1 h around the minimum</source>
+        <translation>observable, sur les %1 h autour du minimum</translation>
+    </message>
+    <message>
+        <source>%1&apos;s altitude at the minimum</source>
+        <translation>Hauteur de %1 au minimum</translation>
+    </message>
+    <message>
+        <source>%1&apos;s azimuth, from north through east</source>
+        <translation>Azimut de %1, du nord vers l&apos;est</translation>
+    </message>
+    <message>
+        <source>Hours of the %1 around the minimum with %2 high enough and the sky dark</source>
+        <translation>Heures, sur les %1 autour du minimum, où %2 est assez haute et le ciel noir</translation>
+    </message>
+    <message>
+        <source>Watchable of %1 h</source>
+        <translation>Observable sur %1 h</translation>
+    </message>
 </context>
 <context>
     <name>OcDiagram</name>
@@ -1894,6 +1962,18 @@
     <message>
         <source>Sky, Moon, notes</source>
         <translation>Ciel, Lune, notes</translation>
+    </message>
+    <message>
+        <source>Predicted magnitude of %1 (grey: too low or sky too bright)</source>
+        <translation>Magnitude prévue de %1 (en gris : trop basse ou ciel trop clair)</translation>
+    </message>
+    <message>
+        <source>Predicted secondary minimum: %1 %2 (%3 UT)</source>
+        <translation>Minimum secondaire prévu : %1 %2 (%3 TU)</translation>
+    </message>
+    <message>
+        <source>Predicted secondary minimum: about %1 %2 (times rounded to the half hour)</source>
+        <translation>Minimum secondaire prévu : vers %1 %2 (heures arrondies à la demi-heure)</translation>
     </message>
 </context>
 </TS>
