@@ -165,7 +165,7 @@ std::vector<timing::TimingRecord> timingRecordsOf(const NightTiming &night, cons
     const std::string name = listing::elementsName(elements).toStdString();
     for (const BandTiming &band : night.bands)
         if (!band.timing.untimed)
-            records.push_back(timing::recordOf(band.timing, night.scale, name, source.toStdString()));
+            records.push_back(timing::recordOf(band.timing, night.scale, name, source.toStdString(), *elements.star));
     return records;
 }
 

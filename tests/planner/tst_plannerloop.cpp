@@ -8,6 +8,7 @@
 #include "clock.h"
 #include "eclipsemodel.h"
 #include "minimamodel.h"
+#include "minimumreport.h"
 #include "nighttiming.h"
 #include "observationtimes.h"
 #include "nightchart.h"
@@ -458,6 +459,14 @@ private slots:
         const QByteArray bytes = fileBytes(aavso);
         QCOMPARE(bytes.count("\nLAM TAU,"), 2);
         QVERIFY(!bytes.contains("BET PER"));
+        // Its timed night is stored, and reported, as λ Tau's.
+        NightTiming timed;
+        timed.bands.push_back({});
+        timed.bands.front().timing.minimum = 2461384.2110;
+        const std::vector<timing::TimingRecord> records =
+            timingRecordsOf(timed, window.request().elements, QStringLiteral("night.csv"));
+        QCOMPARE(records.front().star, sky::findStar("LAM TAU"));
+        QVERIFY(listing::minimumReportLine(records.front(), {}).startsWith(QStringLiteral("λ Tau Min I")));
         // The refit takes its two timings, and the list goes on with λ Tau's fitted elements.
         QVERIFY(window.refitElements());
         QVERIFY2(status(loop).startsWith(QStringLiteral("Elements fitted to 2 of your timings")), qPrintable(status(loop)));
