@@ -102,7 +102,7 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 {
     // In the elements' scale already, which the timing then keeps.
     timing::ObservationFile file;
-    file.observations = observationsInScale(observations, sky::dateScaleOf(elements.reference));
+    file.observations = observationsInScale(observations, sky::dateScaleOf(elements.reference), *elements.star);
     const timing::TimingReport report = timing::timeObservations(file, elements, options);
     NightTiming night;
     night.scale = report.scale;
@@ -116,7 +116,7 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 }
 
 std::vector<timing::Observation> observationsInScale(const std::vector<timing::Observation> &observations,
-                                                     sky::DateScale scale)
+                                                     sky::DateScale scale, const sky::Star &star)
 {
     std::vector<timing::Observation> converted = observations;
     if (converted.empty())
@@ -131,7 +131,7 @@ std::vector<timing::Observation> observationsInScale(const std::vector<timing::O
            });
     if (!smooth) {
         for (timing::Observation &o : converted) {
-            o.time = sky::convertDate(o.time, o.scale, scale);
+            o.time = sky::convertDate(o.time, o.scale, scale, star);
             o.scale = scale;
         }
         return converted;
@@ -141,7 +141,7 @@ std::vector<timing::Observation> observationsInScale(const std::vector<timing::O
     const double at[3] = {from, middle, to};
     double correction[3];
     for (int i = 0; i < 3; ++i)
-        correction[i] = sky::convertDate(at[i], sky::DateScale::JulianDayUtc, scale) - at[i];
+        correction[i] = sky::convertDate(at[i], sky::DateScale::JulianDayUtc, scale, star) - at[i];
     for (timing::Observation &o : converted) {
         const double t = o.time;
         double sum = 0;

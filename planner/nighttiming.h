@@ -43,9 +43,10 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 // correction of a night's times on UTC (a day at most) is computed at its first, middle and last
 // point and interpolated by a parabola in between: it is smooth and changes by less than 0.15 s a
 // day, so that each time is within microseconds of its own conversion, for a hundredth of its cost
-// (25 µs a point). Other spans and scales are converted point by point.
+// (25 µs a point). Other spans and scales are converted point by point. The heliocentric
+// correction is the star's.
 std::vector<timing::Observation> observationsInScale(const std::vector<timing::Observation> &observations,
-                                                     sky::DateScale scale);
+                                                     sky::DateScale scale, const sky::Star &star = sky::algolStar());
 
 // The timed bands as the timings file keeps them, against the elements named as algol-minima
 // names them, from the file of observations given.

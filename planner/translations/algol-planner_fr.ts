@@ -1813,6 +1813,10 @@
         <source>Algol planner: the O−C diagram of the times of minimum, from %1</source>
         <translation>Planificateur Algol : le diagramme O−C des instants de minimum, d&apos;après %1</translation>
     </message>
+    <message>
+        <source>%1: O−C of the times of minimum (timings: %2)</source>
+        <translation>%1 : O−C des instants de minimum (instants : %2)</translation>
+    </message>
 </context>
 <context>
     <name>LightCurveSheet</name>

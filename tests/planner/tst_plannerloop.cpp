@@ -192,25 +192,30 @@ private slots:
         QTest::addColumn<double>("firstJd");
         QTest::addColumn<double>("hours");
         QTest::addColumn<bool>("exact");
-        QTest::newRow("Christmas night") << 2461400.2 << 10.0 << false;
-        QTest::newRow("March equinox") << 2461120.3 << 9.0 << false;
-        QTest::newRow("June solstice") << 2461212.4 << 5.0 << false;
-        QTest::newRow("a whole day") << 2461300.0 << 24.0 << false;
-        QTest::newRow("three days") << 2461300.0 << 72.0 << true;
+        QTest::addColumn<QString>("star"); // whose heliocentric correction it is
+        QTest::newRow("Christmas night") << 2461400.2 << 10.0 << false << "BET PER";
+        QTest::newRow("March equinox") << 2461120.3 << 9.0 << false << "BET PER";
+        QTest::newRow("June solstice") << 2461212.4 << 5.0 << false << "BET PER";
+        QTest::newRow("a whole day") << 2461300.0 << 24.0 << false << "BET PER";
+        QTest::newRow("three days") << 2461300.0 << 72.0 << true << "BET PER";
+        QTest::newRow("λ Tau's Christmas night") << 2461400.2 << 10.0 << false << "LAM TAU";
+        QTest::newRow("β Lyr's three days") << 2461300.0 << 72.0 << true << "BET LYR";
     }
     void nightInHeliocentricDays()
     {
         QFETCH(double, firstJd);
         QFETCH(double, hours);
         QFETCH(bool, exact);
+        QFETCH(QString, star);
+        const sky::Star &variable = *sky::findStar(star.toStdString());
         std::vector<timing::Observation> points;
         for (double minutes = 0; minutes <= hours * 60; minutes += 2)
             points.push_back({firstJd + minutes / 1440, sky::DateScale::JulianDayUtc, 2.5, 0, "", "Vis."});
-        const std::vector<timing::Observation> converted = observationsInScale(points, sky::DateScale::HeliocentricUtc);
+        const std::vector<timing::Observation> converted = observationsInScale(points, sky::DateScale::HeliocentricUtc, variable);
         QCOMPARE(converted.size(), points.size());
         for (std::size_t i = 0; i < points.size(); ++i) {
             const double reference = sky::convertDate(points[i].time, sky::DateScale::JulianDayUtc,
-                                                      sky::DateScale::HeliocentricUtc);
+                                                      sky::DateScale::HeliocentricUtc, variable);
             QCOMPARE(converted[i].scale, sky::DateScale::HeliocentricUtc);
             if (exact)
                 QCOMPARE(converted[i].time, reference);
