@@ -609,6 +609,7 @@ void PlannerWindow::showStarTexts(const sky::Star &star)
     }
     m_lowestLabel->setText(algol ? AlgolPlanner::tr("&Algol at least (°):")
                                  : AlgolPlanner::tr("%1 at le&ast (°):").arg(listing::starLabel(star)));
+    m_now->setAccessibleName(algol ? AlgolPlanner::tr("Algol now") : AlgolPlanner::tr("%1 now").arg(listing::starLabel(star)));
     m_lowestAlgol->setAccessibleName(algol ? AlgolPlanner::tr("Lowest altitude of Algol in degrees")
                                            : AlgolPlanner::tr("Lowest altitude of %1 in degrees").arg(listing::starLabel(star)));
 }

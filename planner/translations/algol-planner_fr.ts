@@ -1750,6 +1750,10 @@
         <source>Watchable of %1 h</source>
         <translation>Observable sur %1 h</translation>
     </message>
+    <message>
+        <source>%1 now</source>
+        <translation>%1 en ce moment</translation>
+    </message>
 </context>
 <context>
     <name>OcDiagram</name>
