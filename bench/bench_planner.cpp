@@ -1,10 +1,12 @@
 // The planner: what changing the site or a condition costs (a year's list with the watchable
-// hours), and one paint of the night chart at 1920 x 1080.
+// hours, every star's minima of one night for the tonight tab), and one paint of the night chart
+// at 1920 x 1080.
 
 #include "comparisonstars.h"
 #include "nightchart.h"
 #include "nightchartdata.h"
 #include "plan.h"
+#include "tonightmodel.h"
 
 #include <QApplication>
 #include <QImage>
@@ -63,8 +65,23 @@ void BM_ChartPaint1920x1080(benchmark::State &state)
     }
 }
 
+// The tonight tab made again: every catalogue star's minima of the night of 25 December 2026 in
+// Paris, and the table given them.
+void BM_TonightView(benchmark::State &state)
+{
+    const listing::Request request = parisRequest(1);
+    planner::TonightModel model;
+    const QDate evening(2026, 12, 25);
+    for (auto _ : state) {
+        model.setReport(planner::nightOfEveryStar(request, evening, request.from), false, QLocale::c());
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+    state.counters["minima"] = model.rowCount();
+}
+
 } // namespace
 
+BENCHMARK(BM_TonightView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearListWithWatchableHours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NightOfAMinimum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartPaint1920x1080)->Unit(benchmark::kMillisecond);

@@ -7,6 +7,8 @@
 #include "wording.h"
 #include "zonetime.h"
 
+#include "lightcurve.h"
+#include "starcatalogue.h"
 #include "timetypes.h"
 
 #include <QPainter>
@@ -31,8 +33,6 @@ constexpr double kMostCurvePoints = 1500;       // the step grows beyond a night
 constexpr double kMostHourLabels = 12;
 constexpr double kMarginDays = 20.0 / 1440;        // around the estimates and the minimum
 constexpr double kEmptyHalfSpanDays = 5.0 / 24;    // a timed night without estimates
-constexpr double kAlgolBrightest = 2.1;            // its usual range, always shown
-constexpr double kAlgolFaintest = 3.4;
 constexpr double kMagnitudeMargin = 0.15;
 const QColor kInk{20, 24, 32};
 const QColor kGrid{215, 219, 226};
@@ -81,6 +81,7 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
     LightCurveSheet sheet;
     sheet.locale = locale;
     sheet.stars = night.stars;
+    const sky::Star &star = *night.elements.star;
     for (const SheetEstimate &estimate : night.estimates)
         if (std::isfinite(estimate.jdUtc) && std::isfinite(estimate.magnitude))
             sheet.estimates.append(estimate);
@@ -112,11 +113,14 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
                 if (!estimate.fainterThan)
                     points.append(QPointF(estimate.jdUtc, estimate.magnitude));
             const double step = std::max(kCurveStepDays, (to - from) / kMostCurvePoints);
-            sheet.eclipse = fittedEclipse(points, timing->minimumJdUtc, night.elements.elements.period,
+            sheet.eclipse = fittedEclipse(sky::LightCurve::ofStar(star), points, timing->minimumJdUtc,
+                                          night.elements.elements.period,
                                           *night.templateDepth, from, to, step);
         }
     }
-    double brightest = kAlgolBrightest, faintest = kAlgolFaintest;
+    // The star's usual range, always shown, out to the tenth (Algol's 2.1 to 3.4).
+    double brightest = std::floor(star.maximumMagnitude * 10) / 10;
+    double faintest = std::ceil(star.primaryMinimumMagnitude * 10) / 10;
     for (const SheetEstimate &estimate : sheet.estimates) {
         brightest = std::min(brightest, estimate.magnitude);
         faintest = std::max(faintest, estimate.magnitude);
@@ -134,10 +138,10 @@ LightCurveSheet lightCurveSheet(const LightCurveNight &night, const QLocale &loc
                                     .toTimeZone(night.zone);
         const QDate evening = local.time().hour() < 12 ? local.date().addDays(-1) : local.date();
         sheet.title = Texts::tr("%1: light curve of the night of %2")
-                          .arg(listing::algolName(), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
+                          .arg(listing::reportName(star), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
         sheet.timeAxis = Texts::tr("Local time (%1)").arg(listing::localTimeOf(local, night.zone).abbreviation);
     } else {
-        sheet.title = Texts::tr("%1: light curve").arg(listing::algolName());
+        sheet.title = Texts::tr("%1: light curve").arg(listing::reportName(star));
     }
 
     const auto given = [](const QString &text) { return text.trimmed().isEmpty() ? Texts::tr("not given") : text.trimmed(); };

@@ -1,8 +1,8 @@
 #pragma once
 
-// The light-curve sheet of a night, on white, to print or send with a timing: the night's
-// estimates (magnitude against local time, fainter-than estimates as arrows), the fitted eclipse
-// where the template timed it, the time of minimum with its error, the comparison stars, and a
+// The light-curve sheet of a night, on white, to print or send with a timing, of the elements'
+// star: the night's estimates (magnitude against local time, fainter-than estimates as arrows),
+// the star's fitted light curve where the template timed it, the time of minimum with its error, the comparison stars, and a
 // header saying who, where, with what, against which elements, and what was found.
 
 #include "comparisonstars.h"
@@ -34,7 +34,7 @@ struct SheetEstimate
 {
     double jdUtc = 0;
     double magnitude = 0;
-    bool fainterThan = false; // "<4.0": Algol fainter than the magnitude given
+    bool fainterThan = false; // "<4.0": the star fainter than the magnitude given
 };
 
 // What the night gives the sheet.

@@ -7,6 +7,7 @@
 #include <QBrush>
 #include <QFont>
 
+#include <algorithm>
 #include <cmath>
 
 namespace planner {
@@ -18,6 +19,8 @@ void MinimaModel::setPlan(const Plan &plan, bool onlyWatchable, bool halfHourRou
 {
     beginResetModel();
     m_plan = plan;
+    m_secondaries = std::any_of(m_plan.report.rows.cbegin(), m_plan.report.rows.cend(),
+                                [](const listing::ReportRow &row) { return row.minimum.secondary; });
     m_rounded = halfHourRounding;
     m_locale = locale;
     m_shown.clear();
@@ -25,6 +28,11 @@ void MinimaModel::setPlan(const Plan &plan, bool onlyWatchable, bool halfHourRou
         if (!onlyWatchable || m_plan.report.rows.at(i).minimum.observable())
             m_shown.append(i);
     endResetModel();
+}
+
+bool MinimaModel::isAlgol() const
+{
+    return m_plan.report.request.elements.star == &sky::algolStar();
 }
 
 int MinimaModel::rowCount(const QModelIndex &parent) const
@@ -62,11 +70,15 @@ QString MinimaModel::text(int planRow, int column) const
     case Night:
         return shortNightName(nightOf(row.utc, m_plan.report.request.zone), m_locale);
     case Time: {
+        // The kind's letter as algol-minima's P/S column has it, not translated.
+        const QString kind = !m_secondaries ? QString()
+            : row.minimum.secondary       ? QStringLiteral("S ")
+                                          : QStringLiteral("P ");
         if (!m_rounded)
-            return listing::clockText(row.local.local.time(), false) + QLatin1Char(' ')
+            return kind + listing::clockText(row.local.local.time(), false) + QLatin1Char(' ')
                 + row.local.abbreviation;
         const QDateTime rounded = halfHourRounded(row.utc, m_plan.report.request.zone);
-        return QStringLiteral("≈ ") + listing::clockText(rounded.time(), false) + QLatin1Char(' ')
+        return kind + QStringLiteral("≈ ") + listing::clockText(rounded.time(), false) + QLatin1Char(' ')
             + listing::localTimeOf(rounded, m_plan.report.request.zone).abbreviation;
     }
     case Algol:
@@ -134,7 +146,10 @@ QVariant MinimaModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return observable ? QVariant() : QBrush(QColor(128, 128, 128));
     case Qt::ToolTipRole: {
-        const QString hindrance = listing::hindranceText(m_plan.report.rows.at(planRow).minimum);
+        const sky::PredictedMinimum &minimum = m_plan.report.rows.at(planRow).minimum;
+        if (index.column() == Time && m_secondaries)
+            return minimum.secondary ? AlgolPlanner::tr("Secondary minimum") : AlgolPlanner::tr("Primary minimum");
+        const QString hindrance = listing::hindranceText(minimum, !isAlgol());
         return hindrance.isEmpty() ? AlgolPlanner::tr("Watchable at its minimum") : hindrance;
     }
     default:
@@ -146,7 +161,24 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QAbstractTableModel::headerData(section, orientation, role);
+    const sky::Star &star = *m_plan.report.request.elements.star;
+    const QString name = listing::starLabel(star);
     if (role == Qt::ToolTipRole) {
+        if (!isAlgol()) {
+            switch (Column(section)) {
+            case Time:
+                return m_secondaries ? AlgolPlanner::tr("P: primary minimum, S: secondary minimum") : QVariant();
+            case Algol:
+                return AlgolPlanner::tr("%1's altitude at the minimum").arg(name);
+            case Azimuth:
+                return AlgolPlanner::tr("%1's azimuth, from north through east").arg(name);
+            case Watchable:
+                return AlgolPlanner::tr("Hours of the %1 around the minimum with %2 high enough and the sky dark")
+                    .arg(listing::watchWindowText(star, m_locale), name);
+            default:
+                break;
+            }
+        }
         switch (Column(section)) {
         case Night:
             return AlgolPlanner::tr("The night of the minimum, from noon to noon: a minimum after midnight "
@@ -173,7 +205,7 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
     case Time:
         return AlgolPlanner::tr("Minimum");
     case Algol:
-        return AlgolPlanner::tr("Algol");
+        return isAlgol() ? AlgolPlanner::tr("Algol") : name;
     case Azimuth:
         return AlgolPlanner::tr("Azimuth");
     case Sun:
@@ -185,7 +217,8 @@ QVariant MinimaModel::headerData(int section, Qt::Orientation orientation, int r
     case Uncertainty:
         return AlgolPlanner::tr("Uncertainty");
     case Watchable:
-        return AlgolPlanner::tr("Watchable of 6 h");
+        return isAlgol() ? AlgolPlanner::tr("Watchable of 6 h")
+                         : AlgolPlanner::tr("Watchable of %1 h").arg(listing::watchWindowText(star, m_locale));
     case ColumnCount:
         break;
     }

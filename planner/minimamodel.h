@@ -1,7 +1,10 @@
 #pragma once
 
 // The list of minima as a table model: one row per minimum of the plan (or per observable one),
-// the columns a user reads to choose a night, each minimum under the night it belongs to.
+// the columns a user reads to choose a night, each minimum under the night it belongs to. The
+// plan's star names the altitude's column and its watch window the watchable one ("Watchable of
+// 6 h" for Algol, "of 8.9 h" for lambda Tau); when the plan holds secondary minima, each time says
+// which kind it is, P or S as algol-minima's column ("S 03:12 CET").
 
 #include "plan.h"
 
@@ -34,8 +37,10 @@ public:
 
 private:
     QString text(int planRow, int column) const;
+    bool isAlgol() const;
 
     Plan m_plan;
+    bool m_secondaries = false; // the plan holds secondary minima
     QList<int> m_shown;
     bool m_rounded = false;
     QLocale m_locale;

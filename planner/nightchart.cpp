@@ -2,6 +2,7 @@
 
 #include "plan.h"
 #include "plannertexts.h"
+#include "wording.h"
 #include "zonetime.h"
 
 #include <QMouseEvent>
@@ -97,8 +98,7 @@ constexpr double kNarrowTopMargin = 60; // the legend on two lines
 constexpr double kNarrowChart = 860;
 constexpr double kBottomMargin = 46;
 constexpr double kHighestAltitude = 90;
-constexpr double kBrightestMagnitude = 1.6;
-constexpr double kFaintestMagnitude = 4.0;
+constexpr double kMagnitudeLabelStep = 0.5;
 constexpr double kWatchableStripHeight = 7;
 // The log's marks, in pixels: an estimate's dot, an imported point's square, a fainter-than
 // estimate's bar and arrow, a timed minimum's diamond.
@@ -256,10 +256,9 @@ double NightChart::yOfAltitude(double altitudeDeg, const QRectF &plot)
     return plot.bottom() - altitudeDeg / kHighestAltitude * plot.height();
 }
 
-double NightChart::yOfMagnitude(double magnitude, const QRectF &plot)
+double NightChart::yOfMagnitude(double magnitude, const QRectF &plot, const MagnitudeSpan &span)
 {
-    return plot.top() + (magnitude - kBrightestMagnitude)
-        / (kFaintestMagnitude - kBrightestMagnitude) * plot.height();
+    return plot.top() + (magnitude - span.brightest) / (span.faintest - span.brightest) * plot.height();
 }
 
 void NightChart::paint(QPainter &painter, const QRectF &area, const ChartPalette &palette) const
@@ -330,9 +329,12 @@ void NightChart::drawGrid(QPainter &painter, const QRectF &plot, const ChartPale
         painter.drawText(QRectF(plot.left() - kLeftMargin, y - 8, kLeftMargin - 6, 16),
                          Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1°").arg(altitude));
     }
-    // Magnitudes on the right, brighter upwards.
-    for (double magnitude = 2.0; magnitude <= 3.51; magnitude += 0.5) {
-        const double y = yOfMagnitude(magnitude, plot);
+    // Magnitudes on the right, brighter upwards, every half magnitude but at the bottom edge
+    // (Algol's 2.0 to 3.5).
+    const MagnitudeSpan &span = m_data.magnitudes;
+    for (double magnitude = std::ceil(span.brightest / kMagnitudeLabelStep) * kMagnitudeLabelStep;
+         magnitude <= span.faintest - 0.49; magnitude += kMagnitudeLabelStep) {
+        const double y = yOfMagnitude(magnitude, plot, span);
         painter.setPen(palette.magnitude);
         painter.drawText(QRectF(plot.right() + 6, y - 8, kRightMargin - 6, 16),
                          Qt::AlignLeft | Qt::AlignVCenter, m_data.locale.toString(magnitude, 'f', 1));
@@ -372,9 +374,19 @@ void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot, cons
     line.setAlpha(120);
     // The lines in one call (see drawBands), through the middle of a row of pixels and
     // antialiased: the raster engine's fast way for a translucent dotted line.
+    if (m_data.stars.isEmpty() && !m_data.comparisonNote.isEmpty()) {
+        // One line at the top right, cut short on a narrow chart.
+        const QString note = metrics.elidedText(m_data.comparisonNote, Qt::ElideRight, plot.width() - 16);
+        const double width = metrics.horizontalAdvance(note) + 8;
+        const QRectF box(plot.right() - width - 4, plot.top() + 4, width, metrics.height());
+        painter.fillRect(box, palette.labelBox);
+        painter.setPen(palette.comparison);
+        painter.drawText(box, Qt::AlignCenter, note);
+        return;
+    }
     QList<QLineF> lines;
     for (const ComparisonStar &star : m_data.stars) {
-        const double y = std::floor(yOfMagnitude(star.magnitude, plot)) + 0.5;
+        const double y = std::floor(yOfMagnitude(star.magnitude, plot, m_data.magnitudes)) + 0.5;
         lines.append(QLineF(plot.left(), y, plot.right(), y));
     }
     painter.setRenderHint(QPainter::Antialiasing);
@@ -384,7 +396,7 @@ void NightChart::drawComparisonStars(QPainter &painter, const QRectF &plot, cons
     // Labels in a column at the right end, pushed down so that none covers another.
     double nextFreeY = plot.top();
     for (const ComparisonStar &star : m_data.stars) {
-        const double y = yOfMagnitude(star.magnitude, plot);
+        const double y = yOfMagnitude(star.magnitude, plot, m_data.magnitudes);
         const QString text = star.label + QLatin1Char(' ')
             + m_data.locale.toString(star.magnitude, 'f', 1);
         const double height = metrics.height();
@@ -408,7 +420,7 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot, const ChartPa
         const double x = xOf(s.jdUtc, plot);
         moon << QPointF(x, yOfAltitude(s.moonAltitudeDeg, plot));
         algol << QPointF(x, yOfAltitude(s.algolAltitudeDeg, plot));
-        magnitude << QPointF(x, yOfMagnitude(s.magnitude, plot));
+        magnitude << QPointF(x, yOfMagnitude(s.magnitude, plot, m_data.magnitudes));
     }
     // The uncertainty's shade where it has a width: over the eclipse.
     const auto spread = [](const sky::NightSample &s) {
@@ -416,10 +428,10 @@ void NightChart::drawCurves(QPainter &painter, const QRectF &plot, const ChartPa
     };
     for (const sky::NightSample &s : samples)
         if (spread(s))
-            band << QPointF(xOf(s.jdUtc, plot), yOfMagnitude(s.brightestMagnitude, plot));
+            band << QPointF(xOf(s.jdUtc, plot), yOfMagnitude(s.brightestMagnitude, plot, m_data.magnitudes));
     for (auto s = samples.rbegin(); s != samples.rend(); ++s)
         if (spread(*s))
-            band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot));
+            band << QPointF(xOf(s->jdUtc, plot), yOfMagnitude(s->faintestMagnitude, plot, m_data.magnitudes));
     if (!plot.contains(band.boundingRect()))
         band = band.intersected(QPolygonF(plot));
 
@@ -469,13 +481,16 @@ void NightChart::drawMarks(QPainter &painter, const QRectF &plot, const ChartPal
     const std::vector<sky::NightSample> &samples = m_data.night.samples;
     painter.setFont(sized(painter.font(), kMarkText, true));
     const QFontMetricsF metrics(painter.font());
-    // The minimum: a mark under the lowest point of the curve, with its time.
-    const double minimumJd = m_data.night.minimumJdUtc;
-    if (const auto at = sampleAt(samples, minimumJd)) {
-        const QPointF bottom(xOf(minimumJd, plot), yOfMagnitude(at->magnitude, plot));
+    // The minimum: a mark under the lowest point of the curve, with its time; so too the star's
+    // other minima in the night.
+    const auto markMinimum = [&](double minimumJd, const QString &label) {
+        const auto at = sampleAt(samples, minimumJd);
+        if (!at)
+            return;
+        const QPointF bottom(xOf(minimumJd, plot), yOfMagnitude(at->magnitude, plot, m_data.magnitudes));
         painter.setPen(QPen(palette.magnitude, 1, Qt::DashLine));
         painter.drawLine(QPointF(bottom.x(), bottom.y() + 6), QPointF(bottom.x(), plot.bottom()));
-        const double width = metrics.horizontalAdvance(m_data.minimumLabel) + 10;
+        const double width = metrics.horizontalAdvance(label) + 10;
         const double left = std::clamp(bottom.x() - width / 2, plot.left(), plot.right() - width);
         const QRectF box(left, std::min(bottom.y() + 10, plot.bottom() - metrics.height() - 4), width,
                          metrics.height() + 2);
@@ -483,8 +498,11 @@ void NightChart::drawMarks(QPainter &painter, const QRectF &plot, const ChartPal
         painter.setBrush(palette.labelBox);
         painter.drawRoundedRect(box, 4, 4);
         painter.setPen(palette.magnitude);
-        painter.drawText(box, Qt::AlignCenter, m_data.minimumLabel);
-    }
+        painter.drawText(box, Qt::AlignCenter, label);
+    };
+    markMinimum(m_data.night.minimumJdUtc, m_data.minimumLabel);
+    for (const ChartMinimum &other : m_data.otherMinima)
+        markMinimum(other.jdUtc, other.label);
     // The present moment.
     if (m_data.nowJdUtc) {
         const double x = xOf(*m_data.nowJdUtc, plot);
@@ -710,11 +728,11 @@ void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF 
         QPen pen;
     };
     const Item items[] = {
-        {AlgolPlanner::tr("Algol's altitude"), QPen(palette.algolAltitude, 2.2)},
+        {m_data.altitudeLegend, QPen(palette.algolAltitude, 2.2)},
         {AlgolPlanner::tr("Moon's altitude (%1 % lit)").arg(std::lround(moonLit * 100)),
          QPen(palette.moonAltitude, 1, Qt::DashLine)},
-        {AlgolPlanner::tr("Algol's magnitude"), QPen(palette.magnitude, 3)},
-        {AlgolPlanner::tr("watchable, of the 6 h around the minimum"), QPen(palette.watchable, 5)},
+        {m_data.magnitudeLegend, QPen(palette.magnitude, 3)},
+        {m_data.watchLegend, QPen(palette.watchable, 5)},
     };
     // One line, or two on a narrow chart.
     const bool narrow = area.width() < kNarrowChart;
@@ -746,6 +764,11 @@ QString NightChart::readoutAt(double jdUtc) const
     if (m_data.halfHourRounding)
         time = QStringLiteral("≈ ") + listing::clockText(halfHourRounded(instant, m_data.zone).time(), false);
     const QLocale &l = m_data.locale;
+    if (m_data.star != &sky::algolStar())
+        return AlgolPlanner::tr("%1: %2 %3° high, magnitude %4; Moon %5°; Sun %6°")
+            .arg(time, listing::starLabel(*m_data.star), l.toString(at->algolAltitudeDeg, 'f', 0),
+                 l.toString(at->magnitude, 'f', 2), l.toString(at->moonAltitudeDeg, 'f', 0),
+                 l.toString(at->sunAltitudeDeg, 'f', 0));
     return AlgolPlanner::tr("%1: Algol %2° high, magnitude %3; Moon %4°; Sun %5°")
         .arg(time, l.toString(at->algolAltitudeDeg, 'f', 0), l.toString(at->magnitude, 'f', 2),
              l.toString(at->moonAltitudeDeg, 'f', 0), l.toString(at->sunAltitudeDeg, 'f', 0));

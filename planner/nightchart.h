@@ -1,12 +1,14 @@
 #pragma once
 
-// The chart of one night: the sky's state as bands, Algol's and the Moon's altitudes on the left
-// axis, Algol's predicted magnitude (inverted, with its uncertainty shaded) and the comparison
-// stars on the right axis, the watchable part of the hours around the minimum along the bottom,
-// the present moment and a time cursor; over the predicted light curve, the night's log: estimates
-// as dots, fainter-than estimates as arrows down, imported points by band, and the minima timed
-// from them with their error bars and fitted eclipses. It draws the ChartData and the ChartLog it
-// is given and computes nothing of the sky or the timing itself; the same drawing goes to the screen, to an image, to an SVG file and to paper,
+// The chart of one night: the sky's state as bands, the star's (Algol's) and the Moon's altitudes
+// on the left axis, the star's predicted magnitude (inverted, with its uncertainty shaded) and the
+// comparison stars on the right axis, which spans the star's range (ChartData::magnitudes), the
+// watchable part of the hours around the minimum along the bottom, the present moment and a time
+// cursor; over the predicted light curve, the night's log: estimates as dots, fainter-than
+// estimates as arrows down, imported points by band, and the minima timed from them with their
+// error bars and fitted eclipses. It draws the ChartData and the ChartLog it is given and computes
+// nothing of the sky or the timing itself; the same drawing goes to the screen, to an image, to an
+// SVG file and to paper,
 // in the colours of a palette: dark for the screen, light for paper.
 //
 // The cursor follows the pointer, or the arrow keys when the chart has the focus (Shift for
@@ -57,11 +59,12 @@ public:
                const ChartPalette &palette = ChartPalette::screen()) const;
 
     // Where things fall when the chart fills area: its plot area, the x of an instant, the y of
-    // an altitude (0 to 90 degrees, bottom to top) and of a magnitude (4.0 to 1.6, bottom to top).
+    // an altitude (0 to 90 degrees, bottom to top) and of a magnitude on the span's axis (the
+    // data's, ChartData::magnitudes; Algol's 4.0 to 1.6 by default, bottom to top).
     static QRectF plotArea(const QRectF &area);
     double xOf(double jdUtc, const QRectF &plot) const;
     static double yOfAltitude(double altitudeDeg, const QRectF &plot);
-    static double yOfMagnitude(double magnitude, const QRectF &plot);
+    static double yOfMagnitude(double magnitude, const QRectF &plot, const MagnitudeSpan &span = {});
 
     // What the read-out says for an instant, and the cursor's instant (empty: no cursor).
     QString readoutAt(double jdUtc) const;

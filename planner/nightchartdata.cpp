@@ -19,6 +19,9 @@ constexpr int kEveningHour = 15;
 constexpr int kMorningHour = 9;
 // The margin kept around the hours that count for a timing, when the night is widened.
 constexpr double kMarginHours = 0.5;
+// The magnitude axis beyond the star's range (magnitudeSpanOf).
+constexpr double kAxisAboveMaximum = 0.5;
+constexpr double kAxisBelowMinimum = 0.6;
 // The fitted eclipse: over the points timed and this much beyond, a point every step.
 constexpr double kEclipseMarginDays = 20.0 / 1440;
 constexpr double kEclipseStepDays = 2.0 / 1440;
@@ -106,11 +109,23 @@ QString sunEvent(int boundary, bool darkening)
     }
 }
 
-QList<NightEvent> nightEvents(const sky::Night &night, const QTimeZone &zone, const QString &minimumTime)
+// "Minimum of Algol", "Minimum of λ Tau", "Secondary minimum of λ Tau".
+QString minimumEvent(const sky::Star &star, bool secondary)
 {
+    if (secondary)
+        return AlgolPlanner::tr("Secondary minimum of %1").arg(listing::starLabel(star));
+    return &star == &sky::algolStar() ? AlgolPlanner::tr("Minimum of Algol")
+                                      : AlgolPlanner::tr("Minimum of %1").arg(listing::starLabel(star));
+}
+
+QList<NightEvent> nightEvents(const ChartData &data, bool secondary, const QString &minimumTime)
+{
+    const sky::Night &night = data.night;
+    const sky::Star &star = *data.star;
+    const bool algol = &star == &sky::algolStar();
     QList<NightEvent> events;
     const auto add = [&](double jd, const QString &what) {
-        const QTime local = listing::utcOfJulianDay(jd).toTimeZone(zone).time();
+        const QTime local = listing::utcOfJulianDay(jd).toTimeZone(data.zone).time();
         events.append({jd, listing::clockText(local, false), what});
     };
     for (std::size_t i = 0; i + 1 < night.bands.size(); ++i) {
@@ -129,9 +144,14 @@ QList<NightEvent> nightEvents(const sky::Night &night, const QTimeZone &zone, co
         if ((a < 0) == (b < 0))
             continue;
         const double at = samples[i].jdUtc + a / (a - b) * (samples[i + 1].jdUtc - samples[i].jdUtc);
-        add(at, a < 0 ? AlgolPlanner::tr("Algol rises") : AlgolPlanner::tr("Algol sets"));
+        if (algol)
+            add(at, a < 0 ? AlgolPlanner::tr("Algol rises") : AlgolPlanner::tr("Algol sets"));
+        else
+            add(at, (a < 0 ? AlgolPlanner::tr("%1 rises") : AlgolPlanner::tr("%1 sets")).arg(listing::starLabel(star)));
     }
-    events.append({night.minimumJdUtc, minimumTime, AlgolPlanner::tr("Minimum of Algol")});
+    events.append({night.minimumJdUtc, minimumTime, minimumEvent(star, secondary)});
+    for (const ChartMinimum &other : data.otherMinima)
+        events.append({other.jdUtc, other.time, minimumEvent(star, other.secondary)});
     std::stable_sort(events.begin(), events.end(),
                      [](const NightEvent &a, const NightEvent &b) { return a.jdUtc < b.jdUtc; });
     return events;
@@ -139,16 +159,37 @@ QList<NightEvent> nightEvents(const sky::Night &night, const QTimeZone &zone, co
 
 } // namespace
 
+MagnitudeSpan magnitudeSpanOf(const sky::Star &star)
+{
+    return {std::floor((star.maximumMagnitude - kAxisAboveMaximum) * 10) / 10,
+            std::ceil((star.primaryMinimumMagnitude + kAxisBelowMinimum) * 10) / 10};
+}
+
 ChartData nightChartData(const listing::Request &request, const listing::ReportRow &row,
                          const QString &placeName, const QList<ComparisonStar> &stars,
                          const QDateTime &now, bool halfHourRounding, const QLocale &locale)
 {
+    const sky::Star &star = *row.minimum.star;
+    const bool algol = &star == &sky::algolStar();
+    const QString name = listing::starLabel(star);
+    const sky::ElementSet elements = listing::elementsOf(request, star);
+    const double windowHours = sky::watchWindowHours(star);
     ChartData data;
+    data.star = &star;
+    data.magnitudes = magnitudeSpanOf(star);
     data.stars = stars;
+    if (stars.isEmpty())
+        data.comparisonNote = AlgolPlanner::tr("No comparison stars for %1 among the bright stars the program "
+                                               "carries (to magnitude 5.0): see an AAVSO chart").arg(name);
     data.conditions = request.conditions;
     data.zone = request.zone;
     data.locale = locale;
     data.halfHourRounding = halfHourRounding;
+    data.altitudeLegend = algol ? AlgolPlanner::tr("Algol's altitude") : AlgolPlanner::tr("%1's altitude").arg(name);
+    data.magnitudeLegend = algol ? AlgolPlanner::tr("Algol's magnitude") : AlgolPlanner::tr("%1's magnitude").arg(name);
+    data.watchLegend = algol ? AlgolPlanner::tr("watchable, of the 6 h around the minimum")
+                             : AlgolPlanner::tr("watchable, of the %1 h around the minimum")
+                                   .arg(listing::watchWindowText(star, locale));
     if (!request.site)
         return data;
 
@@ -157,7 +198,7 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
     data.evening = night;
     QDateTime from = listing::resolveLocalTime(night, QTime(kEveningHour, 0), request.zone);
     QDateTime to = listing::resolveLocalTime(night.addDays(1), QTime(kMorningHour, 0), request.zone);
-    const qint64 reach = qint64((sky::kWatchWindowHours / 2 + kMarginHours) * kHour);
+    const qint64 reach = qint64((windowHours / 2 + kMarginHours) * kHour);
     from = std::min(from, minimum.addSecs(-reach));
     to = std::max(to, minimum.addSecs(reach));
 
@@ -165,26 +206,45 @@ ChartData nightChartData(const listing::Request &request, const listing::ReportR
     std::optional<double> spread = row.minimum.uncertaintyMinutes;
     if (spread && row.minimum.scatterMinutes)
         spread = std::hypot(*spread, *row.minimum.scatterMinutes);
-    data.night = sky::sampleNight(*request.site, listing::julianDayOf(from), listing::julianDayOf(to),
-                                  row.minimum.jdUtc, request.elements.elements.period, spread);
+    const double fromJd = listing::julianDayOf(from);
+    const double toJd = listing::julianDayOf(to);
+    const double phase = row.minimum.secondary ? sky::listedSecondaryPhase(star).value_or(0.5) : 0;
+    data.night = sky::sampleNight(*request.site, fromJd, toJd, row.minimum.jdUtc, elements.elements.period,
+                                  spread, star, phase);
     data.ticks = ticksOf(from, to, request.zone, !halfHourRounding);
     const QDateTime nowUtc = now.toUTC();
     if (nowUtc >= from && nowUtc <= to)
         data.nowJdUtc = listing::julianDayOf(nowUtc);
 
-    const QString name = longNightName(night, locale);
-    data.title = placeName.isEmpty() ? name : AlgolPlanner::tr("%1, %2").arg(name, placeName);
-    const QString minimumTime = halfHourRounding
-        ? QStringLiteral("≈ ") + listing::clockText(halfHourRounded(minimum, request.zone).time(), false)
-        : listing::clockText(row.local.local.time(), false);
-    data.minimumLabel = AlgolPlanner::tr("minimum %1").arg(minimumTime);
+    const QString nightName = longNightName(night, locale);
+    const QString title = placeName.isEmpty() ? nightName : AlgolPlanner::tr("%1, %2").arg(nightName, placeName);
+    data.title = algol ? title : AlgolPlanner::tr("%1: %2").arg(name, title);
+    const auto timeText = [&](const QDateTime &utc) {
+        return halfHourRounding
+            ? QStringLiteral("≈ ") + listing::clockText(halfHourRounded(utc, request.zone).time(), false)
+            : listing::clockText(utc.toTimeZone(request.zone).time(), false);
+    };
+    const auto label = [](bool secondary, const QString &time) {
+        return secondary ? AlgolPlanner::tr("secondary minimum %1").arg(time)
+                         : AlgolPlanner::tr("minimum %1").arg(time);
+    };
+    const QString minimumTime = halfHourRounding ? timeText(minimum) : listing::clockText(row.local.local.time(), false);
+    data.minimumLabel = label(row.minimum.secondary, minimumTime);
+    // The star's other minima in the night (two minima of one night: X Tri's, RZ Cas's).
+    for (const sky::PredictedMinimum &other :
+         sky::predictMinima(elements, fromJd, toJd, std::nullopt, {}, {.secondaries = true})) {
+        if (other.cycle == row.minimum.cycle && other.secondary == row.minimum.secondary)
+            continue;
+        const QString time = timeText(listing::utcOfJulianDay(other.jdUtc));
+        data.otherMinima.append({other.jdUtc, other.secondary, time, label(other.secondary, time)});
+    }
 
-    const double halfWindow = sky::kWatchWindowHours / 2 / 24;
+    const double halfWindow = windowHours / 2 / 24;
     data.watchFromJdUtc = row.minimum.jdUtc - halfWindow;
     data.watchToJdUtc = row.minimum.jdUtc + halfWindow;
     data.watchableSpans = watchableSpans(data.night.samples, request.conditions, data.watchFromJdUtc,
                                          data.watchToJdUtc);
-    data.events = nightEvents(data.night, request.zone, minimumTime);
+    data.events = nightEvents(data, row.minimum.secondary, minimumTime);
     return data;
 }
 
@@ -210,8 +270,11 @@ ChartLog chartLogOf(const std::vector<timing::LogEntry> &entries)
 }
 
 QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<timing::Observation> &observations,
-                                  double period, const QTimeZone &zone, const QLocale &locale)
+                                  const sky::ElementSet &elements, const QTimeZone &zone, const QLocale &locale)
 {
+    const double period = elements.elements.period;
+    const sky::LightCurve light = sky::LightCurve::ofStar(*elements.star);
+    const double windowHours = sky::watchWindowHours(*elements.star);
     QList<ChartTiming> timings;
     for (const BandTiming &band : night.bands) {
         const timing::EclipseTiming &t = band.timing;
@@ -219,7 +282,7 @@ QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<ti
             continue;
         QList<QPointF> points;
         for (const timing::Observation &o : observations)
-            if (o.band == t.band && std::fabs(o.time - t.minimumJdUtc) * 24 <= sky::kWatchWindowHours)
+            if (o.band == t.band && std::fabs(o.time - t.minimumJdUtc) * 24 <= windowHours)
                 points.append(QPointF(o.time, o.value));
         ChartTiming timing;
         timing.minimumJdUtc = t.minimumJdUtc;
@@ -231,10 +294,10 @@ QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<ti
         if (band.templateDepth && !points.isEmpty()) {
             const auto [first, last] = std::minmax_element(points.begin(), points.end(),
                 [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
-            timing.eclipse = fittedEclipse(points, t.minimumJdUtc, period, *band.templateDepth,
+            timing.eclipse = fittedEclipse(light, points, t.minimumJdUtc, period, *band.templateDepth,
                                            first->x() - kEclipseMarginDays, last->x() + kEclipseMarginDays,
                                            kEclipseStepDays);
-            timing.magnitude = fittedEclipse(points, t.minimumJdUtc, period, *band.templateDepth,
+            timing.magnitude = fittedEclipse(light, points, t.minimumJdUtc, period, *band.templateDepth,
                                              t.minimumJdUtc, t.minimumJdUtc, 1).front().y();
         } else if (!points.isEmpty()) {
             std::sort(points.begin(), points.end(), [&](const QPointF &a, const QPointF &b) {

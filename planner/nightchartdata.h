@@ -1,14 +1,16 @@
 #pragma once
 
 // Everything the night chart draws, computed before it is drawn: the night's samples and bands
-// from sky/, the comparison stars, the hour marks in the observer's zone, the watchable part of
-// the hours around the minimum, the night's times for a printed page, and the texts; apart, what
+// from sky/ for the minimum's star, the comparison stars, the hour marks in the observer's zone,
+// the watchable part of the star's watch window around the minimum, the star's other minima in
+// the night, the magnitude axis, the night's times for a printed page, and the texts; apart, what
 // the night's log adds to it: the points and the minima timed from them.
 
 #include "comparisonstars.h"
 #include "nightsky.h"
 #include "nighttiming.h"
 #include "observinglog.h"
+#include "starcatalogue.h"
 #include "report.h"
 
 #include <QList>
@@ -34,7 +36,7 @@ struct ChartSpan
 };
 
 // A moment of the night for the printed table: sunset, the twilights, the minimum, Algol's rising
-// or setting.
+// or setting (the star's).
 struct NightEvent
 {
     double jdUtc = 0;
@@ -42,10 +44,34 @@ struct NightEvent
     QString what; // "Sunset"
 };
 
+// The magnitude axis, top (brightest) to bottom (faintest): Algol's 1.6 to 4.0 by default.
+struct MagnitudeSpan
+{
+    double brightest = 1.6;
+    double faintest = 4.0;
+};
+
+// The star's range with a margin that holds its comparison stars (0.3 brighter than its maximum,
+// 0.5 fainter than its primary minimum): 0.5 above the maximum and 0.6 below the primary minimum,
+// out to the tenth. Algol's 2.12 to 3.39 gives 1.6 to 4.0; lambda Tau's 3.37 to 3.91, 2.8 to 4.6.
+MagnitudeSpan magnitudeSpanOf(const sky::Star &star);
+
+// Another minimum of the star in the night than the chart's own, with its label.
+struct ChartMinimum
+{
+    double jdUtc = 0;
+    bool secondary = false;
+    QString time;  // "03:12", "≈ 03:00"
+    QString label; // "secondary minimum 03:12", "minimum 22:13"
+};
+
 struct ChartData
 {
     sky::Night night;
+    const sky::Star *star = &sky::algolStar(); // the minimum's
+    MagnitudeSpan magnitudes;
     QList<ComparisonStar> stars;
+    QString comparisonNote; // why there are none, when there are none
     sky::Conditions conditions;
     QTimeZone zone;
     QLocale locale;
@@ -53,10 +79,17 @@ struct ChartData
     bool halfHourRounding = false;
     QDate evening;        // the night's date, that of its evening
     QString title;        // "Night of Saturday 19/20 December 2026, Paris"
-    QString minimumLabel; // "minimum 22:13" or "minimum ≈ 22:00"
+    QString minimumLabel; // "minimum 22:13", "minimum ≈ 22:00", "secondary minimum 03:12"
+    QList<ChartMinimum> otherMinima; // in time order
+    // The legend's words for the star's curves and watch window: "Algol's altitude", "Algol's
+    // magnitude", "watchable, of the 6 h around the minimum"; "λ Tau's altitude"...
+    QString altitudeLegend;
+    QString magnitudeLegend;
+    QString watchLegend;
     QList<ChartTick> ticks;
-    // The hours around the minimum that the list's "watchable" column counts, and the parts of
-    // them with Algol high enough and the Sun low enough (linear between the samples).
+    // The hours around the minimum that the list's "watchable" column counts (the star's watch
+    // window, sky::watchWindowHours), and the parts of them with the star high enough and the Sun
+    // low enough (linear between the samples).
     double watchFromJdUtc = 0;
     double watchToJdUtc = 0;
     QList<ChartSpan> watchableSpans;
@@ -64,7 +97,7 @@ struct ChartData
     bool isValid() const { return !night.samples.empty(); }
 };
 
-// A point of the night's log: an estimate by eye, an estimate that Algol was fainter than a
+// A point of the night's log: an estimate by eye, an estimate that the star was fainter than a
 // magnitude, or a point imported from a file, of a band.
 struct ChartPoint
 {
@@ -96,13 +129,15 @@ struct ChartLog
 
 // The entries of a night's log as points.
 ChartLog chartLogOf(const std::vector<timing::LogEntry> &entries);
-// The timed bands of a night, the observations they were timed from (JD UTC) and the elements'
-// period, as the chart draws them, in the zone's time.
+// The timed bands of a night, the observations they were timed from (JD UTC) and the elements they
+// were timed against (their star's curve for the fitted eclipses), as the chart draws them, in the
+// zone's time.
 QList<ChartTiming> chartTimingsOf(const NightTiming &night, const std::vector<timing::Observation> &observations,
-                                  double period, const QTimeZone &zone, const QLocale &locale);
+                                  const sky::ElementSet &elements, const QTimeZone &zone, const QLocale &locale);
 
-// The night of a listed minimum (planner::nightOf): from 15:00 to 09:00 of the zone's clock,
-// widened to hold the minimum and the hours around it.
+// The night of a listed minimum (planner::nightOf) of any star, the request's or, for a request of
+// every star, the row's: from 15:00 to 09:00 of the zone's clock, widened to hold the minimum and
+// the hours around it. The comparison stars are given: the row's star's (comparisonStars(star)).
 ChartData nightChartData(const listing::Request &request, const listing::ReportRow &row,
                          const QString &placeName, const QList<ComparisonStar> &stars,
                          const QDateTime &now, bool halfHourRounding, const QLocale &locale);

@@ -49,7 +49,10 @@ std::optional<double> templateDepthOf(const timing::EclipseTiming &timed,
             times.push_back(point.time);
             values.push_back(point.value);
         }
-        const auto fit = timing::fitTemplate(times, values, elements.elements.period, false);
+        const std::optional<timing::EclipseCurve> curve = timing::EclipseCurve::ofStar(*elements.star);
+        if (!curve)
+            return std::nullopt;
+        const auto fit = timing::fitTemplate(times, values, elements.elements.period, false, *curve);
         if (const auto *found = std::get_if<timing::TemplateTiming>(&fit))
             return found->depth;
     }
@@ -93,7 +96,7 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 {
     // In the elements' scale already, which the timing then keeps.
     timing::ObservationFile file;
-    file.observations = observationsInScale(observations, sky::dateScaleOf(elements.reference));
+    file.observations = observationsInScale(observations, sky::dateScaleOf(elements.reference), *elements.star);
     const timing::TimingReport report = timing::timeObservations(file, elements, options);
     NightTiming night;
     night.scale = report.scale;
@@ -107,7 +110,7 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 }
 
 std::vector<timing::Observation> observationsInScale(const std::vector<timing::Observation> &observations,
-                                                     sky::DateScale scale)
+                                                     sky::DateScale scale, const sky::Star &star)
 {
     std::vector<timing::Observation> converted = observations;
     if (converted.empty())
@@ -122,7 +125,7 @@ std::vector<timing::Observation> observationsInScale(const std::vector<timing::O
            });
     if (!smooth) {
         for (timing::Observation &o : converted) {
-            o.time = sky::convertDate(o.time, o.scale, scale);
+            o.time = sky::convertDate(o.time, o.scale, scale, star);
             o.scale = scale;
         }
         return converted;
@@ -132,7 +135,7 @@ std::vector<timing::Observation> observationsInScale(const std::vector<timing::O
     const double at[3] = {from, middle, to};
     double correction[3];
     for (int i = 0; i < 3; ++i)
-        correction[i] = sky::convertDate(at[i], sky::DateScale::JulianDayUtc, scale) - at[i];
+        correction[i] = sky::convertDate(at[i], sky::DateScale::JulianDayUtc, scale, star) - at[i];
     for (timing::Observation &o : converted) {
         const double t = o.time;
         double sum = 0;
@@ -156,7 +159,7 @@ std::vector<timing::TimingRecord> timingRecordsOf(const NightTiming &night, cons
     const std::string name = listing::elementsName(elements).toStdString();
     for (const BandTiming &band : night.bands)
         if (!band.timing.untimed)
-            records.push_back(timing::recordOf(band.timing, night.scale, name, source.toStdString()));
+            records.push_back(timing::recordOf(band.timing, night.scale, name, source.toStdString(), *elements.star));
     return records;
 }
 
@@ -172,12 +175,12 @@ QString nightTimingText(const NightTiming &night, const timing::TimingOptions &o
     return lines.join(QLatin1Char('\n'));
 }
 
-QList<QPointF> fittedEclipse(const QList<QPointF> &points, double minimumJdUtc, double period, double depth,
-                             double fromJdUtc, double toJdUtc, double stepDays)
+QList<QPointF> fittedEclipse(const sky::LightCurve &light, const QList<QPointF> &points, double minimumJdUtc,
+                             double period, double depth, double fromJdUtc, double toJdUtc, double stepDays)
 {
-    const double outside = eclipses::algolMagnitudeFast(0.25);
+    const double outside = light.magnitude(0.25);
     const auto shape = [&](double jdUtc) {
-        return depth * (eclipses::algolMagnitudeFast((jdUtc - minimumJdUtc) / period) - outside);
+        return depth * (light.magnitude((jdUtc - minimumJdUtc) / period) - outside);
     };
     double sum = 0;
     for (const QPointF &point : points)

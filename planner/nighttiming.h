@@ -6,6 +6,7 @@
 // to a minimum the template found, for the chart and the light-curve sheet.
 
 #include "elementsets.h"
+#include "lightcurve.h"
 #include "minimumtiming.h"
 #include "timingsfile.h"
 
@@ -42,9 +43,10 @@ NightTiming timeNight(const std::vector<timing::Observation> &observations, cons
 // correction of a night's times on UTC (a day at most) is computed at its first, middle and last
 // point and interpolated by a parabola in between: it is smooth and changes by less than 0.15 s a
 // day, so that each time is within microseconds of its own conversion, for a hundredth of its cost
-// (25 µs a point). Other spans and scales are converted point by point.
+// (25 µs a point). Other spans and scales are converted point by point. The heliocentric
+// correction is the star's.
 std::vector<timing::Observation> observationsInScale(const std::vector<timing::Observation> &observations,
-                                                     sky::DateScale scale);
+                                                     sky::DateScale scale, const sky::Star &star = sky::algolStar());
 
 // The timed bands as the timings file keeps them, against the elements named as algol-minima
 // names them, from the file of observations given.
@@ -57,10 +59,10 @@ std::vector<timing::TimingRecord> timingRecordsOf(const NightTiming &night, cons
 QString nightTimingText(const NightTiming &night, const timing::TimingOptions &options,
                         const QTimeZone &zone, const QLocale &locale);
 
-// Algol's eclipse (the project's model) moved to a minimum and scaled by the template's depth, its
-// level out of eclipse the mean of the points' own (least squares; the model's level without
-// points): (JD UTC, magnitude) every step from one instant to the other.
-QList<QPointF> fittedEclipse(const QList<QPointF> &points, double minimumJdUtc, double period,
-                             double depth, double fromJdUtc, double toJdUtc, double stepDays);
+// The star's light curve (Algol's model for Algol) moved to a minimum and scaled by the
+// template's depth, its level out of eclipse the mean of the points' own (least squares; the
+// curve's level without points): (JD UTC, magnitude) every step from one instant to the other.
+QList<QPointF> fittedEclipse(const sky::LightCurve &light, const QList<QPointF> &points, double minimumJdUtc,
+                             double period, double depth, double fromJdUtc, double toJdUtc, double stepDays);
 
 } // namespace planner

@@ -3,6 +3,8 @@
 #include "clock.h"
 #include "inputfiles.h"
 #include "plannertexts.h"
+#include "starcatalogue.h"
+#include "wording.h"
 #include "zonetime.h"
 
 #include <QAction>
@@ -286,8 +288,36 @@ void ObservingLogPanel::setNight(const ObservingNight &night)
         showEntries();
         return;
     }
+    openNight();
+}
+
+void ObservingLogPanel::setStar(const sky::Star &star)
+{
+    if (&star == &m_store.star())
+        return;
+    m_store.setStar(star);
+    if (m_night.evening.isValid())
+        openNight();
+}
+
+QString ObservingLogPanel::starName() const
+{
+    return &m_store.star() == &sky::algolStar() ? QStringLiteral("Algol") : listing::starLabel(m_store.star());
+}
+
+double ObservingLogPanel::faintestEstimate() const
+{
+    // As far beyond a fainter star's minimum as Algol's limit is beyond Algol's, so that only a slip
+    // is refused.
+    const sky::Star &star = m_store.star();
+    return std::max(timing::kFaintestEstimate,
+                    star.primaryMinimumMagnitude + timing::kFaintestEstimate - sky::algolStar().primaryMinimumMagnitude);
+}
+
+void ObservingLogPanel::openNight()
+{
     cancelEditing();
-    const ObservingLogStore::Opened opened = m_store.open(night.evening);
+    const ObservingLogStore::Opened opened = m_store.open(m_night.evening);
     showEntries();
     QStringList lines = opened.problems;
     if (!opened.message.isEmpty())
@@ -427,7 +457,8 @@ bool ObservingLogPanel::addEstimate()
         return false;
     }
     const QString typed = m_estimate->text().trimmed();
-    const timing::EstimateReading reading = timing::readEstimate(typed.toStdString(), m_chartStars);
+    const double faintest = faintestEstimate();
+    const timing::EstimateReading reading = timing::readEstimate(typed.toStdString(), m_chartStars, faintest);
     if (!reading.estimate) {
         QString why;
         switch (reading.error) {
@@ -443,21 +474,24 @@ bool ObservingLogPanel::addEstimate()
                       .arg(QString::fromStdString(reading.name));
             break;
         case timing::EstimateError::SameStar:
-            why = AlgolPlanner::tr("Both sides name the same star: compare Algol with two different stars.");
+            why = AlgolPlanner::tr("Both sides name the same star: compare %1 with two different stars.").arg(starName());
             break;
         case timing::EstimateError::NegativeSteps:
             why = AlgolPlanner::tr("Steps are counted from 0 up; none can be negative.");
             break;
         case timing::EstimateError::TooManySteps:
-            why = AlgolPlanner::tr("More than %1 steps: compare Algol with nearer stars.").arg(timing::kMostSteps);
+            why = AlgolPlanner::tr("More than %1 steps: compare %2 with nearer stars.").arg(timing::kMostSteps).arg(starName());
             break;
         case timing::EstimateError::ZeroSteps:
             why = AlgolPlanner::tr("0 V 0 says nothing: at least one of the steps is above 0.");
             break;
         case timing::EstimateError::MagnitudeOutOfRange:
-            why = AlgolPlanner::tr("The magnitude of Algol lies between %1 and %2: “%3” cannot be one.")
+            why = (&m_store.star() == &sky::algolStar()
+                       ? AlgolPlanner::tr("The magnitude of Algol lies between %1 and %2: “%3” cannot be one.")
+                       : AlgolPlanner::tr("An estimate of %4 is taken from %1 to %2: “%3” cannot be one.")
+                             .arg(QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"), starName()))
                       .arg(QLocale().toString(timing::kBrightestEstimate, 'f', 1),
-                           QLocale().toString(timing::kFaintestEstimate, 'f', 1), typed);
+                           QLocale().toString(faintest, 'f', 1), typed);
             break;
         }
         say(why, m_estimate);

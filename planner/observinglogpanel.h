@@ -47,6 +47,8 @@ public:
 
     void setComparisonStars(const QList<ComparisonStar> &stars);
     void setNight(const ObservingNight &night);
+    // The star logged (Algol until said otherwise): another star's night is another log.
+    void setStar(const sky::Star &star);
     void setObserverCode(const QString &code);
     void setChartId(const QString &chartId);
 
@@ -78,6 +80,9 @@ private:
     void buildControls();
     void showEntries(int selectedRow = -1);
     void showStars();
+    void openNight();
+    QString starName() const;
+    double faintestEstimate() const;
     void say(const QString &message, QWidget *wrongField = nullptr);
     std::optional<QDateTime> timeOfEstimate(QString *error) const;
     QString localTime(double jdUtc) const;

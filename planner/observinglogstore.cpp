@@ -70,7 +70,10 @@ ObservingLogStore::ObservingLogStore(QString folder) : m_folder(std::move(folder
 
 QString ObservingLogStore::path() const
 {
-    return QDir(m_folder).filePath(listing::isoDateText(m_evening) + QStringLiteral(".csv"));
+    QString name = listing::isoDateText(m_evening);
+    if (m_star != &sky::algolStar())
+        name += QLatin1Char('-') + QString::fromStdString(m_star->aavsoName).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    return QDir(m_folder).filePath(name + QStringLiteral(".csv"));
 }
 
 ObservingLogStore::Opened ObservingLogStore::open(QDate evening)
@@ -218,11 +221,11 @@ ObservingLogStore::Imported ObservingLogStore::importFile(const QString &path, d
         problems = std::move(log.problems);
     } else {
         const std::string source = QFileInfo(path).fileName().toStdString();
-        const timing::ObservationFile file = timing::readObservations(text, source);
+        const timing::ObservationFile file = timing::readObservations(text, source, {}, m_star);
         for (const timing::Observation &o : file.observations) {
             timing::LogEntry entry;
             entry.kind = timing::EntryKind::Imported;
-            entry.jdUtc = sky::convertDate(o.time, o.scale, sky::DateScale::JulianDayUtc);
+            entry.jdUtc = sky::convertDate(o.time, o.scale, sky::DateScale::JulianDayUtc, *m_star);
             entry.magnitude = o.value;
             entry.error = o.error;
             entry.band = o.band;
@@ -266,7 +269,7 @@ bool ObservingLogStore::exportLog(const QString &path, QString *reason) const
 bool ObservingLogStore::exportAavsoVisual(const QString &path, const timing::AavsoVisualHeader &header,
                                           QString *reason) const
 {
-    return writeText(path, timing::aavsoVisualText(m_entries, header), reason);
+    return writeText(path, timing::aavsoVisualText(m_entries, header, *m_star), reason);
 }
 
 } // namespace planner

@@ -1,7 +1,8 @@
 #pragma once
 
-// The observing log of one night kept in a file of the user's data folder, one file per night
-// named by the evening's date in the site's zone (~/.local/share/algol/nights/2026-12-25.csv).
+// The observing log of one night kept in a file of the user's data folder, one file per night and
+// star named by the evening's date in the site's zone (~/.local/share/algol/nights/2026-12-25.csv
+// for Algol, 2026-12-25-lam-tau.csv for another star, by its AAVSO name).
 // Every change is written at once, the whole file through listing::saveWhole, whose commit waits
 // for the disk: a kill, a crash or a power cut loses at most the change being made, and a change
 // that cannot be written (a full disk) is not made, the file and the entries staying as they were.
@@ -9,6 +10,7 @@
 // nothing; a file that cannot be read at all is never written.
 
 #include "observinglog.h"
+#include "starcatalogue.h"
 
 #include <QDate>
 #include <QString>
@@ -38,6 +40,10 @@ public:
     };
     // The night's log as its file holds it (empty when there is no file yet).
     Opened open(QDate evening);
+    // The star logged, for the next open(): its file, the rows imported, its AAVSO name in the
+    // AAVSO file. Algol until said otherwise.
+    void setStar(const sky::Star &star) { m_star = &star; }
+    const sky::Star &star() const { return *m_star; }
 
     QDate evening() const { return m_evening; }
     QString path() const;
@@ -78,6 +84,7 @@ private:
     bool store(std::vector<timing::LogEntry> entries, QString *reason);
 
     const QString m_folder;
+    const sky::Star *m_star = &sky::algolStar();
     QDate m_evening;
     bool m_writable = false;
     QString m_refusal;

@@ -7,8 +7,10 @@
 #include "wording.h"
 #include "zonetime.h"
 
-#include "eclipsemodel.h"
+#include "lightcurve.h"
+#include "nightsky.h"
 #include "positions.h"
+#include "starcatalogue.h"
 
 #include <QPainter>
 
@@ -64,13 +66,20 @@ ObservingSheet observingSheet(const listing::Request &request, const listing::Re
     sheet.locale = locale;
     sheet.stars = stars;
     const QTimeZone &zone = request.zone;
+    const sky::Star &star = *row.minimum.star;
+    const bool algol = &star == &sky::algolStar();
+    const sky::LightCurve curve = sky::LightCurve::ofStar(star);
     const QDateTime minimum = halfHourRounding ? halfHourRounded(row.utc, zone).toUTC() : row.utc;
     const double minimumJd = halfHourRounding ? listing::julianDayOf(minimum) : row.minimum.jdUtc;
-    const double period = request.elements.elements.period;
+    const double period = listing::elementsOf(request, star).elements.period;
+    const double phase = row.minimum.secondary ? sky::listedSecondaryPhase(star).value_or(0.5) : 0;
 
-    // Every 10 minutes of the zone's clock through the eclipse (every 20, 30... for elements of a
-    // longer period, whose eclipse would not hold on the page).
-    const qint64 reach = qint64(eclipses::primaryEclipseHalfWidth() * period * 86400);
+    // Every 10 minutes of the zone's clock through the eclipse (every 20, 30... for a longer
+    // eclipse, which would not hold on the page); through the watch window for a star whose light
+    // changes all the time (beta Lyr), the eclipse being its whole period.
+    const double reachDays = curve.hasEclipses() ? curve.primaryEclipseHalfWidth() * period
+                                                 : sky::watchWindowHours(star) / 2 / 24;
+    const qint64 reach = qint64(reachDays * 86400);
     const qint64 rows = 2 * reach / kStepSeconds + 1;
     const qint64 step = kStepSeconds * ((rows + kMostPredictions - 1) / kMostPredictions);
     const qint64 offset = minimum.toTimeZone(zone).offsetFromUtc();
@@ -81,10 +90,11 @@ ObservingSheet observingSheet(const listing::Request &request, const listing::Re
         const double jd = listing::julianDayOf(instant);
         PredictionRow prediction;
         prediction.time = listing::clockText(instant.time(), false);
-        prediction.magnitude = eclipses::algolMagnitudeFast((jd - minimumJd) / period);
+        prediction.magnitude = row.minimum.secondary ? curve.magnitude((jd - minimumJd) / period + phase)
+                                                     : curve.magnitude((jd - minimumJd) / period);
         prediction.altitudeDeg = std::numeric_limits<double>::quiet_NaN();
         if (request.site) {
-            prediction.altitudeDeg = sky::starHorizontal(*request.site, jd).altitudeDeg;
+            prediction.altitudeDeg = sky::starHorizontal(*request.site, jd, star).altitudeDeg;
             prediction.watchable = prediction.altitudeDeg >= request.conditions.minAlgolAltitudeDeg
                 && sky::sunAltitudeDeg(*request.site, jd) <= request.conditions.maxSunAltitudeDeg;
         }
@@ -94,20 +104,31 @@ ObservingSheet observingSheet(const listing::Request &request, const listing::Re
     const listing::LocalTime local = listing::localTimeOf(minimum, zone);
     const QDate evening = local.local.time().hour() < 12 ? local.local.date().addDays(-1) : local.local.date();
     sheet.title = Texts::tr("%1: observing sheet for the night of %2")
-                      .arg(listing::algolName(), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
+                      .arg(listing::reportName(star), locale.toString(evening, QStringLiteral("dddd d MMMM yyyy")));
+    sheet.predictionsTitle = algol ? Texts::tr("Predicted magnitude of Algol (grey: too low or sky too bright)")
+                                   : Texts::tr("Predicted magnitude of %1 (grey: too low or sky too bright)")
+                                         .arg(listing::starLabel(star));
     sheet.timeColumn = Texts::tr("Time (%1)").arg(local.abbreviation);
     const QString place = placeName.trimmed().isEmpty() ? Texts::tr("unnamed site") : placeName.trimmed();
     sheet.header << (request.site ? Texts::tr("Site: %1, %2; time zone %3")
                                         .arg(place, listing::siteDescription(*request.site, locale),
                                              QString::fromUtf8(zone.id()))
                                   : Texts::tr("Site: %1; time zone %2").arg(place, QString::fromUtf8(zone.id())));
-    sheet.header << (halfHourRounding
-                         ? Texts::tr("Predicted minimum: about %1 %2 (times rounded to the half hour)")
-                               .arg(listing::clockText(local.local.time(), false), local.abbreviation)
-                         : Texts::tr("Predicted minimum: %1 %2 (%3 UT)")
-                               .arg(listing::clockText(local.local.time(), false), local.abbreviation,
-                                    listing::clockText(row.utc.time(), false)));
-    sheet.header << Texts::tr("Elements: %1").arg(listing::elementsDescription(request.elements));
+    if (row.minimum.secondary)
+        sheet.header << (halfHourRounding
+                             ? Texts::tr("Predicted secondary minimum: about %1 %2 (times rounded to the half hour)")
+                                   .arg(listing::clockText(local.local.time(), false), local.abbreviation)
+                             : Texts::tr("Predicted secondary minimum: %1 %2 (%3 UT)")
+                                   .arg(listing::clockText(local.local.time(), false), local.abbreviation,
+                                        listing::clockText(row.utc.time(), false)));
+    else
+        sheet.header << (halfHourRounding
+                             ? Texts::tr("Predicted minimum: about %1 %2 (times rounded to the half hour)")
+                                   .arg(listing::clockText(local.local.time(), false), local.abbreviation)
+                             : Texts::tr("Predicted minimum: %1 %2 (%3 UT)")
+                                   .arg(listing::clockText(local.local.time(), false), local.abbreviation,
+                                        listing::clockText(row.utc.time(), false)));
+    sheet.header << Texts::tr("Elements: %1").arg(listing::elementsDescription(listing::elementsOf(request, star)));
     if (row.minimum.uncertaintyMinutes)
         sheet.header << Texts::tr("Uncertainty of the prediction: ±%1 min")
                             .arg(listing::fixedNumber(*row.minimum.uncertaintyMinutes, 1, locale));
@@ -132,7 +153,7 @@ void paintObservingSheet(QPainter &painter, const QRectF &area, const ObservingS
     }
 
     // The predictions, in blocks side by side; rows where Algol cannot be watched in grey.
-    y = drawSection(painter, y + 24, Texts::tr("Predicted magnitude of Algol (grey: too low or sky too bright)"));
+    y = drawSection(painter, y + 24, sheet.predictionsTitle);
     const double blockWidth = (contentWidth() - (kPredictionBlocks - 1) * kColumnGap) / kPredictionBlocks;
     const qsizetype perBlock = (sheet.predictions.size() + kPredictionBlocks - 1) / kPredictionBlocks;
     const QStringList heads{sheet.timeColumn, Texts::tr("Altitude"), Texts::tr("Magnitude")};

@@ -1,8 +1,8 @@
 #pragma once
 
 // The observing sheet of a night, printed on white for an observer who estimates on paper
-// outside: the site and the night, Algol's predicted magnitude every 10 minutes through the
-// eclipse with its altitude, the comparison stars with their AAVSO labels, and blank rows for the
+// outside: the site and the night, the star's predicted magnitude (its sky::LightCurve) every 10
+// minutes through the eclipse (through the watch window for beta Lyr) with its altitude, the comparison stars with their AAVSO labels, and blank rows for the
 // times and estimates.
 
 #include "comparisonstars.h"
@@ -27,7 +27,7 @@ namespace planner {
 struct PredictionRow
 {
     QString time;       // "22:10", on the zone's clock
-    double altitudeDeg = 0; // Algol's; NaN without a site
+    double altitudeDeg = 0; // the star's; NaN without a site
     double magnitude = 0;
     bool watchable = true;  // Algol high enough and the sky dark enough
 };
@@ -35,6 +35,7 @@ struct PredictionRow
 struct ObservingSheet
 {
     QString title;      // "Algol (β Per): observing sheet for the night of Friday 25 December 2026"
+    QString predictionsTitle; // "Predicted magnitude of Algol (grey: too low or sky too bright)"
     QStringList header; // site, predicted minimum, elements, uncertainty
     QString timeColumn; // "Time (CET)"
     QList<PredictionRow> predictions;
@@ -42,7 +43,8 @@ struct ObservingSheet
     QLocale locale;
 };
 
-// The sheet of a listed minimum. With halfHourRounding the minimum is said to the half hour and
+// The sheet of a listed minimum, of its star (the request's, or the row's in a request of every
+// star), primary or secondary. With halfHourRounding the minimum is said to the half hour and
 // the magnitudes are those of an eclipse at that rounded time, so that the sheet does not give
 // away the exact time.
 ObservingSheet observingSheet(const listing::Request &request, const listing::ReportRow &row,

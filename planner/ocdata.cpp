@@ -155,6 +155,7 @@ OcData ocData(const std::vector<timing::TimingRecord> &records, const sky::Eleme
     data.locale = locale;
     const sky::DateScale scale = sky::dateScaleOf(elements.reference);
     data.dateScale = scale;
+    data.star = elements.star;
     data.scale = scale == sky::DateScale::HeliocentricUtc ? QStringLiteral("HJD") : QStringLiteral("JD");
     const ephemeris::Elements &used = elements.elements;
     const bool flagged = fit && fit->residuals.size() == records.size();
@@ -166,7 +167,7 @@ OcData ocData(const std::vector<timing::TimingRecord> &records, const sky::Eleme
         const timing::TimingRecord &record = records[i];
         OcPoint point;
         point.record = qsizetype(i);
-        point.date = sky::convertDate(record.minimum, record.scale, scale);
+        point.date = sky::convertDate(record.minimum, record.scale, scale, *record.star);
         point.cycle = record.cycle;
         point.ocDays = point.date - (used.epoch + used.period * std::round((point.date - used.epoch) / used.period));
         point.errorDays = record.errorDays;
@@ -182,7 +183,10 @@ OcData ocData(const std::vector<timing::TimingRecord> &records, const sky::Eleme
         }
         data.points.append(point);
     }
-    data.title = OcTexts::tr("Algol: O−C of the times of minimum (timings: %1)").arg(data.points.size());
+    data.title = elements.star == &sky::algolStar()
+        ? OcTexts::tr("Algol: O−C of the times of minimum (timings: %1)").arg(data.points.size())
+        : OcTexts::tr("%1: O−C of the times of minimum (timings: %2)")
+              .arg(listing::starLabel(*elements.star)).arg(data.points.size());
     data.zeroLabel = listing::elementsDescription(elements);
     if (data.points.isEmpty())
         return data;
@@ -210,7 +214,7 @@ OcData ocData(const std::vector<timing::TimingRecord> &records, const sky::Eleme
 
 double jdUtcOf(const OcData &data, const OcPoint &point)
 {
-    return sky::convertDate(point.date, data.dateScale, sky::DateScale::JulianDayUtc);
+    return sky::convertDate(point.date, data.dateScale, sky::DateScale::JulianDayUtc, *data.star);
 }
 
 QByteArray ocCsv(const OcData &data)

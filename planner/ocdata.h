@@ -61,6 +61,7 @@ struct OcData
     QList<OcTick> minuteTicks; // O−C along the left
     std::optional<OcLine> fit;
     sky::DateScale dateScale = sky::DateScale::HeliocentricUtc; // of the dates
+    const sky::Star *star = &sky::algolStar(); // the elements', whose place the heliocentric dates are of
     QString scale;         // "HJD" or "JD"
     QString title;         // "Algol: O−C of the times of minimum (timings: 12)"
     QString zeroLabel;     // the elements in use

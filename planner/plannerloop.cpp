@@ -20,6 +20,7 @@
 #include "savefile.h"
 #include "timingoptionsdialog.h"
 #include "timingsbook.h"
+#include "tonightview.h"
 #include "wording.h"
 #include "zonetime.h"
 
@@ -61,6 +62,7 @@ namespace {
 const QSize kDiagramPictureSize{1600, 900};
 constexpr int kLogTab = 1;
 constexpr int kOcTab = 1;
+constexpr int kTonightTab = 2;
 
 QLineEdit *observerField(const QString &accessibleName, const QString &pattern, int longest, QWidget *parent)
 {
@@ -223,6 +225,10 @@ void PlannerWindow::buildLoopMenus(QMenu *file, QMenu *observing)
         m_viewTabs->setCurrentIndex(kOcTab);
         m_oc->setFocus(Qt::ShortcutFocusReason);
     });
+    add(observing, AlgolPlanner::tr("Show &every star tonight"), QKeySequence(Qt::CTRL | Qt::Key_3), [this] {
+        m_viewTabs->setCurrentIndex(kTonightTab);
+        m_tonight->table()->setFocus(Qt::ShortcutFocusReason);
+    });
 }
 
 void PlannerWindow::showLogTab()
@@ -267,7 +273,7 @@ void PlannerWindow::logChanged()
     if (evening.isValid() && evening == m_timedEvening) {
         const std::vector<timing::Observation> observations = m_log->observations();
         m_nightTiming = timeNight(observations, m_request.elements, m_settings.timing);
-        log.timings = chartTimingsOf(*m_nightTiming, observations, m_request.elements.elements.period,
+        log.timings = chartTimingsOf(*m_nightTiming, observations, m_request.elements,
                                      m_request.zone, QLocale());
     } else {
         m_timedEvening = {};
@@ -336,9 +342,11 @@ bool PlannerWindow::addToMyTimings()
 
 void PlannerWindow::timingsChanged()
 {
+    // The chosen star's timings only: each star has its own elements and cycles.
     const timing::ElementsFit fit = m_book->fit(m_request.elements);
-    m_oc->setData(ocData(m_book->records(), m_request.elements, fit.refusal ? nullptr : &fit, QLocale()));
-    QString hint = m_book->records().empty()
+    const std::vector<timing::TimingRecord> records = m_book->recordsOf(*m_request.elements.star);
+    m_oc->setData(ocData(records, m_request.elements, fit.refusal ? nullptr : &fit, QLocale()));
+    QString hint = records.empty()
         ? AlgolPlanner::tr("No timings yet in %1: time a night and add it to your timings.").arg(m_book->timingsPath())
         : AlgolPlanner::tr("Point at a timing, or give the diagram the focus and use the arrow keys, to read it; "
                            "a click or Enter opens its night.");
@@ -356,16 +364,20 @@ bool PlannerWindow::refitElements()
         statusBar()->showMessage(why);
         return false;
     };
-    if (m_book->records().empty())
-        return refuse(AlgolPlanner::tr("No timings to fit in %1: time a night and add it to your timings first.")
-                          .arg(m_book->timingsPath()));
+    const sky::Star &star = *m_request.elements.star;
+    if (m_book->recordsOf(star).empty())
+        return refuse(&star == &sky::algolStar()
+                          ? AlgolPlanner::tr("No timings to fit in %1: time a night and add it to your timings first.")
+                                .arg(m_book->timingsPath())
+                          : AlgolPlanner::tr("No timings of %1 to fit in %2: time a night and add it to your timings first.")
+                                .arg(listing::starLabel(star), m_book->timingsPath()));
     const timing::ElementsFit fit = m_book->fit(m_request.elements);
     if (fit.refusal)
         return refuse(AlgolPlanner::tr("No elements can be fitted to your timings (%1: %2); nothing was changed.")
                           .arg(QString::fromStdString(fit.refusal->key), listing::elementsErrorMessage(fit.refusal->error)));
     QString reason;
     if (!m_book->writeElements(fit.fitted, &reason))
-        return refuse(AlgolPlanner::tr("Could not write %1: %2; nothing was changed.").arg(m_book->elementsPath(), reason));
+        return refuse(AlgolPlanner::tr("Could not write %1: %2; nothing was changed.").arg(m_book->elementsPath(star), reason));
     // "Fitted to my timings", with the file just written read anew.
     {
         const QSignalBlocker blocker(m_elements);
@@ -377,7 +389,7 @@ bool PlannerWindow::refitElements()
         m_elements->setCurrentIndex(int(ElementsSource::File));
         m_shownSource = ElementsSource::File;
     }
-    m_elementsFile->setText(m_book->elementsPath());
+    m_elementsFile->setText(m_book->elementsPath(star));
     m_elementsFileRead.reset();
     applyInputs(true);
     long long left = 0;
@@ -385,7 +397,7 @@ bool PlannerWindow::refitElements()
         left += residual.flag == timing::Residual::Flag::Rejected;
     QString said = AlgolPlanner::tr("Elements fitted to %n of your timings and written to %1: the list now predicts with them.",
                                     nullptr, int(fit.residuals.size() - std::size_t(left)))
-                       .arg(m_book->elementsPath());
+                       .arg(m_book->elementsPath(star));
     if (left > 0)
         said += QLatin1Char(' ') + AlgolPlanner::tr("Left out, beyond 3 sigma: %n.", nullptr, int(left));
     statusBar()->showMessage(said);
@@ -445,7 +457,7 @@ void PlannerWindow::askImport()
 void PlannerWindow::askExportLog()
 {
     const QString path = askSavePath(AlgolPlanner::tr("Export the night's log"),
-                                     QStringLiteral("algol-log-") + dateName(m_log->store().evening()),
+                                     fileStem() + QStringLiteral("-log-") + dateName(m_log->store().evening()),
                                      QStringLiteral("csv"));
     if (path.isEmpty())
         return;
@@ -480,7 +492,7 @@ void PlannerWindow::askAavsoVisual()
         return;
     }
     const QString path = askSavePath(AlgolPlanner::tr("AAVSO Visual file"),
-                                     QStringLiteral("algol-aavso-") + dateName(m_log->store().evening()),
+                                     fileStem() + QStringLiteral("-aavso-") + dateName(m_log->store().evening()),
                                      QStringLiteral("txt"));
     if (!path.isEmpty())
         exportAavsoVisual(path);
@@ -537,7 +549,7 @@ void PlannerWindow::showMinimumReport()
     });
     connect(save, &QPushButton::clicked, &dialog, [&] {
         const QString path = askSavePath(AlgolPlanner::tr("Save the minimum report"),
-                                         QStringLiteral("algol-minimum-") + dateName(m_log->store().evening()),
+                                         fileStem() + QStringLiteral("-minimum-") + dateName(m_log->store().evening()),
                                          QStringLiteral("txt"));
         if (!path.isEmpty() && saveMinimumReport(path))
             dialog.accept();
@@ -597,7 +609,7 @@ bool PlannerWindow::saveLightCurveSheet(SheetFormat format, const QString &path)
 void PlannerWindow::askLightCurveSheet(SheetFormat format)
 {
     const QString path = askSavePath(AlgolPlanner::tr("Save the light-curve sheet"),
-                                     QStringLiteral("algol-light-curve-") + dateName(m_log->store().evening()),
+                                     fileStem() + QStringLiteral("-light-curve-") + dateName(m_log->store().evening()),
                                      format == SheetFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
     if (!path.isEmpty())
         saveLightCurveSheet(format, path);
@@ -626,7 +638,7 @@ bool PlannerWindow::saveObservingSheet(const QString &path)
 void PlannerWindow::askObservingSheetPdf()
 {
     const QString path = askSavePath(AlgolPlanner::tr("Save the observing sheet"),
-                                     QStringLiteral("algol-sheet-") + dateName(m_chart->data().evening),
+                                     fileStem() + QStringLiteral("-sheet-") + dateName(m_chart->data().evening),
                                      QStringLiteral("pdf"));
     if (!path.isEmpty())
         saveObservingSheet(path);
@@ -680,7 +692,7 @@ void PlannerWindow::askOcDiagram(DiagramFormat format)
     const QString suffix = format == DiagramFormat::Png ? QStringLiteral("png")
         : format == DiagramFormat::Svg                  ? QStringLiteral("svg")
                                                         : QStringLiteral("csv");
-    const QString path = askSavePath(AlgolPlanner::tr("Save the O−C diagram"), QStringLiteral("algol-o-c"), suffix);
+    const QString path = askSavePath(AlgolPlanner::tr("Save the O−C diagram"), fileStem() + QStringLiteral("-o-c"), suffix);
     if (!path.isEmpty())
         saveOcDiagram(format, path);
 }

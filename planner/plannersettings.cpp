@@ -69,7 +69,7 @@ void readElements(const QJsonObject &object, ElementsChoice &choice)
         choice.source = ElementsSource::File;
     if (const auto epoch = numberIn(object, "epoch", 2000000, 2600000))
         choice.customEpoch = *epoch;
-    if (const auto period = numberIn(object, "period", 0.5, 10))
+    if (const auto period = numberIn(object, "period", 0.5, kLongestCustomPeriod))
         choice.customPeriod = *period;
     const QString reference = object.value(QLatin1String("reference")).toString();
     if (reference == QLatin1String("jd") || reference == QLatin1String("hjd"))
@@ -151,13 +151,14 @@ QString setName(ElementsSource source)
 
 } // namespace
 
-std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error)
+std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, const sky::Star &star, QString *error)
 {
+    const bool algol = &star == &sky::algolStar();
     switch (choice.source) {
     case ElementsSource::Current:
-        return sky::currentElements();
+        return sky::catalogueElements(star);
     case ElementsSource::Classic:
-        return sky::classicElements();
+        return algol ? sky::classicElements() : sky::catalogueElements(star);
     case ElementsSource::File: {
         const auto read = listing::readElements(choice.file);
         if (const auto *set = std::get_if<sky::ElementSet>(&read))
@@ -174,7 +175,7 @@ std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QStrin
                              .arg(choice.customEpoch, 0, 'g', 17)
                              .arg(choice.customPeriod, 0, 'g', 17)
                              .arg(choice.customHeliocentric ? "hjd" : "jd");
-    return sky::parseElementSet(text.toStdString());
+    return sky::parseElementSet(text.toStdString(), star);
 }
 
 PlannerSettings readSettings(const QString &path, QString *damage)
@@ -203,6 +204,8 @@ PlannerSettings readSettings(const QString &path, QString *damage)
     }
     if (damage)
         *damage = problem;
+    if (const sky::Star *star = sky::findStar(root.value(QLatin1String("star")).toString().toStdString()))
+        settings.star = star;
     readSite(root.value(QLatin1String("site")).toObject(), settings);
     readElements(root.value(QLatin1String("elements")).toObject(), settings.elements);
     const QJsonObject conditions = root.value(QLatin1String("conditions")).toObject();
@@ -225,6 +228,7 @@ PlannerSettings readSettings(const QString &path, QString *damage)
 QByteArray settingsText(const PlannerSettings &settings)
 {
     QJsonObject root;
+    root.insert(QLatin1String("star"), QString::fromStdString(settings.star->aavsoName));
     if (settings.hasSite) {
         root.insert(QLatin1String("site"), QJsonObject{
             {QLatin1String("name"), settings.placeName},

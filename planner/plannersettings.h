@@ -1,6 +1,6 @@
 #pragma once
 
-// What the planner remembers for its user: the site, the elements, the conditions, the switches,
+// What the planner remembers for its user: the star, the site, the elements, the conditions, the switches,
 // the observer's codes and instrument, the timing's options, the window's size and the last folder
 // of a file dialog, in one small JSON file written whole.
 // Reading forgives: a missing file, or any entry of the wrong kind or out of range, gives that
@@ -11,6 +11,7 @@
 #include "minimumtiming.h"
 #include "observability.h"
 #include "site.h"
+#include "starcatalogue.h"
 
 #include <QList>
 #include <QSize>
@@ -34,13 +35,21 @@ struct ElementsChoice
     QString file; // the elements file
 };
 
-// The element set of a choice; empty when custom numbers are out of the accepted ranges or the
-// elements file cannot be read, with the reason in *error for the file.
-std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, QString *error = nullptr);
+// The element set of a choice for the star (the classic elements are Algol's only: another star's
+// current ones stand for them); empty when custom numbers are out of the accepted ranges or the
+// elements file cannot be read, with the reason in *error for the file. The file's own star is
+// kept: the caller compares it with the star.
+std::optional<sky::ElementSet> elementSetOf(const ElementsChoice &choice, const sky::Star &star,
+                                            QString *error = nullptr);
+// The longest period the custom elements take, days (as algol-minima's EPOCH:PERIOD).
+inline constexpr double kLongestCustomPeriod = 20;
 
 struct PlannerSettings
 {
     bool hasSite = false; // false until the user's site is known: the first start
+    // The star planned for, a row of the catalogue, kept by its AAVSO name ("star": "LAM TAU");
+    // Algol when the file names none or a star the catalogue does not know.
+    const sky::Star *star = &sky::algolStar();
     QString placeName;
     sky::Site site;
     QString zoneId;

@@ -5,6 +5,7 @@
 #include "formats.h"
 #include "inputfiles.h"
 #include "minimamodel.h"
+#include "minimumreport.h"
 #include "night.h"
 #include "nightchart.h"
 #include "nightsheet.h"
@@ -16,6 +17,7 @@
 #include "savefile.h"
 #include "timer.h"
 #include "timingsbook.h"
+#include "tonightview.h"
 #include "wording.h"
 #include "zonecity.h"
 #include "zonetime.h"
@@ -47,6 +49,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgGenerator>
@@ -127,6 +130,9 @@ QString elementsNote(const sky::ElementSet &set)
 {
     switch (set.kind) {
     case sky::ElementSetKind::Current:
+        if (set.star != &sky::algolStar())
+            return AlgolPlanner::tr("The catalogue's elements for %1: %2.")
+                .arg(listing::starLabel(*set.star), QString::fromStdString(set.star->elementsSource));
         return AlgolPlanner::tr("The O−C gateway's linear elements for Algol, in heliocentric Julian "
                                 "Days (HJD).");
     case sky::ElementSetKind::Classic:
@@ -172,8 +178,6 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
       m_minuteTimer(new toolkit::Timer(world.clock, kMinuteMs, this)),
       m_typingPause(new toolkit::Timer(world.clock, kTypingPauseMs, this))
 {
-    setWindowTitle(AlgolPlanner::tr("Algol planner"));
-    setAccessibleName(windowTitle());
     m_book = new TimingsBook(m_dataFolder + QStringLiteral("/timings.csv"),
                              m_dataFolder + QStringLiteral("/elements.txt"), this);
 
@@ -181,6 +185,7 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
     QString damage;
     m_settings = readSettings(m_settingsPath, &damage);
     m_savedText = settingsText(m_settings);
+    m_stars = comparisonStars(*m_settings.star);
     if (!damage.isEmpty()) {
         m_savedText.clear();
         QString reason;
@@ -194,6 +199,7 @@ PlannerWindow::PlannerWindow(const PlannerWorld &world, QWidget *parent)
     }
     buildControls();
     buildMenus();
+    m_log->setStar(*m_settings.star);
 
     if (!m_settings.hasSite) {
         const QString zoneId = QString::fromUtf8(m_systemZone.id());
@@ -246,6 +252,20 @@ void PlannerWindow::buildControls()
     // The inputs, in a column on the left that scrolls when the screen is short.
     auto *inputsPane = new QWidget;
     auto *inputs = new QVBoxLayout(inputsPane);
+
+    // The star planned for: Algol first, then the catalogue's other stars in its order.
+    auto *starBox = new QGroupBox(AlgolPlanner::tr("Star"), inputsPane);
+    auto *starForm = new QFormLayout(starBox);
+    m_star = new QComboBox(starBox);
+    m_star->setAccessibleName(AlgolPlanner::tr("Star"));
+    m_star->setToolTip(AlgolPlanner::tr("The eclipsing binary whose minima are listed, charted and logged"));
+    const std::vector<sky::Star> &catalogue = sky::starCatalogue();
+    m_star->addItem(listing::reportName(sky::algolStar()), int(&sky::algolStar() - catalogue.data()));
+    for (const sky::Star &star : catalogue)
+        if (&star != &sky::algolStar())
+            m_star->addItem(listing::reportName(star), int(&star - catalogue.data()));
+    starForm->addRow(AlgolPlanner::tr("Eclipsing binar&y:"), m_star);
+    inputs->addWidget(starBox);
 
     auto *siteBox = new QGroupBox(AlgolPlanner::tr("Site"), inputsPane);
     auto *siteForm = new QFormLayout(siteBox);
@@ -308,6 +328,7 @@ void PlannerWindow::buildControls()
     m_lowestAlgol = lineEdit(AlgolPlanner::tr("Lowest altitude of Algol in degrees"), conditionsBox);
     m_highestSun = lineEdit(AlgolPlanner::tr("Highest altitude of the Sun in degrees"), conditionsBox);
     conditionsForm->addRow(AlgolPlanner::tr("&Algol at least (°):"), m_lowestAlgol);
+    m_lowestLabel = qobject_cast<QLabel *>(conditionsForm->labelForField(m_lowestAlgol));
     conditionsForm->addRow(AlgolPlanner::tr("Sun at &most (°):"), m_highestSun);
     m_conditionsNote = note(conditionsBox);
     conditionsForm->addRow(m_conditionsNote);
@@ -356,7 +377,7 @@ void PlannerWindow::buildControls()
     listForm->addRow(m_rounding);
     inputs->addWidget(listBox);
     inputs->addStretch(1);
-    for (QGroupBox *box : {siteBox, elementsBox, conditionsBox, listBox})
+    for (QGroupBox *box : {starBox, siteBox, elementsBox, conditionsBox, listBox})
         box->setMaximumWidth(360);
 
     auto *inputsScroll = new QScrollArea;
@@ -429,11 +450,14 @@ void PlannerWindow::buildControls()
     chartLayout->addWidget(m_readout);
     // The night chart, and the O−C diagram of the user's timings beside it.
     m_viewTabs = new QTabWidget(m_splitter);
-    m_viewTabs->setAccessibleName(AlgolPlanner::tr("Night chart and O−C diagram"));
+    m_viewTabs->setAccessibleName(AlgolPlanner::tr("Night chart, O−C diagram and every star tonight"));
     m_viewTabs->setDocumentMode(true);
     m_viewTabs->addTab(chartPane, AlgolPlanner::tr("Night chart"));
     m_viewTabs->addTab(buildOcPane(), AlgolPlanner::tr("O−C diagram"));
-    m_viewTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Night chart or O−C diagram"));
+    m_tonight = new TonightView(m_viewTabs);
+    m_viewTabs->addTab(m_tonight, AlgolPlanner::tr("Every star tonight"));
+    connect(m_tonight, &TonightView::minimumChosen, this, &PlannerWindow::tonightChosen);
+    m_viewTabs->tabBar()->setAccessibleName(AlgolPlanner::tr("Night chart, O−C diagram or every star tonight"));
     m_splitter->addWidget(m_list);
     m_splitter->addWidget(m_viewTabs);
     m_splitter->setStretchFactor(0, 2);
@@ -474,6 +498,7 @@ void PlannerWindow::connectCommits()
     connect(m_firstNight, &QDateEdit::dateChanged, this, typing);
     connect(m_firstNight, &QDateEdit::editingFinished, this, [this] { applyInputs(); });
     connect(m_elements, &QComboBox::currentIndexChanged, this, &PlannerWindow::elementsChosen);
+    connect(m_star, &QComboBox::currentIndexChanged, this, &PlannerWindow::starChosen);
     for (QComboBox *box : {m_reference, m_days})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { applyInputs(); });
     for (QCheckBox *box : {m_onlyWatchable, m_rounding})
@@ -538,6 +563,7 @@ void PlannerWindow::showSettings()
 {
     m_showing = true;
     const PlannerSettings &s = m_settings;
+    m_star->setCurrentIndex(m_star->findData(int(s.star - sky::starCatalogue().data())));
     m_place->setText(s.placeName);
     m_latitude->setText(numberText(s.site.latitudeDeg, 4));
     m_longitude->setText(numberText(s.site.longitudeDeg, 4));
@@ -560,7 +586,111 @@ void PlannerWindow::showSettings()
     m_observerCode->setText(s.observerCode);
     m_chartId->setText(s.chartId);
     m_instrument->setText(s.instrument);
+    showStarTexts(*s.star);
     m_showing = false;
+}
+
+void PlannerWindow::showStarTexts(const sky::Star &star)
+{
+    const bool algol = &star == &sky::algolStar();
+    setWindowTitle(algol ? AlgolPlanner::tr("Algol planner")
+                         : AlgolPlanner::tr("%1 — Algol planner").arg(listing::reportName(star)));
+    setAccessibleName(windowTitle());
+    m_elements->setItemText(0, algol ? AlgolPlanner::tr("Current (O-C gateway)") : AlgolPlanner::tr("Current (catalogue)"));
+    // The classic elements are Algol's own: another star has none.
+    if (auto *items = qobject_cast<QStandardItemModel *>(m_elements->model()))
+        items->item(int(ElementsSource::Classic))->setEnabled(algol);
+    m_elements->setItemData(int(ElementsSource::Classic),
+                            algol ? QVariant() : AlgolPlanner::tr("Algol's elements only"), Qt::ToolTipRole);
+    if (!algol && m_elements->currentIndex() == int(ElementsSource::Classic)) {
+        const QSignalBlocker blocker(m_elements);
+        m_elements->setCurrentIndex(int(ElementsSource::Current));
+        m_shownSource = ElementsSource::Current;
+    }
+    m_lowestLabel->setText(algol ? AlgolPlanner::tr("&Algol at least (°):")
+                                 : AlgolPlanner::tr("%1 at le&ast (°):").arg(listing::starLabel(star)));
+    m_now->setAccessibleName(algol ? AlgolPlanner::tr("Algol now") : AlgolPlanner::tr("%1 now").arg(listing::starLabel(star)));
+    m_lowestAlgol->setAccessibleName(algol ? AlgolPlanner::tr("Lowest altitude of Algol in degrees")
+                                           : AlgolPlanner::tr("Lowest altitude of %1 in degrees").arg(listing::starLabel(star)));
+}
+
+const sky::Star &PlannerWindow::chosenStar() const
+{
+    const int row = m_star->currentData().toInt();
+    const std::vector<sky::Star> &catalogue = sky::starCatalogue();
+    return row >= 0 && row < int(catalogue.size()) ? catalogue[std::size_t(row)] : sky::algolStar();
+}
+
+void PlannerWindow::starChosen()
+{
+    const sky::Star &star = chosenStar();
+    if (&star != m_settings.star && !m_showing) {
+        // The custom numbers start from the star's own elements: another star's would not fit it.
+        const sky::ElementSet own = sky::catalogueElements(star);
+        ElementsChoice &custom = m_settings.elements;
+        custom.customEpoch = own.elements.epoch;
+        custom.customPeriod = own.elements.period;
+        custom.customHeliocentric = own.reference == sky::TimeReference::Heliocentric;
+        m_customEpochText = numberText(custom.customEpoch, 6);
+        m_customPeriodText = numberText(custom.customPeriod, 7);
+        m_customReference = custom.customHeliocentric ? 0 : 1;
+        if (m_shownSource == ElementsSource::Custom) {
+            const QSignalBlocker blocker(m_reference);
+            m_epoch->setText(m_customEpochText);
+            m_period->setText(m_customPeriodText);
+            m_reference->setCurrentIndex(m_customReference);
+        }
+    }
+    applyInputs();
+}
+
+void PlannerWindow::chooseStar(const sky::Star &star)
+{
+    m_star->setCurrentIndex(m_star->findData(int(&star - sky::starCatalogue().data())));
+}
+
+void PlannerWindow::tonightChosen(const sky::Star *star, double jdUtc)
+{
+    if (!star)
+        return;
+    m_selectedJd = jdUtc; // kept by the list made for the star, or its nearest minimum
+    chooseStar(*star);
+    const int row = m_model->rowNearest(jdUtc);
+    if (row >= 0)
+        m_list->setCurrentIndex(m_model->index(row, 0));
+    m_viewTabs->setCurrentIndex(0);
+    const listing::ReportRow *shown = selectedRow();
+    if (!shown || shown->minimum.star != star || std::fabs(shown->minimum.jdUtc - jdUtc) > 0.01)
+        statusBar()->showMessage(AlgolPlanner::tr("That minimum of %1 is not in the list: only the watchable "
+                                                  "minima are shown.").arg(listing::starLabel(*star)));
+}
+
+void PlannerWindow::showTonight(QDate evening)
+{
+    if (!m_request.site || !evening.isValid())
+        return;
+    const sky::Site &site = *m_request.site;
+    const QByteArray key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                               .arg(evening.toString(Qt::ISODate))
+                               .arg(site.latitudeDeg, 0, 'g', 17).arg(site.longitudeDeg, 0, 'g', 17)
+                               .arg(site.heightM, 0, 'g', 17)
+                               .arg(QString::fromUtf8(m_request.zone.id()))
+                               .arg(m_request.conditions.minAlgolAltitudeDeg, 0, 'g', 17)
+                               .arg(m_request.conditions.maxSunAltitudeDeg, 0, 'g', 17)
+                               .arg(m_settings.halfHourRounding)
+                               .toUtf8();
+    if (key == m_tonightKey)
+        return;
+    m_tonightKey = key;
+    m_tonight->setNight(m_request, evening, m_settings.halfHourRounding, QLocale());
+}
+
+QString PlannerWindow::fileStem() const
+{
+    const sky::Star &star = *m_settings.star;
+    if (&star == &sky::algolStar())
+        return QStringLiteral("algol");
+    return QString::fromStdString(star.aavsoName).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
 }
 
 void PlannerWindow::setFieldError(QWidget *field, const QString &message)
@@ -658,6 +788,8 @@ void PlannerWindow::applyInputs(bool force)
     }
     s.placeName = m_place->text().trimmed();
 
+    s.star = &chosenStar();
+    showStarTexts(*s.star);
     s.elements.source = ElementsSource(std::max(0, m_elements->currentIndex()));
     const bool custom = s.elements.source == ElementsSource::Custom;
     for (QWidget *field : {static_cast<QWidget *>(m_epoch), static_cast<QWidget *>(m_period),
@@ -666,7 +798,7 @@ void PlannerWindow::applyInputs(bool force)
     if (custom) {
         check(m_epoch, 2000000, 2600000, 6, AlgolPlanner::tr("The epoch is a Julian Day from %1 to %2, not “%3”."),
               elementsErrors, s.elements.customEpoch, {});
-        check(m_period, 0.5, 10, 7, AlgolPlanner::tr("The period is a number of days from %1 to %2, not “%3”."),
+        check(m_period, 0.5, kLongestCustomPeriod, 7, AlgolPlanner::tr("The period is a number of days from %1 to %2, not “%3”."),
               elementsErrors, s.elements.customPeriod, {});
         s.elements.customHeliocentric = m_reference->currentIndex() != 1;
     } else {
@@ -677,18 +809,29 @@ void PlannerWindow::applyInputs(bool force)
     m_elementsFileRow->setEnabled(fromFile);
     s.elements.file = m_elementsFile->text().trimmed();
     QString fileError;
-    const std::optional<sky::ElementSet> set =
+    std::optional<sky::ElementSet> set =
         elementsErrors.isEmpty() ? elementSetOf(s.elements, &fileError) : std::nullopt;
     setFieldError(m_elementsFile, fileError);
     if (!fileError.isEmpty())
         elementsErrors.append(fileError);
-    if (!elementsErrors.isEmpty() && inUse)
+    // Wrong elements keep the last right ones of the same star; a star newly chosen has none of its
+    // own yet: its catalogue's are used meanwhile, never another star's.
+    std::optional<sky::ElementSet> used = set;
+    if (!elementsErrors.isEmpty() && s.star != m_request.elements.star) {
+        used = sky::catalogueElements(*s.star);
+        m_inUseNotes.append(AlgolPlanner::tr("Elements in use: the catalogue's, %1, until those chosen are right.")
+                                .arg(formulaText(*used)));
+    } else if (!elementsErrors.isEmpty() && inUse) {
         m_inUseNotes.append(AlgolPlanner::tr("Elements in use: %1, the last ones that were right.")
                                 .arg(formulaText(m_request.elements)));
+    }
     showElementsInUse(set);
 
     check(m_lowestAlgol, -90, 90, 1, AlgolPlanner::tr("The altitude is a number of degrees from %1 to %2, not “%3”."),
-          conditionsErrors, s.conditions.minAlgolAltitudeDeg, [](double value) {
+          conditionsErrors, s.conditions.minAlgolAltitudeDeg, [star = s.star](double value) {
+              if (star != &sky::algolStar())
+                  return AlgolPlanner::tr("Lowest altitude of %1 in use: %2°, the last one that was right.")
+                      .arg(listing::starLabel(*star), numberText(value, 1));
               return AlgolPlanner::tr("Lowest altitude of Algol in use: %1°, the last one that was right.")
                   .arg(numberText(value, 1));
           });
@@ -705,7 +848,7 @@ void PlannerWindow::applyInputs(bool force)
     // A wrong field keeps its last good value in use (s holds it); the others are used.
     if (!set)
         s.elements = m_settings.elements;
-    const bool wrong = !siteErrors.isEmpty() || !elementsErrors.isEmpty() || !conditionsErrors.isEmpty() || !set;
+    const bool wrong = !siteErrors.isEmpty() || !conditionsErrors.isEmpty() || !used; // !used: wrong elements
     const bool changed = force || !inUse || night != m_listedNight || settingsText(s) != settingsText(m_settings);
     if (changed && inUse)
         m_startNote.clear(); // said until the first change
@@ -723,8 +866,15 @@ void PlannerWindow::applyInputs(bool force)
     m_request.site = s.site;
     if (zone.isValid())
         m_request.zone = zone;
-    if (set)
-        m_request.elements = *set;
+    if (used) {
+        const bool newStar = used->star != m_request.elements.star;
+        m_request.elements = *used;
+        if (newStar) {
+            m_stars = comparisonStars(*used->star);
+            m_log->setComparisonStars(m_stars);
+            m_log->setStar(*used->star);
+        }
+    }
     m_request.conditions = s.conditions;
     m_listedNight = night;
     m_request.from = nightStart(night, m_request.zone);
@@ -735,18 +885,27 @@ void PlannerWindow::applyInputs(bool force)
 
 std::optional<sky::ElementSet> PlannerWindow::elementSetOf(const ElementsChoice &choice, QString *error)
 {
+    const sky::Star &star = chosenStar();
     if (choice.source != ElementsSource::File)
-        return planner::elementSetOf(choice);
+        return planner::elementSetOf(choice, star);
     if (!m_elementsFileRead || m_elementsFileRead->path != choice.file) {
         ElementsFileRead read{choice.file, std::nullopt, {}};
         if (choice.file.isEmpty())
             read.error = AlgolPlanner::tr("Choose the elements file that algol-minima fit wrote.");
         else
-            read.set = planner::elementSetOf(choice, &read.error);
+            read.set = planner::elementSetOf(choice, star, &read.error);
         m_elementsFileRead = read;
     }
     *error = m_elementsFileRead->error;
-    return m_elementsFileRead->set;
+    // The file's elements are of one star: not to be used for another.
+    const std::optional<sky::ElementSet> &set = m_elementsFileRead->set;
+    if (set && set->star != &star) {
+        *error = AlgolPlanner::tr("%1 holds elements of %2, not of %3: refit the elements to your timings of %3 "
+                                  "(Observing menu), or choose other elements.")
+                     .arg(listing::visible(choice.file), listing::starLabel(*set->star), listing::starLabel(star));
+        return std::nullopt;
+    }
+    return set;
 }
 
 void PlannerWindow::chooseElementsFile()
@@ -825,6 +984,7 @@ void PlannerWindow::showSelectedNight()
                                           m_settings.halfHourRounding, QLocale())
                          : ChartData{});
     showLogNight();
+    showTonight(m_chart->data().isValid() ? m_chart->data().evening : m_listedNight);
 }
 
 const listing::ReportRow *PlannerWindow::selectedRow() const
@@ -907,7 +1067,11 @@ bool PlannerWindow::saveChart(ChartFormat format, const QString &path)
         // The generator writes the title and the description as they are: a place named
         // "Fish & Chips" would make the file unreadable XML.
         svg.setTitle(m_chart->data().title.toHtmlEscaped());
-        svg.setDescription(AlgolPlanner::tr("Algol planner: the night of a minimum of Algol").toHtmlEscaped());
+        const sky::Star &star = *m_settings.star;
+        svg.setDescription((&star == &sky::algolStar()
+                                ? AlgolPlanner::tr("Algol planner: the night of a minimum of Algol")
+                                : AlgolPlanner::tr("Algol planner: the night of a minimum of %1").arg(listing::starLabel(star)))
+                               .toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
@@ -969,14 +1133,14 @@ void PlannerWindow::askExportList(listing::OutputFormat format)
     }
     const QString suffix = format == listing::OutputFormat::Csv ? QStringLiteral("csv")
         : format == listing::OutputFormat::Json ? QStringLiteral("json") : QStringLiteral("ics");
-    const QString path = askSavePath(AlgolPlanner::tr("Export the list"), QStringLiteral("algol-minima"), suffix);
+    const QString path = askSavePath(AlgolPlanner::tr("Export the list"), fileStem() + QStringLiteral("-minima"), suffix);
     if (!path.isEmpty())
         exportList(format, path, minima);
 }
 
 void PlannerWindow::askSaveChart(ChartFormat format)
 {
-    const QString path = askSavePath(AlgolPlanner::tr("Save the chart"), QStringLiteral("algol-night"),
+    const QString path = askSavePath(AlgolPlanner::tr("Save the chart"), fileStem() + QStringLiteral("-night"),
                                      format == ChartFormat::Png ? QStringLiteral("png") : QStringLiteral("svg"));
     if (!path.isEmpty())
         saveChart(format, path);

@@ -12,6 +12,10 @@
 // (nighttiming.h), adds the timing to the user's timings file and refits the elements
 // (TimingsBook), whose O−C diagram is a tab beside the night chart. The loop's part of the window
 // is in plannerloop.cpp.
+//
+// The star planned for is chosen at the top of the settings: the list, the chart, the log, the
+// timings fitted and the files written are that star's. A third tab beside the chart lists every
+// catalogue star's minima of the selected night (TonightView); choosing one of them chooses its star.
 
 #include "comparisonstars.h"
 #include "lightcurvesheet.h"
@@ -36,6 +40,10 @@ class QSplitter;
 class QTabWidget;
 class QTableView;
 
+namespace sky {
+struct Star;
+}
+
 namespace toolkit {
 class Clock;
 class Timer;
@@ -48,6 +56,7 @@ class NightChart;
 class ObservingLogPanel;
 class OcDiagram;
 class TimingsBook;
+class TonightView;
 
 // What the window reads from the world.
 struct PlannerWorld
@@ -133,6 +142,16 @@ private:
     // stay in use.
     void applyInputs(bool force = false);
     void elementsChosen();
+    // A star chosen in the chooser: its own custom numbers, the texts that name it, the list.
+    void starChosen();
+    void showStarTexts(const sky::Star &star);
+    const sky::Star &chosenStar() const;
+    // The tonight tab of that evening, computed again only when it or the site, zone, conditions
+    // or rounding changed.
+    void showTonight(QDate evening);
+    void tonightChosen(const sky::Star *star, double jdUtc);
+    // "algol", "lam-tau": the start of the names the file dialogs propose.
+    QString fileStem() const;
     void showElementsInUse(const std::optional<sky::ElementSet> &set);
     void recompute(Selection selection);
     void showSummary();
@@ -173,6 +192,7 @@ private:
     std::optional<LightCurveSheet> nightLightCurveSheet() const;
     void setFieldError(QWidget *field, const QString &message);
     void chooseElementsFile();
+    void chooseStar(const sky::Star &star);
     QString startFolder() const;
     const listing::ReportRow *selectedRow() const;
     QDate currentNight() const;
@@ -213,6 +233,10 @@ private:
     bool m_showing = false; // while the fields are being filled from the settings
     bool m_recomputing = false; // while recompute() sets the current row and draws its night
 
+    QComboBox *m_star = nullptr;
+    QLabel *m_lowestLabel = nullptr;
+    TonightView *m_tonight = nullptr;
+    QByteArray m_tonightKey; // what the tonight tab was computed from
     QLineEdit *m_place = nullptr;
     QLineEdit *m_latitude = nullptr;
     QLineEdit *m_longitude = nullptr;

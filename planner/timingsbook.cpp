@@ -1,11 +1,15 @@
 #include "timingsbook.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "datafolder.h"
 #include "inputfiles.h"
 #include "observinglogstore.h"
 #include "savefile.h"
 
 #include "elementsfile.h"
+#include "starcatalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -74,20 +78,38 @@ listing::StoredTimings TimingsBook::add(const std::vector<timing::TimingRecord> 
     return stored;
 }
 
+std::vector<timing::TimingRecord> TimingsBook::recordsOf(const sky::Star &star) const
+{
+    std::vector<timing::TimingRecord> records;
+    std::copy_if(m_records.begin(), m_records.end(), std::back_inserter(records),
+                 [&](const timing::TimingRecord &record) { return record.star == &star; });
+    return records;
+}
+
 timing::ElementsFit TimingsBook::fit(const sky::ElementSet &start) const
 {
     const std::vector<timing::TimingPoint> points =
-        timing::timingPointsOf(m_records, sky::dateScaleOf(start.reference));
+        timing::timingPointsOf(recordsOf(*start.star), sky::dateScaleOf(start.reference));
     return timing::fitElements(points, start, true);
+}
+
+QString TimingsBook::elementsPath(const sky::Star &star) const
+{
+    if (&star == &sky::algolStar())
+        return m_elementsPath;
+    const QFileInfo algol(m_elementsPath);
+    const QString name = QString::fromStdString(star.aavsoName).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    return algol.dir().filePath(QStringLiteral("%1-%2.%3").arg(algol.completeBaseName(), name, algol.suffix()));
 }
 
 bool TimingsBook::writeElements(const sky::ElementSet &fitted, QString *reason) const
 {
-    if (!listing::makeFolderOf(m_elementsPath, reason))
+    const QString path = elementsPath(*fitted.star);
+    if (!listing::makeFolderOf(path, reason))
         return false;
     const QByteArray bytes = QByteArray::fromStdString(timing::elementsFileText(fitted));
     return listing::saveWhole(
-        m_elementsPath, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
+        path, [&](QIODevice &device) { return device.write(bytes) == bytes.size(); }, reason);
 }
 
 } // namespace planner

@@ -28,6 +28,10 @@ public:
 
     const QString &timingsPath() const { return m_timingsPath; }
     const QString &elementsPath() const { return m_elementsPath; }
+    // Where a star's fitted elements are written: the elements file for Algol, and beside it one
+    // per other star, by its AAVSO name (elements-lam-tau.txt), so that no star's refit replaces
+    // another's.
+    QString elementsPath(const sky::Star &star) const;
 
     // The file's timings as last read (none when it is missing or cannot be read), the lines that
     // could not be read ("FILE:LINE: reason"), and why the file could not be read at all.
@@ -35,17 +39,20 @@ public:
     const QStringList &problems() const { return m_problems; }
     const QString &readError() const { return m_readError; }
 
+    // The timings of one star, in the file's order.
+    std::vector<timing::TimingRecord> recordsOf(const sky::Star &star) const;
+
     // Reads the file again; changed() when its bytes differ from the last reading.
     void reload();
 
     // Adds the records to the timings file (listing::storeTimings), then reads it again.
     listing::StoredTimings add(const std::vector<timing::TimingRecord> &records, double periodDays);
 
-    // The timings fitted from the start, leaving out those beyond 3 sigma while enough are left
-    // (algol-minima fit --reject); a fit with a refusal when none can be made.
+    // The timings of the start's star fitted from the start, leaving out those beyond 3 sigma while
+    // enough are left (algol-minima fit --reject --star); a fit with a refusal when none can be made.
     timing::ElementsFit fit(const sky::ElementSet &start) const;
-    // The fitted elements written as the elements file: false, with the reason, when they cannot
-    // be (the old file then stays as it was).
+    // The fitted elements written as their star's elements file: false, with the reason, when they
+    // cannot be (the old file then stays as it was).
     bool writeElements(const sky::ElementSet &fitted, QString *reason) const;
 
 signals:

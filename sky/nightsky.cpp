@@ -1,6 +1,6 @@
 #include "nightsky.h"
 
-#include "eclipsemodel.h"
+#include "lightcurve.h"
 #include "positions.h"
 #include "starcatalogue.h"
 
@@ -147,47 +147,49 @@ std::optional<WindowTests> windowTests(const Site &site, const SkyAtInstant &atM
         int(std::lround(windowHours * 60))};
 }
 
-double magnitudeAt(double jdUtc, double minimumJdUtc, double periodDays)
+double magnitudeAt(const LightCurve &curve, double jdUtc, double primaryJdUtc, double periodDays)
 {
-    const double cycles = (jdUtc - minimumJdUtc) / periodDays;
-    return eclipses::algolMagnitudeFast(cycles - std::floor(cycles));
+    const double cycles = (jdUtc - primaryJdUtc) / periodDays;
+    return curve.magnitude(cycles - std::floor(cycles));
 }
 
 // The brightest and faintest magnitudes of the whole light curve, from a thousand phases (the
 // primary minimum among them).
-std::pair<double, double> wholeCurveRange()
+std::pair<double, double> wholeCurveRange(const LightCurve &curve)
 {
-    static const std::pair<double, double> range = [] {
-        constexpr int kPhases = 1000;
-        double brightest = eclipses::algolMagnitudeFast(0);
-        double faintest = brightest;
-        for (int i = 1; i < kPhases; ++i) {
-            const double magnitude = eclipses::algolMagnitudeFast(double(i) / kPhases);
-            brightest = std::min(brightest, magnitude);
-            faintest = std::max(faintest, magnitude);
-        }
-        return std::pair(brightest, faintest);
-    }();
-    return range;
+    constexpr int kPhases = 1000;
+    double brightest = curve.magnitude(0);
+    double faintest = brightest;
+    for (int i = 1; i < kPhases; ++i) {
+        const double magnitude = curve.magnitude(double(i) / kPhases);
+        brightest = std::min(brightest, magnitude);
+        faintest = std::max(faintest, magnitude);
+    }
+    return {brightest, faintest};
 }
 
-// The brightest and faintest magnitudes at jdUtc when the minimum may lie anywhere within
-// +-spreadDays of minimumJdUtc: at the two ends of that range, or at a minimum of the curve
-// (primary or secondary) that falls inside it, of which there are at most two. A spread of half a
-// period or more (or not a number) may put any phase there: the whole curve's range.
-std::pair<double, double> magnitudeRange(double jdUtc, double minimumJdUtc, double periodDays,
-                                         double spreadDays)
+// The brightest and faintest magnitudes at jdUtc when the primary minimum may lie anywhere within
+// +-spreadDays of primaryJdUtc: at the two ends of that range, or at a minimum of the curve
+// (primary or secondary, at the half periods) that falls inside it, of which there are at most
+// two. A spread of half a period or more (or not a number) may put any phase there: the whole
+// curve's range, worked out once a night.
+std::pair<double, double> magnitudeRange(const LightCurve &curve, double jdUtc, double primaryJdUtc,
+                                         double periodDays, double spreadDays,
+                                         std::optional<std::pair<double, double>> &wholeRange)
 {
-    if (!(spreadDays < periodDays / 2))
-        return wholeCurveRange();
-    const double early = magnitudeAt(jdUtc, minimumJdUtc - spreadDays, periodDays);
-    const double late = magnitudeAt(jdUtc, minimumJdUtc + spreadDays, periodDays);
+    if (!(spreadDays < periodDays / 2)) {
+        if (!wholeRange)
+            wholeRange = wholeCurveRange(curve);
+        return *wholeRange;
+    }
+    const double early = magnitudeAt(curve, jdUtc, primaryJdUtc - spreadDays, periodDays);
+    const double late = magnitudeAt(curve, jdUtc, primaryJdUtc + spreadDays, periodDays);
     double brightest = std::min(early, late);
     double faintest = std::max(early, late);
-    const double fromCycles = (jdUtc - minimumJdUtc - spreadDays) / periodDays;
-    const double toCycles = (jdUtc - minimumJdUtc + spreadDays) / periodDays;
+    const double fromCycles = (jdUtc - primaryJdUtc - spreadDays) / periodDays;
+    const double toCycles = (jdUtc - primaryJdUtc + spreadDays) / periodDays;
     for (double half = std::ceil(2 * fromCycles); half <= 2 * toCycles; ++half)
-        faintest = std::max(faintest, eclipses::algolMagnitudeFast(half / 2 - std::floor(half / 2)));
+        faintest = std::max(faintest, curve.magnitude(half / 2 - std::floor(half / 2)));
     return {brightest, faintest};
 }
 
@@ -245,26 +247,31 @@ SkyState skyStateOf(double sunAltitudeDeg)
 }
 
 Night sampleNight(const Site &site, double fromJdUtc, double toJdUtc, double minimumJdUtc,
-                  double periodDays, std::optional<double> uncertaintyMinutes)
+                  double periodDays, std::optional<double> uncertaintyMinutes, const Star &star,
+                  double minimumPhase)
 {
     Night night{fromJdUtc, toJdUtc, minimumJdUtc, uncertaintyMinutes, {}, {}};
     if (!isValidSite(site) || !std::isfinite(fromJdUtc) || !std::isfinite(toJdUtc)
         || !(fromJdUtc < toJdUtc) || toJdUtc - fromJdUtc > kLongestNightDays
-        || !std::isfinite(minimumJdUtc) || !(periodDays > 0))
+        || !std::isfinite(minimumJdUtc) || !(periodDays > 0) || !std::isfinite(minimumPhase))
         return night;
+    const LightCurve curve = LightCurve::ofStar(star);
+    const double primary = minimumJdUtc - minimumPhase * periodDays;
+    std::optional<std::pair<double, double>> wholeRange;
     const double step = kNightStepMinutes / kMinutesPerDay;
     const int steps = int(std::ceil((toJdUtc - fromJdUtc) / step));
     const double spread = uncertaintyMinutes.value_or(0) / kMinutesPerDay;
     night.samples.reserve(steps + 1);
     for (int i = 0; i <= steps; ++i) {
         const double jd = i == steps ? toJdUtc : fromJdUtc + i * step;
-        const SkyAtInstant sky = skyAt(site, jd);
+        const SkyAtInstant sky = skyAt(site, jd, star);
         if (std::isnan(sky.sun.altitudeDeg))
             return {fromJdUtc, toJdUtc, minimumJdUtc, uncertaintyMinutes, {}, {}};
-        const auto [brightest, faintest] = magnitudeRange(jd, minimumJdUtc, periodDays, spread);
+        const auto [brightest, faintest] =
+            magnitudeRange(curve, jd, primary, periodDays, spread, wholeRange);
         night.samples.push_back({jd, sky.algol.altitudeDeg, sky.sun.altitudeDeg,
                                  sky.moon.altitudeDeg, sky.moonIlluminatedFraction,
-                                 magnitudeAt(jd, minimumJdUtc, periodDays), brightest, faintest});
+                                 magnitudeAt(curve, jd, primary, periodDays), brightest, faintest});
     }
 
     // The bands: a new one wherever the Sun's altitude crosses a boundary between two samples.

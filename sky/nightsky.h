@@ -1,7 +1,7 @@
 #pragma once
 
 // One night at a site for a chart, and how much of the hours around a minimum can be watched:
-// Algol high enough and the sky dark.
+// the star high enough and the sky dark.
 
 #include "observability.h"
 #include "site.h"
@@ -14,7 +14,7 @@ namespace sky {
 // A timing needs the light curve on both sides of the minimum, where it changes fastest: the
 // central five eighths of the eclipse, from 5/16 D before the minimum to 5/16 D after it, where
 // the star is fainter than a fifth of the eclipse's depth below its maximum (0.21 in the shape of
-// timing/eclipseprofile.h). For Algol's 9.6-hour eclipse, 6 hours.
+// eclipseprofile.h). For Algol's 9.6-hour eclipse, 6 hours.
 inline constexpr double kWatchWindowHours = 6;
 // A star without D (beta Lyr, whose light never stops changing) has no eclipse to centre on: its
 // minimum is so broad that a night around it is what counts.
@@ -45,11 +45,11 @@ SkyState skyStateOf(double sunAltitudeDeg);
 struct NightSample
 {
     double jdUtc = 0;
-    double algolAltitudeDeg = 0;
+    double algolAltitudeDeg = 0; // the star's
     double sunAltitudeDeg = 0;
     double moonAltitudeDeg = 0;
     double moonIlluminatedFraction = 0;
-    // Algol's predicted visual magnitude (the eclipse model), and the brightest and faintest it
+    // The star's predicted visual magnitude (its LightCurve), and the brightest and faintest it
     // may be when the minimum falls anywhere within its uncertainty (the whole curve's range when
     // that reaches half a period).
     double magnitude = 0;
@@ -79,8 +79,12 @@ struct Night
 inline constexpr double kNightStepMinutes = 4;
 
 // The sky from fromJdUtc to toJdUtc (at most two days) around the minimum at minimumJdUtc of
-// elements of the given period. Empty samples and bands when the site or the span is not usable.
+// elements of the given period, for the star (its altitudes and its LightCurve); minimumPhase is
+// where that minimum lies in the star's curve: 0 for a primary, the secondary's phase
+// (listedSecondaryPhase) for a secondary. Empty samples and bands when the site or the span is
+// not usable.
 Night sampleNight(const Site &site, double fromJdUtc, double toJdUtc, double minimumJdUtc,
-                  double periodDays, std::optional<double> uncertaintyMinutes);
+                  double periodDays, std::optional<double> uncertaintyMinutes,
+                  const Star &star = algolStar(), double minimumPhase = 0);
 
 } // namespace sky

@@ -3,7 +3,8 @@
 // The two ways of timing one eclipse from its points (times in days, in increasing order, and
 // their values): Kwee and van Woerden's folding, and a fit of the star's eclipse template.
 
-#include "eclipseprofile.h"
+#include "elementsets.h"
+#include "lightcurve.h"
 
 #include <optional>
 #include <span>
@@ -15,30 +16,30 @@ namespace timing {
 // eclipses have no shape to fit (beta Lyr).
 enum class Untimed { OneSideMissing, TooFewPoints, GapAcrossMinimum, NoDip, NoTemplate };
 
-// The light curve that a star's eclipses are timed with: Algol's own model
-// (ephemeris/eclipsemodel.h), or another star's EclipseProfile.
+// The light curve that a star's eclipses are timed with: the star's sky::LightCurve, when it has
+// eclipses to fit (Algol's model, another star's profile).
 class EclipseCurve
 {
 public:
     // Algol's model.
-    EclipseCurve() = default;
-    explicit EclipseCurve(const EclipseProfile &profile) : m_profile(profile) {}
-    // The star's: Algol's model for Algol, its profile for another; none for a star without one
-    // (beta Lyr, without D).
+    EclipseCurve() : m_curve(sky::LightCurve::ofStar(sky::algolStar())) {}
+    // The star's; none for a star whose light changes all the time (beta Lyr, without D).
     static std::optional<EclipseCurve> ofStar(const sky::Star &star);
 
     // The magnitude at the given phase (fraction of the period since a primary minimum).
-    double magnitude(double phase) const;
+    double magnitude(double phase) const { return m_curve.magnitude(phase); }
     // How far from the primary minimum the primary eclipse reaches, as a fraction of the period.
-    double primaryEclipseHalfWidth() const;
+    double primaryEclipseHalfWidth() const { return m_curve.primaryEclipseHalfWidth(); }
 
 private:
-    std::optional<EclipseProfile> m_profile; // none: Algol's model
+    explicit EclipseCurve(const sky::LightCurve &curve) : m_curve(curve) {}
+
+    sky::LightCurve m_curve;
 };
 
 // The half-width of the eclipses of a star without a curve, as a fraction of the period: its light
 // changes all the time, from the minimum to the maximum a quarter period later (beta Lyr).
-inline constexpr double kHalfWidthWithoutCurve = 0.25;
+inline constexpr double kHalfWidthWithoutCurve = sky::kContinuousHalfWidth;
 
 struct KweeVanWoerdenSettings
 {

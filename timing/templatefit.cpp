@@ -1,6 +1,5 @@
 #include "methods.h"
 
-#include "eclipsemodel.h"
 #include "starcatalogue.h"
 
 #include <algorithm>
@@ -95,21 +94,8 @@ std::optional<std::array<double, 2>> inverseDiagonal(const double m[3][3])
 
 std::optional<EclipseCurve> EclipseCurve::ofStar(const sky::Star &star)
 {
-    if (&star == &sky::algolStar())
-        return EclipseCurve();
-    const std::optional<EclipseProfile> profile = EclipseProfile::ofStar(star);
-    return profile ? std::optional(EclipseCurve(*profile)) : std::nullopt;
-}
-
-double EclipseCurve::magnitude(double phase) const
-{
-    return m_profile ? m_profile->magnitude(phase) : eclipses::algolMagnitudeFast(phase);
-}
-
-double EclipseCurve::primaryEclipseHalfWidth() const
-{
-    static const double algol = eclipses::primaryEclipseHalfWidth();
-    return m_profile ? m_profile->primaryEclipseHalfWidth() : algol;
+    const sky::LightCurve curve = sky::LightCurve::ofStar(star);
+    return curve.hasEclipses() ? std::optional(EclipseCurve(curve)) : std::nullopt;
 }
 
 std::variant<TemplateTiming, Untimed> fitTemplate(std::span<const double> times,

@@ -148,9 +148,9 @@ EstimateReading refused(EstimateError error, std::string_view name = {})
     return {std::nullopt, error, std::string(name)};
 }
 
-EstimateReading magnitudeReading(EstimateKind kind, double magnitude, Estimate estimate = {})
+EstimateReading magnitudeReading(EstimateKind kind, double magnitude, double faintest, Estimate estimate = {})
 {
-    if (!(magnitude >= kBrightestEstimate && magnitude <= kFaintestEstimate))
+    if (!(magnitude >= kBrightestEstimate && magnitude <= faintest))
         return refused(EstimateError::MagnitudeOutOfRange);
     estimate.kind = kind;
     estimate.magnitude = magnitude;
@@ -168,7 +168,8 @@ const ChartStar *starNamed(std::string_view name, const std::vector<ChartStar> &
     return nullptr;
 }
 
-EstimateReading stepReading(std::string_view text, std::size_t separator, const std::vector<ChartStar> &stars)
+EstimateReading stepReading(std::string_view text, std::size_t separator, const std::vector<ChartStar> &stars,
+                            double faintest)
 {
     const Side first = leftSide(text.substr(0, separator));
     const Side second = rightSide(text.substr(separator + 1));
@@ -196,7 +197,7 @@ EstimateReading stepReading(std::string_view text, std::size_t separator, const 
     estimate.steps1 = *steps1;
     estimate.steps2 = *steps2;
     const double magnitude = a->magnitude + *steps1 / (*steps1 + *steps2) * (b->magnitude - a->magnitude);
-    return magnitudeReading(EstimateKind::Step, magnitude, estimate);
+    return magnitudeReading(EstimateKind::Step, magnitude, faintest, estimate);
 }
 
 } // namespace
@@ -216,19 +217,19 @@ std::string latinStarName(std::string_view name)
     return text;
 }
 
-EstimateReading readEstimate(std::string_view text, const std::vector<ChartStar> &stars)
+EstimateReading readEstimate(std::string_view text, const std::vector<ChartStar> &stars, double faintest)
 {
     text = trimmed(text);
     if (text.empty())
         return refused(EstimateError::Empty);
     if (text.front() == '<') {
         const std::optional<double> limit = decimalNumber(text.substr(1));
-        return limit ? magnitudeReading(EstimateKind::FainterThan, *limit) : refused(EstimateError::Unreadable);
+        return limit ? magnitudeReading(EstimateKind::FainterThan, *limit, faintest) : refused(EstimateError::Unreadable);
     }
     if (const std::optional<double> magnitude = decimalNumber(text))
-        return magnitudeReading(EstimateKind::Magnitude, *magnitude);
+        return magnitudeReading(EstimateKind::Magnitude, *magnitude, faintest);
     if (const std::optional<std::size_t> separator = separatorOf(text))
-        return stepReading(text, *separator, stars);
+        return stepReading(text, *separator, stars, faintest);
     return refused(EstimateError::Unreadable);
 }
 

@@ -64,7 +64,9 @@ struct EstimateReading
     std::string name;                           // the unknown star's name as written
 };
 
-// The estimate of a text, "," read as a decimal point too.
-EstimateReading readEstimate(std::string_view text, const std::vector<ChartStar> &stars);
+// The estimate of a text, "," read as a decimal point too; a magnitude fainter than faintest is
+// refused (a fainter star than Algol is given a limit of its own).
+EstimateReading readEstimate(std::string_view text, const std::vector<ChartStar> &stars,
+                             double faintest = kFaintestEstimate);
 
 } // namespace timing

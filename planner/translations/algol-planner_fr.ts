@@ -584,16 +584,16 @@
         <translation>« %1 » n&apos;est pas une étoile de comparaison de la carte : nommez l&apos;une de celles ci-dessous, ou son étiquette.</translation>
     </message>
     <message>
-        <source>Both sides name the same star: compare Algol with two different stars.</source>
-        <translation>Les deux côtés nomment la même étoile : comparez Algol à deux étoiles différentes.</translation>
+        <source>Both sides name the same star: compare %1 with two different stars.</source>
+        <translation>Les deux côtés nomment la même étoile : comparez %1 à deux étoiles différentes.</translation>
     </message>
     <message>
         <source>Steps are counted from 0 up; none can be negative.</source>
         <translation>Les degrés se comptent à partir de 0 ; aucun ne peut être négatif.</translation>
     </message>
     <message>
-        <source>More than %1 steps: compare Algol with nearer stars.</source>
-        <translation>Plus de %1 degrés : comparez Algol à des étoiles plus proches en éclat.</translation>
+        <source>More than %1 steps: compare %2 with nearer stars.</source>
+        <translation>Plus de %1 degrés : comparez %2 à des étoiles plus proches en éclat.</translation>
     </message>
     <message>
         <source>0 V 0 says nothing: at least one of the steps is above 0.</source>
@@ -1491,16 +1491,16 @@
         <translation>Réglages ou journal d&apos;observation</translation>
     </message>
     <message>
-        <source>Night chart and O−C diagram</source>
-        <translation>Graphique de la nuit et diagramme O−C</translation>
+        <source>Night chart, O−C diagram and every star tonight</source>
+        <translation>Graphique de la nuit, diagramme O−C et toutes les étoiles cette nuit</translation>
     </message>
     <message>
         <source>O−C diagram</source>
         <translation>Diagramme O−C</translation>
     </message>
     <message>
-        <source>Night chart or O−C diagram</source>
-        <translation>Graphique de la nuit ou diagramme O−C</translation>
+        <source>Night chart, O−C diagram or every star tonight</source>
+        <translation>Graphique de la nuit, diagramme O−C ou toutes les étoiles cette nuit</translation>
     </message>
     <message>
         <source>Obser&amp;ving</source>
@@ -1557,6 +1557,202 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;Step estimate.&lt;/b&gt; “a 2 V 3 b”: Algol (V) two steps fainter than the comparison star a and three steps brighter than b, which puts its magnitude two fifths of the way from a&apos;s to b&apos;s. The stars are named as the log lists them, or by their AAVSO label, the magnitude times ten (δ Per, 3.01, is 30). “&amp;lt;3.5”: Algol fainter than 3.5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Time of minimum.&lt;/b&gt; The night&apos;s points timed as &lt;tt&gt;algol-minima time&lt;/tt&gt; times a file: by Kwee and van Woerden&apos;s method (the light curve folded onto itself) when the points are many and even, otherwise by fitting Algol&apos;s eclipse (the template, drawn on the chart); the error is one standard deviation. &lt;b&gt;O−C&lt;/b&gt;: the observed minimum less the one the elements in use predict, E the number of that minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My timings, the O−C diagram and Refit.&lt;/b&gt; Add to my timings keeps the night&apos;s timing in your timings file, %1, where &lt;tt&gt;algol-minima time --append&lt;/tt&gt; keeps its own, never twice. The O−C diagram shows them against the elements in use, with the line that a fit of them gives: a flat offset means a wrong epoch, a slope a wrong period. Refit fits them (leaving out those beyond 3 sigma, as &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt; does), writes the elements file %2 and predicts with it.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Estimation par degrés.&lt;/b&gt; « a 2 V 3 b » : Algol (V) plus faible de deux degrés que l&apos;étoile de comparaison a et plus brillante de trois degrés que b, ce qui place sa magnitude aux deux cinquièmes du chemin de celle de a à celle de b. Les étoiles se nomment comme le journal les donne, ou par leur étiquette AAVSO, la magnitude multipliée par dix (δ Per, 3,01, est 30). « &amp;lt;3.5 » : Algol plus faible que 3,5.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instant du minimum.&lt;/b&gt; Les points de la nuit datés comme &lt;tt&gt;algol-minima time&lt;/tt&gt; date un fichier : par la méthode de Kwee et van Woerden (la courbe de lumière repliée sur elle-même) quand les points sont nombreux et réguliers, sinon par l&apos;ajustement de l&apos;éclipse d&apos;Algol (le modèle, tracé sur le graphique) ; l&apos;erreur est d&apos;un écart type. &lt;b&gt;O−C&lt;/b&gt; : le minimum observé moins celui que prédisent les éléments employés, E le numéro de ce minimum.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Mes instants, le diagramme O−C et le réajustement.&lt;/b&gt; Ajouter à mes instants garde l&apos;instant de la nuit dans votre fichier d&apos;instants, %1, où &lt;tt&gt;algol-minima time --append&lt;/tt&gt; garde les siens, jamais deux fois. Le diagramme O−C les montre par rapport aux éléments employés, avec la droite qu&apos;en donne un ajustement : un décalage constant trahit une époque fausse, une pente une période fausse. Réajuster les ajuste (en écartant ceux au-delà de 3 sigma, comme &lt;tt&gt;algol-minima fit --reject&lt;/tt&gt;), écrit le fichier d&apos;éléments %2 et prédit avec lui.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>The eclipsing binary whose minima are listed, charted and logged</source>
+        <translation>La binaire à éclipses dont les minima sont listés, tracés et notés</translation>
+    </message>
+    <message>
+        <source>Eclipsing binar&amp;y:</source>
+        <translation>Binaire à &amp;éclipses :</translation>
+    </message>
+    <message>
+        <source>The catalogue&apos;s elements for %1: %2.</source>
+        <translation>Les éléments du catalogue pour %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Every star tonight</source>
+        <translation>Toutes les étoiles cette nuit</translation>
+    </message>
+    <message>
+        <source>%1 — Algol planner</source>
+        <translation>%1 — Planificateur Algol</translation>
+    </message>
+    <message>
+        <source>Current (catalogue)</source>
+        <translation>Actuels (catalogue)</translation>
+    </message>
+    <message>
+        <source>Algol&apos;s elements only</source>
+        <translation>Éléments d&apos;Algol seulement</translation>
+    </message>
+    <message>
+        <source>%1 at le&amp;ast (°):</source>
+        <translation>%1 au &amp;moins à (°) :</translation>
+    </message>
+    <message>
+        <source>Lowest altitude of %1 in degrees</source>
+        <translation>Altitude minimale de %1 en degrés</translation>
+    </message>
+    <message>
+        <source>That minimum of %1 is not in the list: only the watchable minima are shown.</source>
+        <translation>Ce minimum de %1 n&apos;est pas dans la liste : seuls les minima observables y sont montrés.</translation>
+    </message>
+    <message>
+        <source>Elements in use: the catalogue&apos;s, %1, until those chosen are right.</source>
+        <translation>Éléments employés : ceux du catalogue, %1, jusqu&apos;à ce que ceux choisis soient justes.</translation>
+    </message>
+    <message>
+        <source>Lowest altitude of %1 in use: %2°, the last one that was right.</source>
+        <translation>Altitude minimale de %1 employée : %2°, la dernière qui était juste.</translation>
+    </message>
+    <message>
+        <source>Algol planner: the night of a minimum of %1</source>
+        <translation>Planificateur Algol : la nuit d&apos;un minimum de %1</translation>
+    </message>
+    <message>
+        <source>%1 holds elements of %2, not of %3: refit the elements to your timings of %3 (Observing menu), or choose other elements.</source>
+        <translation>%1 contient des éléments de %2, pas de %3 : réajustez les éléments sur vos instants de %3 (menu Observation), ou choisissez d&apos;autres éléments.</translation>
+    </message>
+    <message>
+        <source>Show &amp;every star tonight</source>
+        <translation>Afficher &amp;toutes les étoiles cette nuit</translation>
+    </message>
+    <message>
+        <source>No timings of %1 to fit in %2: time a night and add it to your timings first.</source>
+        <translation>Aucun instant de %1 à ajuster dans %2 : datez d&apos;abord une nuit et ajoutez-la à vos instants.</translation>
+    </message>
+    <message>
+        <source>An estimate of %4 is taken from %1 to %2: “%3” cannot be one.</source>
+        <translation>Une estimation de %4 est admise de %1 à %2 : « %3 » ne peut pas en être une.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 h</source>
+        <translation>%1 sur %2 h</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>From the star&apos;s maximum to this minimum, in V magnitudes</source>
+        <translation>Du maximum de l&apos;étoile à ce minimum, en magnitudes V</translation>
+    </message>
+    <message>
+        <source>P/S</source>
+        <translation>P/S</translation>
+    </message>
+    <message>
+        <source>P: primary minimum, S: secondary minimum</source>
+        <translation>P : minimum primaire, S : minimum secondaire</translation>
+    </message>
+    <message>
+        <source>Primary minimum</source>
+        <translation>Minimum primaire</translation>
+    </message>
+    <message>
+        <source>Secondary minimum</source>
+        <translation>Minimum secondaire</translation>
+    </message>
+    <message>
+        <source>The star&apos;s altitude at the minimum</source>
+        <translation>L&apos;altitude de l&apos;étoile au minimum</translation>
+    </message>
+    <message>
+        <source>Hours of the star&apos;s watch window around the minimum (five eighths of its eclipse) with the star high enough and the sky dark</source>
+        <translation>Heures de la fenêtre d&apos;observation de l&apos;étoile autour du minimum (cinq huitièmes de son éclipse) où l&apos;étoile est assez haute et le ciel noir</translation>
+    </message>
+    <message>
+        <source>How far the minimum may be from its prediction; the year of the elements where no uncertainty is published</source>
+        <translation>De combien le minimum peut s&apos;écarter de sa prédiction ; l&apos;année des éléments là où aucune incertitude n&apos;est publiée</translation>
+    </message>
+    <message>
+        <source>Watchable</source>
+        <translation>Observable</translation>
+    </message>
+    <message>
+        <source>Every star&apos;s minima, %1: %2 watchable of %3</source>
+        <translation>Les minima de toutes les étoiles, %1 : %2 observables sur %3</translation>
+    </message>
+    <message>
+        <source>Minima of every star tonight</source>
+        <translation>Minima de toutes les étoiles cette nuit</translation>
+    </message>
+    <message>
+        <source>%1 is brightening: magnitude %2 now</source>
+        <translation>%1 remonte : magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1 is fading: magnitude %2 now</source>
+        <translation>%1 faiblit : magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1 shines steadily at magnitude %2 now</source>
+        <translation>%1 brille d&apos;un éclat constant, magnitude %2 en ce moment</translation>
+    </message>
+    <message>
+        <source>%1; the next minimum, a secondary one, is on %2 at %3 (in %4).</source>
+        <translation>%1 ; le prochain minimum, un secondaire, aura lieu le %2 à %3 (dans %4).</translation>
+    </message>
+    <message>
+        <source>%1 rises</source>
+        <translation>Lever de %1</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>Coucher de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s altitude</source>
+        <translation>Hauteur de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s magnitude</source>
+        <translation>Magnitude de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Minimum de %1</translation>
+    </message>
+    <message>
+        <source>Secondary minimum of %1</source>
+        <translation>Minimum secondaire de %1</translation>
+    </message>
+    <message>
+        <source>secondary minimum %1</source>
+        <translation>minimum secondaire %1</translation>
+    </message>
+    <message>
+        <source>watchable, of the %1 h around the minimum</source>
+        <translation>observable, sur les %1 h autour du minimum</translation>
+    </message>
+    <message>
+        <source>%1&apos;s altitude at the minimum</source>
+        <translation>Hauteur de %1 au minimum</translation>
+    </message>
+    <message>
+        <source>%1&apos;s azimuth, from north through east</source>
+        <translation>Azimut de %1, du nord vers l&apos;est</translation>
+    </message>
+    <message>
+        <source>Hours of the %1 around the minimum with %2 high enough and the sky dark</source>
+        <translation>Heures, sur les %1 autour du minimum, où %2 est assez haute et le ciel noir</translation>
+    </message>
+    <message>
+        <source>Watchable of %1 h</source>
+        <translation>Observable sur %1 h</translation>
+    </message>
+    <message>
+        <source>%1 now</source>
+        <translation>%1 en ce moment</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +1816,10 @@
     <message>
         <source>Algol planner: the O−C diagram of the times of minimum, from %1</source>
         <translation>Planificateur Algol : le diagramme O−C des instants de minimum, d&apos;après %1</translation>
+    </message>
+    <message>
+        <source>%1: O−C of the times of minimum (timings: %2)</source>
+        <translation>%1 : O−C des instants de minimum (instants : %2)</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1970,18 @@
     <message>
         <source>Sky, Moon, notes</source>
         <translation>Ciel, Lune, notes</translation>
+    </message>
+    <message>
+        <source>Predicted magnitude of %1 (grey: too low or sky too bright)</source>
+        <translation>Magnitude prévue de %1 (en gris : trop basse ou ciel trop clair)</translation>
+    </message>
+    <message>
+        <source>Predicted secondary minimum: %1 %2 (%3 UT)</source>
+        <translation>Minimum secondaire prévu : %1 %2 (%3 TU)</translation>
+    </message>
+    <message>
+        <source>Predicted secondary minimum: about %1 %2 (times rounded to the half hour)</source>
+        <translation>Minimum secondaire prévu : vers %1 %2 (heures arrondies à la demi-heure)</translation>
     </message>
 </context>
 </TS>

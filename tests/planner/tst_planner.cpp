@@ -19,6 +19,8 @@
 #include "plannerwindow.h"
 #include "wording.h"
 #include "savefile.h"
+#include "minimumreport.h"
+#include "tonightview.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -28,6 +30,8 @@
 #include <QTabWidget>
 #include <QComboBox>
 #include <QCompleter>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -159,6 +163,12 @@ void checkSideAccessKeys(QMainWindow *window)
         checkAccessKeys(window);
     }
     side->setCurrentIndex(0);
+}
+
+// The Julian Day of noon in Paris, from the Unix epoch (JD 2440587.5).
+double noonJd(QDate day)
+{
+    return 2440587.5 + double(QDateTime(day, QTime(12, 0), kParis).toMSecsSinceEpoch()) / 86400000.0;
 }
 
 bool near(QRgb pixel, const QColor &colour, int tolerance)
@@ -919,6 +929,140 @@ for group in svg.getElementsByTagName('g'):
         }
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bad.3")));
         QVERIFY(readSettings(path).hasSite); // the window's own settings, written over the damaged ones
+    }
+
+    // Another star chosen: the list is its own, from its catalogue elements (the first minimum after
+    // noon of 8 December in Paris, JD 2461382.9583, by python3: E = ceil((from - epoch) / period),
+    // epoch + E period in HJD, which the list gives in JD within the light time, 0.0058 day; the
+    // secondary minima of these stars fall after it), the title and the chart name it, and the
+    // settings keep it for the next start. Algol's title is the one it always had.
+    void chosenStar_data()
+    {
+        QTest::addColumn<QString>("star"); // as the chooser lists it
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<double>("firstHjd");
+        QTest::newRow("λ Tau, HJD 2455178.081 + 3.9529478 E, E 1570")
+            << "λ Tau" << "λ Tau — Algol planner" << 2461384.2090460;
+        QTest::newRow("β Lyr, HJD 2455435.1 + 12.93763 E, E 460")
+            << "Sheliak (β Lyr)" << "Sheliak (β Lyr) — Algol planner" << 2461386.40980;
+        QTest::newRow("back to Algol, HJD 2455528.105 + 2.867326 E, E 2042")
+            << "Algol (β Per)" << "Algol planner" << 2461383.1846920;
+    }
+    void chosenStar()
+    {
+        QFETCH(QString, star);
+        QFETCH(QString, title);
+        QFETCH(double, firstHjd);
+        QTemporaryDir dir;
+        const QString path = parisSettings(dir);
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        {
+            auto window = open(clock, path);
+            auto *chooser = control<QComboBox>(window.get(), QStringLiteral("Star"));
+            QCOMPARE(chooser->currentText(), QStringLiteral("Algol (β Per)"));
+            chooser->setCurrentIndex(chooser->findText(QStringLiteral("λ Tau")));
+            chooser->setCurrentIndex(chooser->findText(star));
+            QCOMPARE(window->windowTitle(), title);
+            const sky::PredictedMinimum &first = window->plan().report.rows.front().minimum;
+            QCOMPARE(listing::reportName(*first.star), star);
+            QVERIFY2(std::fabs(first.jdUtc - firstHjd) < 0.006, qPrintable(QString::number(first.jdUtc, 'f', 5)));
+            QCOMPARE(window->findChild<NightChart *>()->data().star, first.star);
+        }
+        auto again = open(clock, path);
+        QCOMPARE(control<QComboBox>(again.get(), QStringLiteral("Star"))->currentText(), star);
+        QCOMPARE(listing::reportName(*again->request().elements.star), star);
+        QCOMPARE(again->windowTitle(), title);
+    }
+
+    // The star of the settings file read forgivingly: by any of its names; Algol for a name the
+    // catalogue does not know or a value that is no name, the file not taken for damaged.
+    void starInSettings_data()
+    {
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("AAVSO name") << QJsonValue(QStringLiteral("LAM TAU")) << "λ Tau";
+        QTest::newRow("proper name") << QJsonValue(QStringLiteral("Sheliak")) << "Sheliak (β Lyr)";
+        QTest::newRow("unknown star") << QJsonValue(QStringLiteral("XX Nowhere")) << "Algol (β Per)";
+        QTest::newRow("a number") << QJsonValue(42) << "Algol (β Per)";
+    }
+    void starInSettings()
+    {
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString path = parisSettings(dir);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        root.insert(QStringLiteral("star"), value);
+        const QByteArray bytes = QJsonDocument(root).toJson();
+        QVERIFY(listing::saveWhole(path, [&](QIODevice &d) { return d.write(bytes) == bytes.size(); }));
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        auto window = open(clock, path);
+        QCOMPARE(control<QComboBox>(window.get(), QStringLiteral("Star"))->currentText(), shown);
+        QCOMPARE(listing::reportName(*window->plan().report.rows.front().minimum.star), shown);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bad")));
+    }
+
+    // An elements file of Algol's is not used for λ Tau: the note says so, and λ Tau's catalogue
+    // elements (HJD 2455178.081 + 3.9529478 E) are used meanwhile, never Algol's.
+    void elementsFileOfAnotherStar()
+    {
+        QTemporaryDir dir;
+        const QString elements = dir.filePath(QStringLiteral("elements.txt"));
+        QVERIFY(listing::saveWhole(elements, [](QIODevice &file) {
+            return file.write("epoch = 2461394.654\nepoch_error = 0.0002\nperiod = 2.867321\nperiod_error = 0.0001\n"
+                              "correlation = 0.5\nscale = HJD_UTC\ntimings = 12\n") > 0;
+        }));
+        PlannerSettings settings = readSettings(parisSettings(dir));
+        settings.star = sky::findStar("LAM TAU");
+        settings.elements.source = ElementsSource::File;
+        settings.elements.file = elements;
+        QVERIFY(writeSettings(dir.filePath(QStringLiteral("settings.json")), settings));
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        auto window = open(clock, dir.filePath(QStringLiteral("settings.json")));
+        QCOMPARE(window->request().elements.star, settings.star);
+        QCOMPARE(window->request().elements.elements.epoch, 2455178.081);
+        QCOMPARE(window->request().elements.elements.period, 3.9529478);
+        QVERIFY(!window->plan().report.rows.isEmpty());
+        const QString note = control<QLineEdit>(window.get(), QStringLiteral("Elements file"))->toolTip();
+        QVERIFY2(note.contains(QStringLiteral("holds elements of β Per, not of λ Tau")), qPrintable(note));
+    }
+
+    // The tab of every star's minima of the selected night: in time order, of several stars,
+    // within that night; Enter on another star's row chooses that star and charts that minimum.
+    void tonightTab()
+    {
+        QTemporaryDir dir;
+        toolkit::ManualClock clock(kEvening.toLocalTime());
+        auto window = open(clock, parisSettings(dir));
+        auto *tonight = window->findChild<TonightView *>();
+        const ChartData &chart = window->findChild<NightChart *>()->data();
+        const QList<listing::ReportRow> &rows = tonight->model().report().rows;
+        QVERIFY2(rows.size() >= 3, qPrintable(QString::number(rows.size())));
+        QSet<const sky::Star *> stars;
+        int other = -1;
+        for (int i = 0; i < rows.size(); ++i) {
+            const sky::PredictedMinimum &minimum = rows.at(i).minimum;
+            stars.insert(minimum.star);
+            QVERIFY(i == 0 || rows.at(i - 1).minimum.jdUtc <= minimum.jdUtc);
+            QVERIFY(minimum.jdUtc >= noonJd(chart.evening) && minimum.jdUtc < noonJd(chart.evening.addDays(1)));
+            if (other < 0 && minimum.star != &sky::algolStar())
+                other = i;
+        }
+        QVERIFY(stars.size() >= 2);
+        QVERIFY(other >= 0);
+        const sky::PredictedMinimum chosen = rows.at(other).minimum;
+        tonight->table()->setCurrentIndex(tonight->model().index(other, 0));
+        QCOMPARE(window->request().elements.star, &sky::algolStar()); // moving chooses nothing
+        QTest::keyClick(tonight->table(), Qt::Key_Return);
+        QCOMPARE(control<QComboBox>(window.get(), QStringLiteral("Star"))->currentText(), listing::reportName(*chosen.star));
+        QCOMPARE(window->request().elements.star, chosen.star);
+        QCOMPARE(chart.star, chosen.star);
+        QVERIFY(chart.watchFromJdUtc < chosen.jdUtc && chosen.jdUtc < chart.watchToJdUtc);
+        auto *list = control<QTableView>(window.get(), QStringLiteral("Minima"));
+        const auto *model = static_cast<const MinimaModel *>(list->model());
+        QCOMPARE(window->plan().report.rows.at(model->planRow(list->currentIndex().row())).minimum.jdUtc, chosen.jdUtc);
     }
 
     // The first window fits a 1366 x 768 screen with a 32-pixel panel; its size and the list's

@@ -8,11 +8,13 @@
 #include "clock.h"
 #include "eclipsemodel.h"
 #include "minimamodel.h"
+#include "minimumreport.h"
 #include "nighttiming.h"
 #include "observationtimes.h"
 #include "nightchart.h"
 #include "observinglog.h"
 #include "observinglogpanel.h"
+#include "ocdata.h"
 #include "ocdiagram.h"
 #include "plannersettings.h"
 #include "plannerwindow.h"
@@ -190,25 +192,30 @@ private slots:
         QTest::addColumn<double>("firstJd");
         QTest::addColumn<double>("hours");
         QTest::addColumn<bool>("exact");
-        QTest::newRow("Christmas night") << 2461400.2 << 10.0 << false;
-        QTest::newRow("March equinox") << 2461120.3 << 9.0 << false;
-        QTest::newRow("June solstice") << 2461212.4 << 5.0 << false;
-        QTest::newRow("a whole day") << 2461300.0 << 24.0 << false;
-        QTest::newRow("three days") << 2461300.0 << 72.0 << true;
+        QTest::addColumn<QString>("star"); // whose heliocentric correction it is
+        QTest::newRow("Christmas night") << 2461400.2 << 10.0 << false << "BET PER";
+        QTest::newRow("March equinox") << 2461120.3 << 9.0 << false << "BET PER";
+        QTest::newRow("June solstice") << 2461212.4 << 5.0 << false << "BET PER";
+        QTest::newRow("a whole day") << 2461300.0 << 24.0 << false << "BET PER";
+        QTest::newRow("three days") << 2461300.0 << 72.0 << true << "BET PER";
+        QTest::newRow("λ Tau's Christmas night") << 2461400.2 << 10.0 << false << "LAM TAU";
+        QTest::newRow("β Lyr's three days") << 2461300.0 << 72.0 << true << "BET LYR";
     }
     void nightInHeliocentricDays()
     {
         QFETCH(double, firstJd);
         QFETCH(double, hours);
         QFETCH(bool, exact);
+        QFETCH(QString, star);
+        const sky::Star &variable = *sky::findStar(star.toStdString());
         std::vector<timing::Observation> points;
         for (double minutes = 0; minutes <= hours * 60; minutes += 2)
             points.push_back({firstJd + minutes / 1440, sky::DateScale::JulianDayUtc, 2.5, 0, "", "Vis."});
-        const std::vector<timing::Observation> converted = observationsInScale(points, sky::DateScale::HeliocentricUtc);
+        const std::vector<timing::Observation> converted = observationsInScale(points, sky::DateScale::HeliocentricUtc, variable);
         QCOMPARE(converted.size(), points.size());
         for (std::size_t i = 0; i < points.size(); ++i) {
             const double reference = sky::convertDate(points[i].time, sky::DateScale::JulianDayUtc,
-                                                      sky::DateScale::HeliocentricUtc);
+                                                      sky::DateScale::HeliocentricUtc, variable);
             QCOMPARE(converted[i].scale, sky::DateScale::HeliocentricUtc);
             if (exact)
                 QCOMPARE(converted[i].time, reference);
@@ -356,7 +363,7 @@ private slots:
 
         auto *diagram = window.findChild<OcDiagram *>();
         auto *readout = control<QLabel>(&window, QStringLiteral("O−C read-out"));
-        control<QTabWidget>(&window, QStringLiteral("Night chart and O−C diagram"))->setCurrentIndex(1);
+        control<QTabWidget>(&window, QStringLiteral("Night chart, O−C diagram and every star tonight"))->setCurrentIndex(1);
         diagram->setFocus();
         QTest::keyClick(diagram, Qt::Key_Home);
         const QString said = QStringLiteral("E 2048: O−C %1%2 min").arg(timed.ocDays < 0 ? "-" : "+")
@@ -419,6 +426,62 @@ private slots:
         QCOMPARE(fileBytes(elements), bytes);
     }
 
+    // Another star's night (λ Tau, chosen in the settings): its O−C diagram holds only its own
+    // timings of a file that holds Algol's too, its log has a file of its own beside Algol's, and
+    // its AAVSO file names it by its AAVSO name. Its two timings fall on its catalogue elements
+    // (python3: HJD 2455178.081 + 3.9529478 E for E 1500 and 1550, 0.002 day late).
+    void otherStarsNight()
+    {
+        Loop loop;
+        QVERIFY(QDir().mkpath(loop.data()));
+        writeFile(loop.data() + QStringLiteral("/timings.csv"),
+                  "cycle,minimum,scale,error_days,method,points,pairs,oc_days,elements,observers,band,source,star\n"
+                  "1897,2460967.4282843,HJD_UTC,0.0001252,kvw,109,53,0.0058623,current,TCAM,V,algol.txt,\n"
+                  "1920,2461033.3778327,HJD_UTC,0.0001149,kvw,109,53,0.0069127,current,TCAM,V,algol.txt,\n"
+                  "1500,2461107.5047000,HJD_UTC,0.0003,kvw,60,30,0.002,current,TCAM,V,lamtau.txt,LAM TAU\n"
+                  "1550,2461305.1520900,HJD_UTC,0.0003,kvw,60,30,0.002,current,TCAM,V,lamtau.txt,LAM TAU\n");
+        loop.clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC).toLocalTime());
+        open(loop, [](PlannerSettings &settings) {
+            settings.star = sky::findStar("LAM TAU");
+            settings.observerCode = QStringLiteral("TVIS");
+        });
+        PlannerWindow &window = *loop.window;
+        const OcData &oc = window.findChild<OcDiagram *>()->data();
+        QCOMPARE(oc.points.size(), 2);
+        for (const OcPoint &point : oc.points)
+            QVERIFY2(std::fabs(point.ocDays - 0.002) < 1e-6, qPrintable(QString::number(point.ocDays)));
+        // The night of 9/10 December, of the minimum at HJD 2461384.2090 (E 1570).
+        auto *list = control<QTableView>(&window, QStringLiteral("Minima"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(window.findChild<NightChart *>()->data().evening, QDate(2026, 12, 9));
+        list->setFocus();
+        estimate(loop, QDateTime(QDate(2026, 12, 9), QTime(18, 30), Qt::UTC), QStringLiteral("3.6"));
+        estimate(loop, QDateTime(QDate(2026, 12, 9), QTime(19, 0), Qt::UTC), QStringLiteral("3.5"));
+        QVERIFY(QFileInfo::exists(loop.data() + QStringLiteral("/nights/2026-12-09-lam-tau.csv")));
+        QVERIFY(!QFileInfo::exists(loop.data() + QStringLiteral("/nights/2026-12-09.csv")));
+        const QString aavso = loop.dir.filePath(QStringLiteral("night.txt"));
+        QVERIFY(window.exportAavsoVisual(aavso));
+        const QByteArray bytes = fileBytes(aavso);
+        QCOMPARE(bytes.count("\nLAM TAU,"), 2);
+        QVERIFY(!bytes.contains("BET PER"));
+        // Its timed night is stored, and reported, as λ Tau's.
+        NightTiming timed;
+        timed.bands.push_back({});
+        timed.bands.front().timing.minimum = 2461384.2110;
+        const std::vector<timing::TimingRecord> records =
+            timingRecordsOf(timed, window.request().elements, QStringLiteral("night.csv"));
+        QCOMPARE(records.front().star, sky::findStar("LAM TAU"));
+        QVERIFY(listing::minimumReportLine(records.front(), {}).startsWith(QStringLiteral("λ Tau Min I")));
+        // The refit takes its two timings, and the list goes on with λ Tau's fitted elements.
+        QVERIFY(window.refitElements());
+        QVERIFY2(status(loop).startsWith(QStringLiteral("Elements fitted to 2 of your timings")), qPrintable(status(loop)));
+        QCOMPARE(window.request().elements.kind, sky::ElementSetKind::Fitted);
+        QCOMPARE(window.request().elements.star, sky::findStar("LAM TAU"));
+        // Written beside Algol's elements file, which it leaves alone.
+        QVERIFY(QFileInfo::exists(loop.data() + QStringLiteral("/elements-lam-tau.txt")));
+        QVERIFY(!QFileInfo::exists(loop.data() + QStringLiteral("/elements.txt")));
+    }
+
     // A timing chosen in the O−C diagram (End, the last one, E 2025 at 22:45 UTC on 20 October
     // 2026, 00:45 CEST: the night of 20/21 October) opens its night.
     void timingOpensItsNight()
@@ -430,7 +493,7 @@ private slots:
                   "2025,2461334.4481245,HJD_UTC,0.0001202\n");
         open(loop);
         PlannerWindow &window = *loop.window;
-        auto *views = control<QTabWidget>(&window, QStringLiteral("Night chart and O−C diagram"));
+        auto *views = control<QTabWidget>(&window, QStringLiteral("Night chart, O−C diagram and every star tonight"));
         views->setCurrentIndex(1);
         auto *diagram = window.findChild<OcDiagram *>();
         diagram->setFocus();

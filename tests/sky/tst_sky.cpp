@@ -148,6 +148,7 @@ private slots:
     void watchableHours();
     void watchableHoursByCrossings();
     void nightBands();
+    void nightOfAnotherStar();
 };
 
 void TestSky::lightTime_data()
@@ -871,6 +872,35 @@ void TestSky::nightBands()
     // Nothing for a span of more than two days or a site off the Earth.
     QVERIFY(sampleNight(kParis, 2461394.0, 2461397.0, 2461394.6, 2.867326, 15).samples.empty());
     QVERIFY(sampleNight({91, 0, 0}, 2461394.0, 2461394.5, 2461394.6, 2.867326, 15).bands.empty());
+}
+
+// lambda Tau's night of its Min II of 3 December 2026 at 18:34 (otherStarsMinima): the altitudes
+// are lambda Tau's (astropy, at the minimum), the curve its profile with the secondary minimum at
+// that instant: 3.54 there, its maximum 3.37 beyond the eclipse's half-width (7.1 hours), the
+// primary's 3.91 half a period away; no uncertainty, no shade.
+void TestSky::nightOfAnotherStar()
+{
+    const Star &lambda = *findStar("lam Tau");
+    const double minimum = 2461378.2740819;
+    const Night night = sampleNight(kParis, minimum - 0.5, minimum + 0.5, minimum, lambda.elements.period,
+                                    std::nullopt, lambda, 0.5);
+    QVERIFY(!night.samples.empty());
+    const auto at = [&](double jdUtc) {
+        return *std::min_element(night.samples.begin(), night.samples.end(), [&](const NightSample &a, const NightSample &b) {
+            return std::fabs(a.jdUtc - jdUtc) < std::fabs(b.jdUtc - jdUtc);
+        });
+    };
+    const NightSample atMinimum = at(minimum);
+    QVERIFY2(std::fabs(atMinimum.jdUtc - minimum) < kSecond, QByteArray::number(atMinimum.jdUtc, 'f', 7));
+    QVERIFY2(std::fabs(atMinimum.algolAltitudeDeg - 24.5528) < 0.01, QByteArray::number(atMinimum.algolAltitudeDeg));
+    QVERIFY2(std::fabs(atMinimum.magnitude - 3.54) < 1e-6, QByteArray::number(atMinimum.magnitude, 'f', 8));
+    QCOMPARE(at(minimum + 0.3).magnitude, 3.37);
+    for (const NightSample &sample : night.samples)
+        QVERIFY(sample.brightestMagnitude == sample.magnitude && sample.faintestMagnitude == sample.magnitude);
+    // The same instant as a primary would be the deeper minimum.
+    const Night asPrimary = sampleNight(kParis, minimum - 0.1, minimum + 0.1, minimum, lambda.elements.period,
+                                        std::nullopt, lambda);
+    QVERIFY(std::fabs(asPrimary.samples[asPrimary.samples.size() / 2].magnitude - 3.91) < 1e-3);
 }
 
 QTEST_APPLESS_MAIN(TestSky)

@@ -12,6 +12,7 @@
 #include <random>
 
 using namespace timing;
+using sky::EclipseProfile;
 
 namespace {
 

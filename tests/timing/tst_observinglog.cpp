@@ -99,6 +99,15 @@ private slots:
         QCOMPARE(QString::fromStdString(reading.name), name);
     }
 
+    // A fainter star's own limit (RZ Cas, 6.18 to 7.72: 10.3): its magnitudes are read, a slip
+    // beyond the limit is still refused.
+    void fainterStarsLimit()
+    {
+        QCOMPARE(readEstimate("7.2", kStars, 10.3).estimate->magnitude, 7.2);
+        QCOMPARE(int(readEstimate("7.2", kStars).error), int(EstimateError::MagnitudeOutOfRange));
+        QCOMPARE(int(readEstimate("<11", kStars, 10.3).error), int(EstimateError::MagnitudeOutOfRange));
+    }
+
     void names()
     {
         QCOMPARE(latinStarName("δ Per"), std::string("del Per"));

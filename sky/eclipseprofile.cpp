@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace timing {
+namespace sky {
 
 namespace {
 
@@ -45,7 +45,7 @@ std::optional<EclipseProfile> EclipseProfile::fromShape(double maximumMagnitude,
                           secondary - maximumMagnitude, durationPhase / 2);
 }
 
-std::optional<EclipseProfile> EclipseProfile::ofStar(const sky::Star &star)
+std::optional<EclipseProfile> EclipseProfile::ofStar(const Star &star)
 {
     if (!star.primaryEclipseHours)
         return std::nullopt;
@@ -64,4 +64,4 @@ double EclipseProfile::magnitude(double phase) const
         + m_secondaryDepth * eclipseShape(folded - 0.5, m_halfWidth);
 }
 
-} // namespace timing
+} // namespace sky

@@ -8,10 +8,8 @@
 #include <optional>
 
 namespace sky {
-struct Star;
-}
 
-namespace timing {
+struct Star;
 
 // The shape of one eclipse after Mikulasek (2015, A&A 584, A8, "Phenomenological modelling of
 // eclipsing system light curves"): psi(x) = 1 - (1 - exp(1 - cosh(x / w)))^Gamma, x the distance
@@ -32,7 +30,7 @@ public:
                                                    std::optional<double> secondaryMinimumMagnitude,
                                                    double durationPhase);
     // The star's profile from the catalogue (D over the period); empty for a star without D.
-    static std::optional<EclipseProfile> ofStar(const sky::Star &star);
+    static std::optional<EclipseProfile> ofStar(const Star &star);
 
     // The magnitude at the given phase (fraction of the period since a primary minimum).
     double magnitude(double phase) const;
@@ -52,4 +50,4 @@ private:
     double m_halfWidth;
 };
 
-} // namespace timing
+} // namespace sky
