@@ -94,8 +94,13 @@ QString MinimaModel::text(int planRow, int column) const
                    : QString();
     case Uncertainty: {
         const sky::PredictedMinimum &minimum = row.minimum;
-        if (!minimum.uncertaintyMinutes)
-            return AlgolPlanner::tr("unknown");
+        if (!minimum.uncertaintyMinutes) {
+            // The catalogue's elements of another star: whose elements they are, as every list says.
+            const bool catalogue = listing::elementsOf(m_plan.report.request, *minimum.star).kind
+                == sky::ElementSetKind::Current;
+            return catalogue && minimum.star != &sky::algolStar() ? listing::unpublishedUncertainty(*minimum.star)
+                                                                  : AlgolPlanner::tr("unknown");
+        }
         // Fitted elements are known to a minute or better: a decimal, and their timings' scatter.
         const auto minutes = [&](double value) {
             return value < 10 ? m_locale.toString(value, 'f', 1) : QString::number(std::lround(value));

@@ -1754,6 +1754,18 @@
         <source>%1 now</source>
         <translation>%1 en ce moment</translation>
     </message>
+    <message>
+        <source>%1: %2 %3° high, magnitude %4; Moon %5°; Sun %6°</source>
+        <translation>%1 : %2 à %3° de hauteur, magnitude %4 ; Lune %5° ; Soleil %6°</translation>
+    </message>
+    <message>
+        <source>No comparison stars for %1 among the bright stars the program carries (to magnitude 5.0): see an AAVSO chart</source>
+        <translation>Aucune étoile de comparaison pour %1 parmi les étoiles brillantes que le programme connaît (jusqu&apos;à la magnitude 5,0) : voyez une carte de l&apos;AAVSO</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
 </context>
 <context>
     <name>OcDiagram</name>

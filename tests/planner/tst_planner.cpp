@@ -935,24 +935,28 @@ for group in svg.getElementsByTagName('g'):
     // noon of 8 December in Paris, JD 2461382.9583, by python3: E = ceil((from - epoch) / period),
     // epoch + E period in HJD, which the list gives in JD within the light time, 0.0058 day; the
     // secondary minima of these stars fall after it), the title and the chart name it, and the
-    // settings keep it for the next start. Algol's title is the one it always had.
+    // settings keep it for the next start. Algol's title is the one it always had. The list's
+    // uncertainty says whose elements they are where none is published: the O−C gateway's, valid
+    // to July 2018.
     void chosenStar_data()
     {
         QTest::addColumn<QString>("star"); // as the chooser lists it
         QTest::addColumn<QString>("title");
         QTest::addColumn<double>("firstHjd");
+        QTest::addColumn<QString>("uncertainty");
         QTest::newRow("λ Tau, HJD 2455178.081 + 3.9529478 E, E 1570")
-            << "λ Tau" << "λ Tau — Algol planner" << 2461384.2090460;
+            << "λ Tau" << "λ Tau — Algol planner" << 2461384.2090460 << "elements of 2018";
         QTest::newRow("β Lyr, HJD 2455435.1 + 12.93763 E, E 460")
-            << "Sheliak (β Lyr)" << "Sheliak (β Lyr) — Algol planner" << 2461386.40980;
+            << "Sheliak (β Lyr)" << "Sheliak (β Lyr) — Algol planner" << 2461386.40980 << "elements of 2018";
         QTest::newRow("back to Algol, HJD 2455528.105 + 2.867326 E, E 2042")
-            << "Algol (β Per)" << "Algol planner" << 2461383.1846920;
+            << "Algol (β Per)" << "Algol planner" << 2461383.1846920 << "±15 min";
     }
     void chosenStar()
     {
         QFETCH(QString, star);
         QFETCH(QString, title);
         QFETCH(double, firstHjd);
+        QFETCH(QString, uncertainty);
         QTemporaryDir dir;
         const QString path = parisSettings(dir);
         toolkit::ManualClock clock(kEvening.toLocalTime());
@@ -967,6 +971,8 @@ for group in svg.getElementsByTagName('g'):
             QCOMPARE(listing::reportName(*first.star), star);
             QVERIFY2(std::fabs(first.jdUtc - firstHjd) < 0.006, qPrintable(QString::number(first.jdUtc, 'f', 5)));
             QCOMPARE(window->findChild<NightChart *>()->data().star, first.star);
+            QCOMPARE(cell(control<QTableView>(window.get(), QStringLiteral("Minima")), 0, MinimaModel::Uncertainty),
+                     uncertainty);
         }
         auto again = open(clock, path);
         QCOMPARE(control<QComboBox>(again.get(), QStringLiteral("Star"))->currentText(), star);
