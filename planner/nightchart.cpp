@@ -96,6 +96,7 @@ constexpr double kRightMargin = 48;
 constexpr double kTopMargin = 44;
 constexpr double kNarrowTopMargin = 60; // the legend on two lines
 constexpr double kNarrowChart = 860;
+constexpr double kLegendItemRoom = 39; // a legend item's line and the spaces around its text
 constexpr double kBottomMargin = 46;
 constexpr double kHighestAltitude = 90;
 constexpr double kMagnitudeLabelStep = 0.5;
@@ -237,9 +238,9 @@ void NightChart::setData(ChartData data)
     update();
 }
 
-QRectF NightChart::plotArea(const QRectF &area)
+QRectF NightChart::plotArea(const QRectF &area) const
 {
-    const double top = area.width() < kNarrowChart ? kNarrowTopMargin : kTopMargin;
+    const double top = legendOnTwoLines(area) ? kNarrowTopMargin : kTopMargin;
     return area.adjusted(kLeftMargin, top, -kRightMargin, -kBottomMargin);
 }
 
@@ -720,38 +721,45 @@ void NightChart::drawLegend(QPainter &painter, const QRectF &area, const QRectF 
 
     painter.setFont(sized(painter.font(), kSmallText));
     const QFontMetricsF metrics(painter.font());
-    const double moonLit = sampleAt(m_data.night.samples, m_data.night.minimumJdUtc)
-                               .value_or(m_data.night.samples.front()).moonIlluminatedFraction;
-    struct Item
-    {
-        QString text;
-        QPen pen;
-    };
-    const Item items[] = {
-        {m_data.altitudeLegend, QPen(palette.algolAltitude, 2.2)},
-        {AlgolPlanner::tr("Moon's altitude (%1 % lit)").arg(std::lround(moonLit * 100)),
-         QPen(palette.moonAltitude, 1, Qt::DashLine)},
-        {m_data.magnitudeLegend, QPen(palette.magnitude, 3)},
-        {m_data.watchLegend, QPen(palette.watchable, 5)},
-    };
-    // One line, or two on a narrow chart.
-    const bool narrow = area.width() < kNarrowChart;
+    const QStringList texts = legendTexts();
+    const QPen pens[] = {QPen(palette.algolAltitude, 2.2), QPen(palette.moonAltitude, 1, Qt::DashLine),
+                         QPen(palette.magnitude, 3), QPen(palette.watchable, 5)};
+    const bool twoLines = legendOnTwoLines(area);
     double x = plot.left();
     double y = area.top() + 32;
-    for (int i = 0; i < int(std::size(items)); ++i) {
-        const Item &item = items[i];
-        if (narrow && i == 2) {
+    for (int i = 0; i < texts.size(); ++i) {
+        if (twoLines && i == 2) {
             x = plot.left();
             y += 16;
         }
-        painter.setPen(item.pen);
+        painter.setPen(pens[i]);
         painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
         painter.setPen(palette.faintText);
-        const double width = metrics.horizontalAdvance(item.text);
-        painter.drawText(QRectF(x + 23, y - 8, width + 2, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         item.text);
-        x += 23 + width + 16;
+        const double width = metrics.horizontalAdvance(texts[i]);
+        painter.drawText(QRectF(x + 23, y - 8, width + 2, 16), Qt::AlignLeft | Qt::AlignVCenter, texts[i]);
+        x += kLegendItemRoom + width;
     }
+}
+
+QStringList NightChart::legendTexts() const
+{
+    if (!m_data.isValid())
+        return {};
+    const double moonLit = sampleAt(m_data.night.samples, m_data.night.minimumJdUtc)
+                               .value_or(m_data.night.samples.front()).moonIlluminatedFraction;
+    return {m_data.altitudeLegend, AlgolPlanner::tr("Moon's altitude (%1 % lit)").arg(std::lround(moonLit * 100)),
+            m_data.magnitudeLegend, m_data.watchLegend};
+}
+
+bool NightChart::legendOnTwoLines(const QRectF &area) const
+{
+    if (area.width() < kNarrowChart)
+        return true;
+    const QFontMetricsF metrics(sized(font(), kSmallText));
+    double width = 0;
+    for (const QString &text : legendTexts())
+        width += kLegendItemRoom + metrics.horizontalAdvance(text);
+    return width > area.width() - kLeftMargin - kRightMargin;
 }
 
 QString NightChart::readoutAt(double jdUtc) const

@@ -61,7 +61,7 @@ public:
     // Where things fall when the chart fills area: its plot area, the x of an instant, the y of
     // an altitude (0 to 90 degrees, bottom to top) and of a magnitude on the span's axis (the
     // data's, ChartData::magnitudes; Algol's 4.0 to 1.6 by default, bottom to top).
-    static QRectF plotArea(const QRectF &area);
+    QRectF plotArea(const QRectF &area) const;
     double xOf(double jdUtc, const QRectF &plot) const;
     static double yOfAltitude(double altitudeDeg, const QRectF &plot);
     static double yOfMagnitude(double magnitude, const QRectF &plot, const MagnitudeSpan &span = {});
@@ -94,6 +94,10 @@ private:
     void drawLog(QPainter &painter, const QRectF &plot, const ChartPalette &palette) const;
     void drawLogLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
                        const ChartPalette &palette) const;
+    // The legend's texts, and whether they take two lines in that area: on a narrow chart, or
+    // where they do not fit on one (long names of another star, in French).
+    QStringList legendTexts() const;
+    bool legendOnTwoLines(const QRectF &area) const;
     void drawLegend(QPainter &painter, const QRectF &area, const QRectF &plot,
                     const ChartPalette &palette) const;
     void moveCursorTo(std::optional<double> jdUtc);

@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>No comparison stars for %1 among the bright stars the program carries (to magnitude 5.0): see an AAVSO chart</source>
-        <translation>Aucune étoile de comparaison pour %1 parmi les étoiles brillantes que le programme connaît (jusqu&apos;à la magnitude 5,0) : voyez une carte de l&apos;AAVSO</translation>
+        <translation>Pas d&apos;étoile de comparaison pour %1 parmi les étoiles brillantes du programme (magnitude 5,0 au plus) : voyez une carte de l&apos;AAVSO</translation>
     </message>
     <message>
         <source>Altitude</source>

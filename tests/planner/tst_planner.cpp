@@ -503,7 +503,7 @@ private slots:
             QPainter painter(&image);
             chart->paint(painter, image.rect());
         }
-        const QRectF plot = NightChart::plotArea(image.rect());
+        const QRectF plot = chart->plotArea(image.rect());
         // The curve's lowest point at the minimum, 03:35:19 UTC, at magnitude 3.35 (the depth the
         // eclipse model is made to reach, from the observed light curve).
         const double minimum = 2461394.6495277197;
