@@ -85,7 +85,16 @@ QWidget *termsWindow(QWidget *parent, const QString &timingsPath, const QString 
               "line that a fit of them gives: a flat offset means a wrong epoch, a slope a wrong "
               "period. Refit fits them (leaving out those beyond 3 sigma, as <tt>algol-minima fit "
               "--reject</tt> does), writes the elements file %2 and predicts with it.</p>")
-              .arg(timingsPath.toHtmlEscaped(), elementsPath.toHtmlEscaped()));
+              .arg(timingsPath.toHtmlEscaped(), elementsPath.toHtmlEscaped())
+        + AlgolPlanner::tr(
+              "<p><b>Other eclipsing binaries.</b> The star chosen at the top of the settings "
+              "replaces Algol everywhere above: its list, chart, comparison stars, log, timings and "
+              "elements (another star's Refit writes its own file beside Algol's). Its elements are "
+              "the catalogue's, without a published uncertainty: the list says whose elements they "
+              "are (“elements of 2018”) rather than a number. Its watch window is the central five "
+              "eighths of its eclipse (Algol's 6 hours of 9.6). A secondary minimum (S) is listed "
+              "where it is deeper than a tenth of a magnitude. <b>Every star tonight</b> lists the "
+              "minima of every star of the catalogue in the selected night.</p>"));
     layout->addWidget(page);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);

@@ -1766,6 +1766,10 @@
         <source>Altitude</source>
         <translation>Hauteur</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Other eclipsing binaries.&lt;/b&gt; The star chosen at the top of the settings replaces Algol everywhere above: its list, chart, comparison stars, log, timings and elements (another star&apos;s Refit writes its own file beside Algol&apos;s). Its elements are the catalogue&apos;s, without a published uncertainty: the list says whose elements they are (“elements of 2018”) rather than a number. Its watch window is the central five eighths of its eclipse (Algol&apos;s 6 hours of 9.6). A secondary minimum (S) is listed where it is deeper than a tenth of a magnitude. &lt;b&gt;Every star tonight&lt;/b&gt; lists the minima of every star of the catalogue in the selected night.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Autres binaires à éclipses.&lt;/b&gt; L&apos;étoile choisie en haut des réglages remplace Algol partout ci-dessus : sa liste, son graphique, ses étoiles de comparaison, son journal, ses instants et ses éléments (le réajustement d&apos;une autre étoile écrit son propre fichier à côté de celui d&apos;Algol). Ses éléments sont ceux du catalogue, sans incertitude publiée : la liste dit de quand ils datent (« éléments de 2018 ») plutôt qu&apos;un nombre. Sa fenêtre d&apos;observation est la partie centrale de son éclipse, sur les cinq huitièmes de sa durée (6 heures sur 9,6 pour Algol). Un minimum secondaire (S) est listé quand il est plus profond qu&apos;un dixième de magnitude. &lt;b&gt;Toutes les étoiles cette nuit&lt;/b&gt; liste les minima de toutes les étoiles du catalogue dans la nuit choisie.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>OcDiagram</name>
