@@ -121,6 +121,25 @@ QString MinimaModel::text(int planRow, int column) const
     return {};
 }
 
+QVariant minimumRowStyle(bool observable, int role)
+{
+    switch (role) {
+    case Qt::FontRole:
+        if (observable) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        return observable ? QBrush(QColor(110, 220, 140, 60)) : QVariant();
+    case Qt::ForegroundRole:
+        return observable ? QVariant() : QBrush(QColor(128, 128, 128));
+    default:
+        return {};
+    }
+}
+
 QVariant MinimaModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_shown.size())
@@ -140,16 +159,9 @@ QVariant MinimaModel::data(const QModelIndex &index, int role) const
         return int(index.column() <= Time ? Qt::AlignLeft | Qt::AlignVCenter
                                           : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        if (observable) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
     case Qt::BackgroundRole:
-        return observable ? QBrush(QColor(110, 220, 140, 60)) : QVariant();
     case Qt::ForegroundRole:
-        return observable ? QVariant() : QBrush(QColor(128, 128, 128));
+        return minimumRowStyle(observable, role);
     case Qt::ToolTipRole: {
         const sky::PredictedMinimum &minimum = m_plan.report.rows.at(planRow).minimum;
         if (index.column() == Time && m_secondaries)

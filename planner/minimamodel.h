@@ -13,6 +13,10 @@
 
 namespace planner {
 
+// How a listed minimum's cells stand out, in this list and the tonight tab's: bold on green when
+// it can be seen, grey when it cannot (the font, background and foreground roles; nothing else).
+QVariant minimumRowStyle(bool observable, int role);
+
 class MinimaModel : public QAbstractTableModel
 {
     Q_OBJECT

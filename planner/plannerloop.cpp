@@ -41,8 +41,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
@@ -650,20 +648,8 @@ void PlannerWindow::printObservingSheet()
         statusBar()->showMessage(AlgolPlanner::tr("Choose a minimum in the list first."));
         return;
     }
-    QPrinter printer;
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        statusBar()->showMessage(AlgolPlanner::tr("The printer could not be opened."));
-        return;
-    }
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintObservingSheet(painter, QRectF(QPointF(0, 0), page.size()));
-    statusBar()->showMessage(painter.end() ? AlgolPlanner::tr("Sent to the printer.")
-                                           : AlgolPlanner::tr("The printing failed."));
+    printPage(QPageLayout::Portrait,
+              [this](QPainter &painter, const QRectF &page) { paintObservingSheet(painter, page); });
 }
 
 bool PlannerWindow::saveOcDiagram(DiagramFormat format, const QString &path)

@@ -1156,8 +1156,15 @@ void PlannerWindow::paintPrintedPage(QPainter &painter, const QRectF &page) cons
 
 void PlannerWindow::printChart()
 {
+    printPage(QPageLayout::Landscape,
+              [this](QPainter &painter, const QRectF &page) { paintPrintedPage(painter, page); });
+}
+
+void PlannerWindow::printPage(QPageLayout::Orientation orientation,
+                              const std::function<void(QPainter &, const QRectF &)> &paint)
+{
     QPrinter printer;
-    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageOrientation(orientation);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -1167,7 +1174,7 @@ void PlannerWindow::printChart()
         return;
     }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintPrintedPage(painter, QRectF(QPointF(0, 0), page.size()));
+    paint(painter, QRectF(QPointF(0, 0), page.size()));
     statusBar()->showMessage(painter.end() ? AlgolPlanner::tr("Sent to the printer.")
                                            : AlgolPlanner::tr("The printing failed."));
 }

@@ -25,6 +25,7 @@
 #include "request.h"
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QPointer>
 #include <QTimeZone>
 
@@ -164,6 +165,8 @@ private:
     QString askSavePath(const QString &caption, const QString &name, const QString &suffix);
     void fileWritten(const QString &path);
     void printChart();
+    // The print dialog, then one page painted in the printer's pixels; the status bar says how it went.
+    void printPage(QPageLayout::Orientation orientation, const std::function<void(QPainter &, const QRectF &)> &paint);
     void showAbout();
     void showTerms();
 

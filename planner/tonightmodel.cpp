@@ -1,5 +1,6 @@
 #include "tonightmodel.h"
 
+#include "minimamodel.h"
 #include "minimumreport.h"
 #include "night.h"
 #include "plan.h"
@@ -103,16 +104,9 @@ QVariant TonightModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return int(index.column() <= Time ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        if (observable) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
     case Qt::BackgroundRole:
-        return observable ? QBrush(QColor(110, 220, 140, 60)) : QVariant();
     case Qt::ForegroundRole:
-        return observable ? QVariant() : QBrush(QColor(128, 128, 128));
+        return minimumRowStyle(observable, role);
     case Qt::ToolTipRole: {
         switch (Column(index.column())) {
         case Star:
