@@ -58,6 +58,18 @@ void readSite(const QJsonObject &object, PlannerSettings &settings)
     settings.zoneId = saved->zoneId;
 }
 
+// The numbers of custom elements within their ranges; those out of them or missing left as given.
+void readCustom(const QJsonObject &object, CustomNumbers &numbers)
+{
+    if (const auto epoch = numberIn(object, "epoch", 2000000, 2600000))
+        numbers.epoch = *epoch;
+    if (const auto period = numberIn(object, "period", 0.5, kLongestCustomPeriod))
+        numbers.period = *period;
+    const QString reference = object.value(QLatin1String("reference")).toString();
+    if (reference == QLatin1String("jd") || reference == QLatin1String("hjd"))
+        numbers.heliocentric = reference == QLatin1String("hjd");
+}
+
 void readElements(const QJsonObject &object, ElementsChoice &choice)
 {
     const QString set = object.value(QLatin1String("set")).toString();
@@ -67,14 +79,27 @@ void readElements(const QJsonObject &object, ElementsChoice &choice)
         choice.source = ElementsSource::Custom;
     else if (set == QLatin1String("file"))
         choice.source = ElementsSource::File;
-    if (const auto epoch = numberIn(object, "epoch", 2000000, 2600000))
-        choice.customEpoch = *epoch;
-    if (const auto period = numberIn(object, "period", 0.5, kLongestCustomPeriod))
-        choice.customPeriod = *period;
-    const QString reference = object.value(QLatin1String("reference")).toString();
-    if (reference == QLatin1String("jd") || reference == QLatin1String("hjd"))
-        choice.customHeliocentric = reference == QLatin1String("hjd");
+    CustomNumbers own{choice.customEpoch, choice.customPeriod, choice.customHeliocentric};
+    readCustom(object, own);
+    choice.customEpoch = own.epoch;
+    choice.customPeriod = own.period;
+    choice.customHeliocentric = own.heliocentric;
     choice.file = object.value(QLatin1String("file")).toString().left(kLongestPath);
+    const QJsonObject others = object.value(QLatin1String("otherStars")).toObject();
+    for (auto it = others.begin(); it != others.end(); ++it) {
+        const sky::Star *star = sky::findStar(it.key().toStdString());
+        CustomNumbers numbers{0, 0, true};
+        readCustom(it.value().toObject(), numbers);
+        if (star && numbers.epoch > 0 && numbers.period > 0)
+            choice.otherStars.insert(QString::fromStdString(star->aavsoName), numbers);
+    }
+}
+
+QJsonObject customObject(const CustomNumbers &numbers)
+{
+    return {{QLatin1String("epoch"), numbers.epoch},
+            {QLatin1String("period"), numbers.period},
+            {QLatin1String("reference"), numbers.heliocentric ? "hjd" : "jd"}};
 }
 
 void readWindow(const QJsonObject &object, PlannerSettings &settings)
@@ -238,12 +263,17 @@ QByteArray settingsText(const PlannerSettings &settings)
             {QLatin1String("zone"), settings.zoneId}});
     }
     const ElementsChoice &elements = settings.elements;
-    root.insert(QLatin1String("elements"), QJsonObject{
-        {QLatin1String("set"), setName(elements.source)},
-        {QLatin1String("epoch"), elements.customEpoch},
-        {QLatin1String("period"), elements.customPeriod},
-        {QLatin1String("reference"), elements.customHeliocentric ? "hjd" : "jd"},
-        {QLatin1String("file"), elements.file}});
+    QJsonObject elementsObject =
+        customObject({elements.customEpoch, elements.customPeriod, elements.customHeliocentric});
+    elementsObject.insert(QLatin1String("set"), setName(elements.source));
+    elementsObject.insert(QLatin1String("file"), elements.file);
+    if (!elements.otherStars.isEmpty()) {
+        QJsonObject others;
+        for (auto it = elements.otherStars.begin(); it != elements.otherStars.end(); ++it)
+            others.insert(it.key(), customObject(it.value()));
+        elementsObject.insert(QLatin1String("otherStars"), others);
+    }
+    root.insert(QLatin1String("elements"), elementsObject);
     root.insert(QLatin1String("conditions"), QJsonObject{
         {QLatin1String("lowestAlgolAltitude"), settings.conditions.minAlgolAltitudeDeg},
         {QLatin1String("highestSunAltitude"), settings.conditions.maxSunAltitudeDeg}});

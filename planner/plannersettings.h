@@ -14,6 +14,7 @@
 #include "starcatalogue.h"
 
 #include <QList>
+#include <QMap>
 #include <QSize>
 #include <QString>
 
@@ -25,14 +26,25 @@ namespace planner {
 // elements file that algol-minima fit wrote from the user's timings.
 enum class ElementsSource { Current, Classic, Custom, File };
 
+// Custom elements: Min I = epoch + period E, heliocentric or geocentric.
+struct CustomNumbers
+{
+    double epoch = 0;
+    double period = 0;
+    bool heliocentric = true;
+};
+
 struct ElementsChoice
 {
     ElementsSource source = ElementsSource::Current;
-    // Custom elements: Min I = epoch + period E, heliocentric or geocentric.
+    // The custom elements of the star planned for.
     double customEpoch = 2455528.105;
     double customPeriod = 2.867326;
     bool customHeliocentric = true;
     QString file; // the elements file
+    // The custom elements last used for other stars, by AAVSO name: given back when such a star
+    // is chosen again, so that looking at another star loses no typed numbers.
+    QMap<QString, CustomNumbers> otherStars;
 };
 
 // The element set of a choice for the star (the classic elements are Algol's only: another star's

@@ -625,12 +625,20 @@ void PlannerWindow::starChosen()
 {
     const sky::Star &star = chosenStar();
     if (&star != m_settings.star && !m_showing) {
-        // The custom numbers start from the star's own elements: another star's would not fit it.
-        const sky::ElementSet own = sky::catalogueElements(star);
+        // The custom numbers are the star's own, those last used for it or else its catalogue
+        // elements (another star's would not fit it); the numbers left are kept for their star.
         ElementsChoice &custom = m_settings.elements;
-        custom.customEpoch = own.elements.epoch;
-        custom.customPeriod = own.elements.period;
-        custom.customHeliocentric = own.reference == sky::TimeReference::Heliocentric;
+        custom.otherStars.insert(QString::fromStdString(m_settings.star->aavsoName),
+                                 {custom.customEpoch, custom.customPeriod, custom.customHeliocentric});
+        const sky::ElementSet own = sky::catalogueElements(star);
+        const QString name = QString::fromStdString(star.aavsoName);
+        const CustomNumbers numbers = custom.otherStars.contains(name)
+            ? custom.otherStars.take(name)
+            : CustomNumbers{own.elements.epoch, own.elements.period,
+                            own.reference == sky::TimeReference::Heliocentric};
+        custom.customEpoch = numbers.epoch;
+        custom.customPeriod = numbers.period;
+        custom.customHeliocentric = numbers.heliocentric;
         m_customEpochText = numberText(custom.customEpoch, 6);
         m_customPeriodText = numberText(custom.customPeriod, 7);
         m_customReference = custom.customHeliocentric ? 0 : 1;

@@ -767,6 +767,22 @@ for group in svg.getElementsByTagName('g'):
         QCOMPARE(epochField->isEnabled(), custom);
         QCOMPARE(referenceBox->isEnabled(), custom);
         QCOMPARE(listing::shortest(window->request().elements.elements.epoch), epoch);
+        // Another star looked at, then Algol again: the same numbers, the typed ones too, and
+        // kept for the next start.
+        auto *star = control<QComboBox>(window.get(), QStringLiteral("Star"));
+        star->setCurrentIndex(star->findText(QStringLiteral("λ Tau")));
+        star->setCurrentIndex(star->findText(QStringLiteral("Algol (β Per)")));
+        set->setCurrentIndex(source);
+        QCOMPARE(epochField->text(), epoch);
+        QCOMPARE(periodField->text(), period);
+        star->setCurrentIndex(star->findText(QStringLiteral("λ Tau")));
+        window.reset();
+        auto again = open(clock, dir.filePath(QStringLiteral("settings.json")));
+        star = control<QComboBox>(again.get(), QStringLiteral("Star"));
+        star->setCurrentIndex(star->findText(QStringLiteral("Algol (β Per)")));
+        set = control<QComboBox>(again.get(), QStringLiteral("Elements"));
+        set->setCurrentIndex(source);
+        QCOMPARE(control<QLineEdit>(again.get(), QStringLiteral("Epoch of the elements"))->text(), epoch);
     }
 
     // A night of the user's choice, by the keyboard: three nights back from that of 8 December,
