@@ -24,7 +24,7 @@ configure() {
     rm -f "$log"
 }
 configure -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DALGOL_FUZZ=ON -DALGOL_BENCHMARKS=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
 replay=${ALGOL_REPLAY_BUILD:-$build/replay}
 if [ -z "${ALGOL_REPLAY_BUILD:-}" ]; then
