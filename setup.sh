@@ -13,7 +13,7 @@ packages=(
     fonts-comic-neue fonts-liberation2
     desktop-file-utils appstream dpkg-dev file groff-base python3-icalendar python3-numpy
     xdotool xclip x11-utils faketime libfaketime imagemagick time strace
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev lld
 )
 
 missing=()
