@@ -19,7 +19,6 @@
 #include "savefile.h"
 #include "timingsbook.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QPainter>
@@ -255,13 +254,3 @@ BENCHMARK(BM_TimeNight60Visual)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TimeNight300Camera)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TimingsFileChanged10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OcDiagramInWindow10000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "ocdata.h"
 #include "ocdiagram.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -75,13 +74,3 @@ void BM_OcPaint10000At1920x1080(benchmark::State &state)
 
 BENCHMARK(BM_OcData10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OcPaint10000At1920x1080)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "plan.h"
 #include "tonightmodel.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -85,13 +84,3 @@ BENCHMARK(BM_TonightView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearListWithWatchableHours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NightOfAMinimum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartPaint1920x1080)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

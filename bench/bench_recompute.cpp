@@ -6,7 +6,6 @@
 #include "clock.h"
 #include "textfield.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -58,13 +57,3 @@ BENCHMARK(BM_TypedDateOn31December9999);
 BENCHMARK(BM_RecomputeOn31December9999);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

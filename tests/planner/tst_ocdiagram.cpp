@@ -2,6 +2,7 @@
 // they show and write: pixels at known places, the read-out, the CSV's bytes, the SVG's XML, the
 // sheets' white pages and texts, the report's words.
 
+#include "drawntext.h"
 #include "comparisonstars.h"
 #include "listingtexts.h"
 #include "lightcurvesheet.h"
@@ -69,26 +70,6 @@ bool near(QRgb pixel, const QColor &colour, int tolerance)
         && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
-// The texts an SVG draws, one after the other, without white space (a line of mixed scripts is
-// drawn as several texts, and a wrapped line breaks at a space).
-QString svgTextOf(QSize size, const std::function<void(QPainter &, const QRectF &)> &paint)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    QPainter painter(&svg);
-    paint(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    QXmlStreamReader xml(buffer.data());
-    QString text;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            text += xml.readElementText();
-    }
-    return text.remove(QRegularExpression(QStringLiteral("\\s")));
-}
 
 listing::Request parisRequest()
 {

@@ -5,6 +5,7 @@
 // O−C diagram and its points opening their nights, the refit against an independent least
 // squares, and the sheets on white.
 
+#include "drawntext.h"
 #include "clock.h"
 #include "eclipsemodel.h"
 #include "minimamodel.h"
@@ -93,24 +94,6 @@ QList<std::pair<QDateTime, QString>> visualNight()
     return night;
 }
 
-// The texts that a painting draws, blanks removed, through an SVG file.
-QString drawnText(QSize size, const std::function<void(QPainter &, const QRectF &)> &paint)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    QPainter painter(&svg);
-    paint(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    QXmlStreamReader xml(buffer.data());
-    QString text;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            text += xml.readElementText();
-    return text.remove(QRegularExpression(QStringLiteral("\\s")));
-}
 
 // The columns of algol-minima's CSV: header row, then the first row.
 QMap<QString, QString> csvRow(const QByteArray &csv)
@@ -529,7 +512,7 @@ private slots:
             QCOMPARE(image.pixel(corner), qRgb(255, 255, 255));
         const QString minimum = QDateTime::fromSecsSinceEpoch(qint64(std::llround((timed.minimumJdUtc - 2440587.5) * 86400)), kParis)
                                     .toString(QStringLiteral("HH:mm:ss"));
-        const QString lightCurve = drawnText(QSize(1188, 840), [&](QPainter &painter, const QRectF &page) {
+        const QString lightCurve = svgTextOf(QSize(1188, 840), [&](QPainter &painter, const QRectF &page) {
             window.paintLightCurveSheet(painter, page);
         });
         for (QString text : {QStringLiteral("Algol (β Per): light curve of the night of Friday 25 December 2026"),
@@ -548,7 +531,7 @@ private slots:
         }
         QCOMPARE(page.pixel(2, 2), qRgb(255, 255, 255));
         QCOMPARE(page.pixel(837, 1185), qRgb(255, 255, 255));
-        const QString sheet = drawnText(page.size(), [&](QPainter &painter, const QRectF &area) {
+        const QString sheet = svgTextOf(page.size(), [&](QPainter &painter, const QRectF &area) {
             window.paintObservingSheet(painter, area);
         });
         for (QString text : {QStringLiteral("Algol (β Per): observing sheet for the night of Friday 25 December 2026"),
